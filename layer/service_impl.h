@@ -1,0 +1,77 @@
+#pragma once
+
+// The Qt side of the window service, shared by its source files.
+
+#include <QCursor>
+#include <QPointer>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "layer/window_factory.h"
+#include "layer/window_service.h"
+
+class QAction;
+class QDialog;
+class QMainWindow;
+class QMenu;
+class QPlainTextEdit;
+
+namespace crossmere {
+
+class Picture;
+
+struct WindowEntry {
+  std::int32_t number = 0;
+  QPointer<QWidget> widget;
+  // Numbered controls in design order, then clones in order of creation.
+  std::vector<QPointer<QWidget>> components;
+};
+
+struct WindowService::Impl {
+  explicit Impl(WindowService& service) : self(service) {}
+
+  WindowService& self;
+  std::vector<WindowEntry> windows;  // in order of creation
+  QPointer<QWidget> currentWindow;
+  QPointer<QWidget> currentItem;
+  QPointer<QWidget> templateItem;
+  QPointer<QPlainTextEdit> currentMemo;
+  std::vector<QPointer<QWidget>> runningModal;
+  std::deque<std::function<void(ScriptedDialog&)>> responders;
+  std::deque<std::string> fileAnswers;
+  std::deque<PointerPath> pointerPaths;
+  int busyCount = 0;
+  bool overrideCursor = false;
+  bool quitting = false;
+
+  // Lookups; a window or item that is not there gives nullptr.
+  WindowEntry* FindWindow(std::int32_t number);
+  QWidget* Lookup(std::int32_t window, std::int32_t item, bool byIndex = false);
+  static std::int32_t NumberOf(const QObject* object);
+  static QWidget* ItemArea(QWidget* window);
+  WindowEntry* EntryOf(QWidget* window);
+
+  // Window life.
+  void Adopt(std::int32_t number, QWidget* window);
+  void WireControl(QWidget* window, QWidget* control);
+  void WireMenus(QMainWindow* window);
+  QMainWindow* MainWindow();
+  std::vector<QAction*> MenuActions();
+  bool IsRunningModal(QWidget* window) const;
+  void ReportMissingWindow(std::int32_t number);
+
+  // Events from controls.
+  void OnPicturePressed(Picture* picture, Qt::MouseButton button, bool doubleClick);
+  void OnButtonClicked(QWidget* window, QWidget* button);
+  void OnMenuTriggered(const QMenu* menu, QAction* action);
+
+  // Drags.
+  QPoint PointerIn(QWidget* area) const;
+  ServiceRect Drag(QWidget* item, QWidget* image);
+  void SetCursor(const QCursor& cursor);
+};
+
+}  // namespace crossmere

@@ -1,0 +1,332 @@
+// Items: lookup by number, showing and hiding, cloning, binding to variables.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "layer/number_text.h"
+#include "layer/service_impl.h"
+#include "layer/widgets/paint_box.h"
+#include "layer/widgets/panel.h"
+#include "layer/widgets/picture.h"
+#include "layer/widgets/shape.h"
+#include "layer/widgets/tlabelp.h"
+
+namespace crossmere {
+
+std::int32_t WindowService::Impl::NumberOf(const QObject* object) {
+  return object ? object->property("item").toInt() : 0;
+}
+
+QWidget* WindowService::Impl::ItemArea(QWidget* window) {
+  if (auto* main = qobject_cast<QMainWindow*>(window)) return main->centralWidget();
+  return window;
+}
+
+WindowEntry* WindowService::Impl::FindWindow(std::int32_t number) {
+  for (auto& entry : windows) {
+    if (entry.number == number && entry.widget) return &entry;
+  }
+  return nullptr;
+}
+
+WindowEntry* WindowService::Impl::EntryOf(QWidget* window) {
+  for (auto& entry : windows) {
+    if (entry.widget == window) return &entry;
+  }
+  return nullptr;
+}
+
+QWidget* WindowService::Impl::Lookup(std::int32_t window, std::int32_t item, bool byIndex) {
+  auto& regs = self.registers_;
+  currentItem = nullptr;
+  regs.itemFound = false;
+  WindowEntry* entry = FindWindow(window);
+  if (!entry) return nullptr;
+  currentWindow = entry->widget;
+  QWidget* found = nullptr;
+  if (byIndex) {
+    if (item >= 0 && item < static_cast<std::int32_t>(entry->components.size()))
+      found = entry->components[item];
+  } else {
+    for (const auto& component : entry->components) {
+      if (component && NumberOf(component) == item) {
+        found = component;
+        break;
+      }
+    }
+  }
+  if (!found) return nullptr;
+  currentItem = found;
+  regs.itemFound = true;
+  const QRect r = found->geometry();
+  regs.windowRect.left = r.left();
+  regs.windowRect.top = r.top();
+  regs.windowRect.right = r.left() + r.width();
+  regs.windowRect.bottom = r.top() + r.height();
+  if (auto* memo = qobject_cast<QPlainTextEdit*>(found)) currentMemo = memo;
+  return found;
+}
+
+void WindowService::ItemSelect(std::int32_t window, std::int32_t item, bool byComponentIndex) {
+  QWidget* w = impl_->Lookup(window, item, byComponentIndex);
+  if (!w) return;
+  auto& state = registers_.itemState;
+  state.visible = !w->isHidden();
+  state.enabled = w->isEnabled() ? 1 : -1;
+  const auto* label = qobject_cast<const Tlabelp*>(w);
+  state.resID = label ? label->resID() : 0;
+  const auto* radio = qobject_cast<const QRadioButton*>(w);
+  state.checked = radio && radio->isChecked();
+  state.dialog = window;
+  state.item = Impl::NumberOf(w);
+}
+
+void WindowService::ItemSelectFocus(std::int32_t window, std::int32_t item) {
+  ItemSelect(window, item);
+  auto* edit = qobject_cast<QLineEdit*>(impl_->currentItem.data());
+  if (edit && !edit->isHidden() && edit->isEnabled() && edit->window()->isVisible()) {
+    edit->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void WindowService::ItemShow(std::int32_t window, std::int32_t item) {
+  if (item < 0) {
+    ItemHide(window, -item);
+    return;
+  }
+  QWidget* w = impl_->Lookup(window, item);
+  if (!w) return;
+  w->show();
+  if (auto* panel = qobject_cast<Panel*>(w->parentWidget())) panel->show();
+}
+
+void WindowService::ItemHide(std::int32_t window, std::int32_t item) {
+  QWidget* w = impl_->Lookup(window, item);
+  if (!w) return;
+  w->hide();
+  auto* panel = qobject_cast<Panel*>(w->parentWidget());
+  if (!panel) return;
+  const auto siblings = panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+  const bool anyVisible = std::any_of(siblings.begin(), siblings.end(),
+                                      [](const QWidget* s) { return !s->isHidden(); });
+  if (!anyVisible) panel->hide();
+}
+
+void WindowService::ItemEnable(std::int32_t window, std::int32_t item) {
+  if (QWidget* w = impl_->Lookup(window, item)) w->setEnabled(true);
+}
+
+void WindowService::ItemDisable(std::int32_t window, std::int32_t item) {
+  if (QWidget* w = impl_->Lookup(window, item)) w->setEnabled(false);
+}
+
+void WindowService::ItemDestroy(std::int32_t window, std::int32_t item) {
+  QWidget* w = impl_->Lookup(window, item);
+  if (!w) return;
+  if (WindowEntry* entry = impl_->EntryOf(impl_->currentWindow)) {
+    std::erase(entry->components, QPointer<QWidget>(w));
+  }
+  impl_->currentItem = nullptr;
+  // The item may be the one whose mouse handler is running: delete it later.
+  w->hide();
+  w->deleteLater();
+}
+
+void WindowService::ItemTemplate(std::int32_t window, std::int32_t item) {
+  QWidget* w = impl_->Lookup(window, item);
+  if (!w) return;
+  impl_->templateItem = w;
+  const WindowEntry* entry = impl_->EntryOf(impl_->currentWindow);
+  const auto at = std::find(entry->components.begin(), entry->components.end(), QPointer<QWidget>(w));
+  registers_.resultWord = static_cast<std::int32_t>(at - entry->components.begin());
+}
+
+void WindowService::ItemClone() {
+  QWidget* source = impl_->templateItem;
+  WindowEntry* entry = impl_->EntryOf(impl_->currentWindow);
+  if (!source || !entry) return;
+  QWidget* area = Impl::ItemArea(entry->widget);
+  QWidget* clone = nullptr;
+  if (auto* picture = qobject_cast<Picture*>(source)) {
+    auto* copy = new Picture(area);
+    copy->setPixmap(picture->pixmap());
+    copy->setScaledContents(picture->hasScaledContents());
+    copy->setFrameStyle(picture->frameStyle());
+    copy->setAlignment(picture->alignment());
+    clone = copy;
+  } else if (auto* shape = qobject_cast<Shape*>(source)) {
+    auto* copy = new Shape(area);
+    copy->setFrameStyle(shape->frameStyle());
+    copy->setLineWidth(shape->lineWidth());
+    clone = copy;
+  } else if (qobject_cast<PaintBox*>(source)) {
+    clone = new PaintBox(area);
+  } else {
+    auto* copy = new Tlabelp(area);
+    if (auto* label = qobject_cast<QLabel*>(source)) {
+      copy->setText(label->text());
+      copy->setAlignment(label->alignment());
+      copy->setWordWrap(label->wordWrap());
+    }
+    clone = copy;
+  }
+  clone->setPalette(source->palette());
+  clone->setAutoFillBackground(source->autoFillBackground());
+  clone->setFont(source->font());
+  clone->setToolTip(source->toolTip());
+  clone->setStyleSheet(source->styleSheet());
+  clone->resize(source->size());
+  clone->setProperty("item", 0);
+  clone->hide();
+  impl_->WireControl(entry->widget, clone);
+  entry->components.emplace_back(clone);
+  impl_->currentItem = clone;
+}
+
+void WindowService::ItemSetNumber(std::int32_t number) {
+  if (impl_->currentItem) impl_->currentItem->setProperty("item", number);
+}
+
+void WindowService::ItemResize(std::int32_t height, std::int32_t width) {
+  if (impl_->currentItem) impl_->currentItem->resize(width, height);
+}
+
+void WindowService::ItemRefresh() {
+  if (!impl_->currentItem) return;
+  impl_->currentItem->hide();
+  impl_->currentItem->show();
+}
+
+void WindowService::ItemColour(std::int32_t which) {
+  QWidget* w = impl_->currentItem;
+  if (!w) return;
+  const QColor colour = QColor::fromRgb(registers_.colour.rgb);
+  QPalette palette = w->palette();
+  if (which == 1) {
+    palette.setColor(QPalette::Window, colour);
+    w->setAutoFillBackground(true);
+  } else if (which == 2) {
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+  }
+  w->setPalette(palette);
+}
+
+void WindowService::ItemSymbolFont(std::int32_t font) {
+  if (font != 23 || !impl_->currentItem) return;
+  QFont symbol = impl_->currentItem->font();
+  symbol.setFamily(QStringLiteral("Symbol"));
+  impl_->currentItem->setFont(symbol);
+}
+
+// ---- Binding -------------------------------------------------------------
+
+void WindowService::ItemBind(std::int32_t kind, void* address) {
+  QWidget* w = impl_->currentItem;
+  if (!w || kind == ItemBindings::kUnbound) return;
+  const std::int32_t number = Impl::NumberOf(w);
+  if (number < 1 || number > ItemBindings::kMaxKindItem) return;
+  bindings_.kinds[number] = kind;
+  if (number > ItemBindings::kMaxBoundItem) return;
+  const bool edit = qobject_cast<QLineEdit*>(w) != nullptr;
+  if (!edit || kind == 2) {
+    bindings_.ints[number] = static_cast<std::int32_t*>(address);
+  } else if (kind == 3) {
+    bindings_.longs[number] = static_cast<std::int32_t*>(address);
+  } else if (kind == 5) {
+    bindings_.reals[number] = static_cast<double*>(address);
+  } else if (kind < 0) {
+    bindings_.texts[number] = static_cast<std::string*>(address);
+  } else {
+    Alert(op::kWarningBox, "m4 " + std::to_string(kind) + " value!");
+  }
+}
+
+void WindowService::ItemWrite(std::int32_t window, std::int32_t item) {
+  QWidget* w = impl_->Lookup(window, item);
+  if (!w || item < 1 || item > ItemBindings::kMaxBoundItem) return;
+  std::int32_t* integer = bindings_.ints[item];
+  if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    const std::int32_t kind = bindings_.kinds[item];
+    QString text;
+    if (kind == 2 && integer) {
+      text = QString::number(*integer);
+    } else if (kind == 3 && bindings_.longs[item]) {
+      text = QString::number(*bindings_.longs[item]);
+    } else if (kind == 5 && bindings_.reals[item]) {
+      text = QString::fromStdString(RealToGeneralText(*bindings_.reals[item]));
+    } else if (kind < 0 && bindings_.texts[item]) {
+      text = QString::fromStdString(*bindings_.texts[item]);
+    } else {
+      return;
+    }
+    edit->setText(text);
+    return;
+  }
+  if (!integer) return;
+  if (auto* scroll = qobject_cast<QScrollBar*>(w)) {
+    scroll->setValue(*integer);
+  } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+    combo->setCurrentIndex(*integer - 1);
+  } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+    check->setChecked(*integer != 0);
+  } else if (auto* label = qobject_cast<QLabel*>(w)) {
+    label->setText(QString::number(*integer));
+  }
+}
+
+void WindowService::ItemRead(std::int32_t window, std::int32_t item) {
+  QWidget* w = impl_->Lookup(window, item);
+  if (!w || item < 1 || item > ItemBindings::kMaxBoundItem) return;
+  std::int32_t* integer = bindings_.ints[item];
+  if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    const std::int32_t kind = bindings_.kinds[item];
+    const std::string text = edit->text().toStdString();
+    if (kind == 2 && integer) {
+      *integer = ParseWholeNumber(text).value_or(0);
+    } else if (kind == 3 && bindings_.longs[item]) {
+      *bindings_.longs[item] = ParseWholeNumber(text).value_or(0);
+    } else if (kind == 5 && bindings_.reals[item]) {
+      *bindings_.reals[item] = ParseReal(text).value_or(kBlankReal);
+    } else if (kind < 0 && bindings_.texts[item]) {
+      *bindings_.texts[item] = CutText(text, 50);
+      bindings_.lastEnteredText = text;
+    }
+    return;
+  }
+  if (!integer) return;
+  if (auto* scroll = qobject_cast<QScrollBar*>(w)) {
+    *integer = scroll->value();
+  } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+    *integer = combo->currentIndex() < 0 ? 1 : combo->currentIndex() + 1;
+  } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+    *integer = list->currentRow() + 1;
+  } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+    *integer = check->isChecked() ? 1 : 0;
+  } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+    *integer = radio->isChecked() ? 1 : 0;
+  }
+}
+
+std::string WindowService::ItemText(std::int32_t window, std::int32_t item) {
+  QWidget* w = impl_->Lookup(window, item);
+  if (auto* label = qobject_cast<QLabel*>(w)) return label->text().toStdString();
+  if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text().toStdString();
+  if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text().toStdString();
+  if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) return memo->toPlainText().toStdString();
+  return {};
+}
+
+bool WindowService::ItemVisible(std::int32_t window, std::int32_t item) {
+  QWidget* w = impl_->Lookup(window, item);
+  return w && !w->isHidden();
+}
+
+}  // namespace crossmere

@@ -1,0 +1,120 @@
+// The main window's menus, addressed by menu and command numbers. One number
+// may stand on several items (the cage, bottle and tray menus share theirs);
+// every change reaches all of them.
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "layer/service_impl.h"
+
+namespace crossmere {
+namespace {
+
+std::vector<QAction*> Entries(const QMenu* menu) {
+  std::vector<QAction*> entries;
+  for (QAction* action : menu->actions()) {
+    if (!action->isSeparator()) entries.push_back(action);
+  }
+  return entries;
+}
+
+}  // namespace
+
+void WindowService::Impl::WireMenus(QMainWindow* window) {
+  for (QMenu* menu : window->menuBar()->findChildren<QMenu*>()) {
+    menu->menuAction()->setProperty("item", menu->property("item"));
+    for (QAction* action : Entries(menu)) {
+      QObject::connect(action, &QAction::triggered, action,
+                       [this, menu, action] { OnMenuTriggered(menu, action); });
+    }
+  }
+}
+
+std::vector<QAction*> WindowService::Impl::MenuActions() {
+  std::vector<QAction*> actions;
+  QMainWindow* main = MainWindow();
+  if (!main) return actions;
+  for (QAction* top : main->menuBar()->actions()) {
+    actions.push_back(top);
+    if (QMenu* menu = top->menu()) {
+      for (QAction* action : Entries(menu)) actions.push_back(action);
+    }
+  }
+  return actions;
+}
+
+void WindowService::Impl::OnMenuTriggered(const QMenu* menu, QAction* action) {
+  const auto entries = Entries(menu);
+  const auto at = std::find(entries.begin(), entries.end(), action);
+  self.PostEvent(NumberOf(menu), NumberOf(action),
+                 static_cast<std::int32_t>(at - entries.begin()) + 1);
+}
+
+void WindowService::Menu(std::int32_t menu, std::int32_t b, std::int32_t action, std::int32_t d) {
+  const auto all = impl_->MenuActions();
+  std::vector<QAction*> targets;
+  if (menu != 0 && d >= 1) {
+    for (QAction* item : all) {
+      if (Impl::NumberOf(item) != menu || !item->menu()) continue;
+      const auto entries = Entries(item->menu());
+      if (d <= static_cast<std::int32_t>(entries.size())) targets.push_back(entries[d - 1]);
+    }
+  } else {
+    const std::int32_t number = menu != 0 ? menu : d;
+    for (QAction* item : all) {
+      if (Impl::NumberOf(item) == number) targets.push_back(item);
+    }
+  }
+  for (QAction* target : targets) {
+    if (d == -2) target->setVisible(false);
+    if (d == -1) target->setVisible(true);
+    switch (static_cast<MenuAction>(action)) {
+      case MenuAction::Check:
+        target->setCheckable(true);
+        target->setChecked(b != 0);
+        break;
+      case MenuAction::Enable:
+        target->setEnabled(b != 0);
+        break;
+      case MenuAction::Caption:
+        target->setText(QString::fromStdString(registers_.stringRegister));
+        break;
+      case MenuAction::HideOrCaption:
+        if (b == -1) {
+          target->setVisible(false);
+        } else if (b == 0) {
+          target->setVisible(true);
+          target->setText(QString::fromStdString(registers_.stringRegister));
+        }
+        break;
+    }
+  }
+}
+
+std::vector<WindowService::MenuItemState> WindowService::MenuItems(std::int32_t number) const {
+  std::vector<MenuItemState> states;
+  for (QAction* item : impl_->MenuActions()) {
+    if (Impl::NumberOf(item) != number) continue;
+    states.push_back({item->isVisible(), item->isEnabled(), item->isChecked(),
+                      item->text().toStdString()});
+  }
+  return states;
+}
+
+bool WindowService::ChooseMenuCommand(std::int32_t menu, std::int32_t command) {
+  for (QAction* top : impl_->MenuActions()) {
+    if (!top->menu() || Impl::NumberOf(top) != menu || !top->isVisible() || !top->isEnabled())
+      continue;
+    for (QAction* action : Entries(top->menu())) {
+      if (Impl::NumberOf(action) == command && action->isVisible() && action->isEnabled()) {
+        action->trigger();
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+}  // namespace crossmere

@@ -1,0 +1,317 @@
+// Windows: opening by number, modal runs, placing, and the wiring of their
+// controls to the event flow.
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "layer/layout.h"
+#include "layer/service_impl.h"
+#include "layer/widgets/picture.h"
+#include "layer/widgets/tlabelp.h"
+
+namespace crossmere {
+namespace {
+
+const char* TitleOf(std::int32_t number) {
+  switch (number) {
+    case 780: return "Get info";
+    case 779: return "Get Info";
+    case 623: return "Getting started";
+    case 430: return "Exercise description";
+    case 1191: return "Program Help";
+    case 360: case 361: case 362: case 363: return "Genotypes";
+    case 390: case 391: case 392: case 393: return "Phenotypes";
+    case 752: return "Welcome";
+    case 420: case 303: return "Choose exercise";
+    case 500: return "Rules for questions";
+    case 326: return "Automation";
+    case 299: return "Password";
+    case 200: case 201: return "About...";
+    default: return nullptr;
+  }
+}
+
+// A modal dialog answered by a test instead of a person.
+class DialogAnswer : public ScriptedDialog {
+ public:
+  DialogAnswer(std::int32_t number, WindowEntry& entry) : number_(number), entry_(entry) {}
+
+  std::int32_t Number() const override { return number_; }
+
+  void SetText(std::int32_t item, const std::string& text) override {
+    QWidget* w = Find(item);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setText(QString::fromStdString(text));
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) memo->setPlainText(QString::fromStdString(text));
+  }
+  void SetChecked(std::int32_t item, bool checked) override {
+    if (auto* button = qobject_cast<QAbstractButton*>(Find(item))) button->setChecked(checked);
+  }
+  void Select(std::int32_t item, std::int32_t index) override {
+    if (auto* combo = qobject_cast<QComboBox*>(Find(item))) combo->setCurrentIndex(index);
+  }
+  void Click(std::int32_t item) override {
+    if (auto* button = qobject_cast<QAbstractButton*>(Find(item))) button->click();
+  }
+  void ClickBackground() override {
+    QWidget* window = entry_.widget;
+    const QPointF at(1, 1);
+    QMouseEvent press(QEvent::MouseButtonPress, at, window->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &press);
+  }
+
+ private:
+  QWidget* Find(std::int32_t item) const {
+    for (const auto& c : entry_.components) {
+      if (c && c->property("item").toInt() == item) return c;
+    }
+    return nullptr;
+  }
+  std::int32_t number_;
+  WindowEntry& entry_;
+};
+
+}  // namespace
+
+QMainWindow* WindowService::Impl::MainWindow() {
+  WindowEntry* entry = FindWindow(753);
+  return entry ? qobject_cast<QMainWindow*>(entry->widget.data()) : nullptr;
+}
+
+bool WindowService::Impl::IsRunningModal(QWidget* window) const {
+  return std::find(runningModal.begin(), runningModal.end(), QPointer<QWidget>(window)) !=
+         runningModal.end();
+}
+
+void WindowService::Impl::ReportMissingWindow(std::int32_t number) {
+  self.Alert(op::kWarningBox, "Window " + std::to_string(number) + " not found etc");
+}
+
+void WindowService::Impl::Adopt(std::int32_t number, QWidget* window) {
+  WindowEntry entry;
+  entry.number = number;
+  entry.widget = window;
+  for (QWidget* child : window->findChildren<QWidget*>()) {
+    if (!child->property("item").isValid()) continue;
+    entry.components.emplace_back(child);
+    WireControl(window, child);
+  }
+  windows.push_back(std::move(entry));
+  if (auto* main = qobject_cast<QMainWindow*>(window)) WireMenus(main);
+}
+
+void WindowService::Impl::WireControl(QWidget* window, QWidget* control) {
+  if (auto* picture = qobject_cast<Picture*>(control)) {
+    QObject::connect(picture, &Picture::pressed, picture,
+                     [this](Picture* p, Qt::MouseButton button, bool doubleClick) {
+                       OnPicturePressed(p, button, doubleClick);
+                     });
+    QObject::connect(picture, &Picture::released, picture,
+                     [this](Picture*) { self.registers_.dragActive = false; });
+  } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [this, window, button] { OnButtonClicked(window, button); });
+  }
+}
+
+void WindowService::Impl::OnPicturePressed(Picture* picture, Qt::MouseButton button,
+                                           bool doubleClick) {
+  auto& regs = self.registers_;
+  if (button != Qt::LeftButton || regs.dragActive) return;
+  const std::int32_t number = NumberOf(picture);
+  const bool container = number >= 1301 && number <= 1317;
+  regs.clickCount = doubleClick && container ? 2 : 1;
+  const WindowEntry* entry = EntryOf(picture->window());
+  self.PostEvent(entry ? entry->number : 0, number, 0);
+}
+
+void WindowService::Impl::OnButtonClicked(QWidget* window, QWidget* button) {
+  const std::int32_t number = NumberOf(button);
+  if (auto* dialog = qobject_cast<QDialog*>(window); dialog && IsRunningModal(dialog)) {
+    // Check boxes and radio buttons keep their state until the dialog is read.
+    if (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)) return;
+    self.registers_.itemHit = number;
+    dialog->done(number);
+    return;
+  }
+  const WindowEntry* entry = EntryOf(window);
+  self.PostEvent(entry ? entry->number : 0, number, 0);
+}
+
+void WindowService::WindowOpen(std::int32_t window, std::int32_t mode) {
+  if (window < 0) window = -window;
+  WindowEntry* entry = impl_->FindWindow(window);
+  if (!entry) {
+    QWidget* created = CreateDialogWindow(window);
+    if (!created) return;
+    impl_->Adopt(window, created);
+    entry = &impl_->windows.back();
+  }
+  QWidget* w = entry->widget;
+  impl_->currentWindow = w;
+  if (mode == 0 || mode == 3) w->hide();
+  for (auto* label : w->findChildren<Tlabelp*>()) {
+    if (label->resID() >= 1 && label->value() >= 1) {
+      label->setText(QString::fromStdString(strings_.ListString(label->resID(), label->value())));
+    }
+  }
+  if (const char* title = TitleOf(window)) w->setWindowTitle(QString::fromUtf8(title));
+  if (auto* scroll = w->findChild<QScrollArea*>()) scroll->verticalScrollBar()->setValue(0);
+  if (mode == 2) w->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  if (mode == 3) {
+    WindowRunModal(window);
+    WindowRelease(window);
+  }
+}
+
+bool WindowService::WindowExists(std::int32_t window) const {
+  return impl_->FindWindow(window) != nullptr;
+}
+
+bool WindowService::WindowVisible(std::int32_t window) const {
+  const WindowEntry* entry = impl_->FindWindow(window);
+  return entry && entry->widget->isVisible();
+}
+
+void WindowService::WindowShow(std::int32_t window) {
+  WindowEntry* entry = impl_->FindWindow(window);
+  if (!entry) return;
+  entry->widget->show();
+  entry->widget->raise();
+  entry->widget->activateWindow();
+}
+
+void WindowService::WindowHide(std::int32_t window) {
+  WindowEntry* entry = impl_->FindWindow(window);
+  if (!entry) {
+    impl_->ReportMissingWindow(window);
+    return;
+  }
+  entry->widget->hide();
+}
+
+void WindowService::WindowRunModal(std::int32_t window) {
+  WindowEntry* entry = impl_->FindWindow(window);
+  auto* dialog = entry ? qobject_cast<QDialog*>(entry->widget.data()) : nullptr;
+  if (!dialog) return;
+  impl_->runningModal.emplace_back(dialog);
+  dialog->setResult(0);
+  if (scripted_) {
+    dialog->setModal(true);
+    dialog->show();
+    if (impl_->responders.empty()) {
+      transcript_.push_back({0, "no answer for dialog " + std::to_string(window)});
+    } else {
+      auto responder = std::move(impl_->responders.front());
+      impl_->responders.pop_front();
+      DialogAnswer answer(window, *entry);
+      responder(answer);
+    }
+    dialog->hide();
+  } else {
+    dialog->exec();
+  }
+  std::erase(impl_->runningModal, QPointer<QWidget>(dialog));
+  const int result = dialog->result();
+  if (result == 1000 || result == 990) registers_.itemHit = result;
+}
+
+void WindowService::WindowRelease(std::int32_t window) {
+  auto& windows = impl_->windows;
+  const auto at = std::find_if(windows.begin(), windows.end(), [window](const WindowEntry& e) {
+    return e.number == window && e.widget;
+  });
+  if (at == windows.end()) {
+    impl_->ReportMissingWindow(window);
+    return;
+  }
+  QWidget* w = at->widget;
+  windows.erase(at);
+  if (impl_->currentWindow == w) {
+    impl_->currentWindow = nullptr;
+    impl_->currentItem = nullptr;
+  }
+  w->hide();
+  w->deleteLater();
+}
+
+void WindowService::WindowBounds(std::int32_t window) {
+  WindowEntry* entry = impl_->FindWindow(window);
+  if (!entry) {
+    impl_->ReportMissingWindow(window);
+    return;
+  }
+  // Left and top are where WindowPlace puts the window; the size is its inside.
+  const QWidget* w = entry->widget;
+  auto& rect = registers_.windowRect;
+  rect.left = w->x();
+  rect.top = w->y();
+  rect.right = w->x() + w->width();
+  rect.bottom = w->y() + w->height();
+  rect.componentCount = static_cast<std::int32_t>(entry->components.size());
+}
+
+void WindowService::WindowPlace(std::int32_t window, std::int32_t left, std::int32_t top) {
+  WindowEntry* entry = impl_->FindWindow(window);
+  if (!entry) {
+    impl_->ReportMissingWindow(window);
+    return;
+  }
+  QWidget* w = entry->widget;
+  const ScreenSize screen = Screen();
+  const LayoutSize layout = LayoutForScreen(screen.width, screen.height);
+  if (top == 2) top = -20;
+  if (top == 3) top = layout.height - w->height();
+  if (left == 1) left = layout.width / 2 - w->width() / 2;
+  if (left == 2) left = 0;
+  w->move(left, top);
+}
+
+void WindowService::WindowResize(std::int32_t window, std::int32_t height, std::int32_t width) {
+  WindowEntry* entry = impl_->FindWindow(window);
+  if (!entry) {
+    impl_->ReportMissingWindow(window);
+    return;
+  }
+  entry->widget->resize(width, height);
+}
+
+void WindowService::WindowRepaint() {
+  if (impl_->currentWindow) impl_->currentWindow->repaint();
+}
+
+void WindowService::WindowSetTitle() {
+  if (impl_->currentWindow)
+    impl_->currentWindow->setWindowTitle(QString::fromStdString(registers_.fileNameRegister));
+}
+
+void WindowService::PressPicture(std::int32_t window, std::int32_t item, bool doubleClick,
+                                 bool leftButton) {
+  auto* picture = qobject_cast<Picture*>(impl_->Lookup(window, item));
+  if (!picture) return;
+  impl_->OnPicturePressed(picture, leftButton ? Qt::LeftButton : Qt::RightButton, doubleClick);
+}
+
+void WindowService::ReleasePicture() { registers_.dragActive = false; }
+
+void WindowService::Quit() {
+  impl_->quitting = true;
+  for (auto& entry : impl_->windows) {
+    if (entry.widget) entry.widget->hide();
+  }
+  QCoreApplication::quit();
+}
+
+bool WindowService::QuitRequested() const { return impl_->quitting; }
+
+}  // namespace crossmere

@@ -1,0 +1,24 @@
+#include "layer/widgets/picture.h"
+
+#include <QMouseEvent>
+
+namespace crossmere {
+
+Picture::Picture(QWidget* parent) : QLabel(parent) {}
+
+void Picture::mousePressEvent(QMouseEvent* event) {
+  emit pressed(this, event->button(), false);
+  event->accept();
+}
+
+void Picture::mouseDoubleClickEvent(QMouseEvent* event) {
+  emit pressed(this, event->button(), true);
+  event->accept();
+}
+
+void Picture::mouseReleaseEvent(QMouseEvent* event) {
+  emit released(this);
+  event->accept();
+}
+
+}  // namespace crossmere

@@ -1,0 +1,255 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "layer/registers.h"
+#include "layer/string_lists.h"
+
+namespace crossmere {
+
+// Operation codes of ServiceCall.
+namespace op {
+inline constexpr std::int32_t kItemSelect = -1211;
+inline constexpr std::int32_t kItemSelectFocus = -1220;
+inline constexpr std::int32_t kItemShow = -1212;
+inline constexpr std::int32_t kItemHide = -1231;
+inline constexpr std::int32_t kItemEnable = -1219;
+inline constexpr std::int32_t kItemDisable = -1232;
+inline constexpr std::int32_t kItemDestroy = -1221;
+inline constexpr std::int32_t kItemTemplate = -1208;
+inline constexpr std::int32_t kItemClone = -1216;
+inline constexpr std::int32_t kItemSetNumber = -1228;
+inline constexpr std::int32_t kItemMove = -1226;
+inline constexpr std::int32_t kItemResize = -1225;
+inline constexpr std::int32_t kItemRefresh = -1217;
+inline constexpr std::int32_t kItemColour = -1227;
+inline constexpr std::int32_t kItemSymbolFont = -1222;
+inline constexpr std::int32_t kItemBind = -1210;
+inline constexpr std::int32_t kItemWrite = -1214;
+inline constexpr std::int32_t kItemRead = -1213;
+inline constexpr std::int32_t kWindowOpen = -1201;
+inline constexpr std::int32_t kWindowShow = -1206;
+inline constexpr std::int32_t kWindowHide = -1207;
+inline constexpr std::int32_t kWindowRunModal = -1203;
+inline constexpr std::int32_t kWindowRelease = -1202;
+inline constexpr std::int32_t kWindowBounds = -1209;
+inline constexpr std::int32_t kWindowPlace = -1205;
+inline constexpr std::int32_t kWindowResize = -1204;
+inline constexpr std::int32_t kWindowRepaint = -53;
+inline constexpr std::int32_t kWindowSetTitle = 252;
+inline constexpr std::int32_t kMenu = -161;
+inline constexpr std::int32_t kMenuAlias = 161;
+inline constexpr std::int32_t kListString = 491;
+inline constexpr std::int32_t kListStringStore = 492;
+inline constexpr std::int32_t kNumberToText = 471;
+inline constexpr std::int32_t kTextToNumber = 481;
+inline constexpr std::int32_t kMemoLineCount = 2305;
+inline constexpr std::int32_t kMemoLine = 2306;
+inline constexpr std::int32_t kInformationBox = 261;
+inline constexpr std::int32_t kErrorBox = 262;
+inline constexpr std::int32_t kNoteBox = 263;
+inline constexpr std::int32_t kWarningBox = 264;
+inline constexpr std::int32_t kCursorSet = 121;
+inline constexpr std::int32_t kCursorRelease = 0;
+inline constexpr std::int32_t kEventPost = 122;
+inline constexpr std::int32_t kColourSet = 178;
+inline constexpr std::int32_t kFileOpenDialog = 201;
+inline constexpr std::int32_t kFileSaveDialog = 202;
+inline constexpr std::int32_t kStartupFolder = -61;
+}  // namespace op
+
+// Modes of ItemMove.
+enum class MoveMode : std::int32_t { Place = 0, PlaceAndRepaint = 1, Drag = 2, DragAndPlace = 3, SystemDrag = 4 };
+
+// Menu actions of the menu operation (its c argument).
+enum class MenuAction : std::int32_t { Check = 1, Enable = 2, Caption = 3, HideOrCaption = 12 };
+
+// Cursors by number: 4 waits, 1011..1013 are the program's own, others the arrow.
+inline constexpr std::int32_t kWaitCursor = 4;
+inline constexpr std::int32_t kHandCursor = 1011;
+
+// What a message box said, kept in scripted mode instead of showing it.
+struct MessageRecord {
+  std::int32_t kind = 0;  // 261..264
+  std::string text;
+  bool operator==(const MessageRecord&) const = default;
+};
+
+class WindowService;
+
+// A modal dialog as a test answers it: fill its fields, then press a button.
+class ScriptedDialog {
+ public:
+  virtual ~ScriptedDialog() = default;
+  virtual std::int32_t Number() const = 0;
+  virtual void SetText(std::int32_t item, const std::string& text) = 0;
+  virtual void SetChecked(std::int32_t item, bool checked) = 0;
+  virtual void Select(std::int32_t item, std::int32_t zeroBasedIndex) = 0;
+  virtual void Click(std::int32_t item) = 0;
+  // A click on the window itself, away from its controls.
+  virtual void ClickBackground() = 0;
+};
+
+// A pointer movement for a scripted drag: window coordinates of the pointer,
+// the button going up after the last one.
+struct PointerPath {
+  struct Point {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+  };
+  std::vector<Point> points;
+};
+
+// Everything the program shows goes through this one service: windows by
+// dialog number, controls by item number, results in the registers. In
+// scripted mode (tests) modal dialogs are answered from a queue, message
+// boxes are recorded instead of shown and drags follow given pointer paths.
+class WindowService {
+ public:
+  explicit WindowService(StringLists& strings);
+  ~WindowService();
+  WindowService(const WindowService&) = delete;
+  WindowService& operator=(const WindowService&) = delete;
+
+  ServiceRegisters& Registers() { return registers_; }
+  const ServiceRegisters& Registers() const { return registers_; }
+  ItemBindings& Bindings() { return bindings_; }
+
+  // The numbered entry point; d carries an address for ItemBind.
+  void ServiceCall(std::int32_t code, std::int32_t a, std::int32_t b, std::int32_t c,
+                   std::intptr_t d);
+
+  // Items.
+  void ItemSelect(std::int32_t window, std::int32_t item, bool byComponentIndex = false);
+  void ItemSelectFocus(std::int32_t window, std::int32_t item);
+  void ItemShow(std::int32_t window, std::int32_t item);
+  void ItemHide(std::int32_t window, std::int32_t item);
+  void ItemEnable(std::int32_t window, std::int32_t item);
+  void ItemDisable(std::int32_t window, std::int32_t item);
+  void ItemDestroy(std::int32_t window, std::int32_t item);
+  void ItemTemplate(std::int32_t window, std::int32_t item);
+  void ItemClone();
+  void ItemSetNumber(std::int32_t number);
+  void ItemMove(std::int32_t componentIndex, std::int32_t top, std::int32_t left, MoveMode mode);
+  void ItemResize(std::int32_t height, std::int32_t width);
+  void ItemRefresh();
+  void ItemColour(std::int32_t which);
+  void ItemSymbolFont(std::int32_t font);
+  void ItemBind(std::int32_t kind, void* address);
+  void ItemBind(std::int32_t& variable, std::int32_t kind = 2) { ItemBind(kind, &variable); }
+  void ItemBind(double& variable) { ItemBind(5, &variable); }
+  void ItemBind(std::string& variable) { ItemBind(-1, &variable); }
+  void ItemWrite(std::int32_t window, std::int32_t item);
+  void ItemRead(std::int32_t window, std::int32_t item);
+  // The text a control shows now (labels, buttons, edit fields).
+  std::string ItemText(std::int32_t window, std::int32_t item);
+  bool ItemVisible(std::int32_t window, std::int32_t item);
+
+  // Windows.
+  void WindowOpen(std::int32_t window, std::int32_t mode);
+  void WindowShow(std::int32_t window);
+  void WindowHide(std::int32_t window);
+  void WindowRunModal(std::int32_t window);
+  void WindowRelease(std::int32_t window);
+  void WindowBounds(std::int32_t window);
+  void WindowPlace(std::int32_t window, std::int32_t left, std::int32_t top);
+  void WindowResize(std::int32_t window, std::int32_t height, std::int32_t width);
+  void WindowRepaint();
+  void WindowSetTitle();
+  bool WindowExists(std::int32_t window) const;
+  bool WindowVisible(std::int32_t window) const;
+
+  // Menus of the main window (see MenuAction); d = -2 hides, -1 shows.
+  void Menu(std::int32_t menu, std::int32_t b, std::int32_t action, std::int32_t d);
+  struct MenuItemState {
+    bool visible = false;
+    bool enabled = false;
+    bool checked = false;
+    std::string caption;
+  };
+  // Every menu item (menu or command) carrying a number, in menu-bar order.
+  std::vector<MenuItemState> MenuItems(std::int32_t number) const;
+  // Chooses a command from a menu as a person would; false when it is not there.
+  bool ChooseMenuCommand(std::int32_t menu, std::int32_t command);
+
+  // Text, numbers and lists.
+  void ListString(std::int32_t list, std::int32_t index);
+  void ListStringStore(std::int32_t list, std::int32_t index, std::int32_t flag);
+  void NumberToText(std::int32_t kind, std::int32_t decimals);
+  void TextToNumber(std::int32_t kind);
+  void MemoLineCount();
+  void MemoLine(std::int32_t action, std::int32_t line);
+
+  // Message boxes: the text is the StringRegister.
+  void MessageBox(std::int32_t kind);
+  void Alert(std::int32_t kind, const std::string& text);
+
+  // Cursors, events, colours, files.
+  void CursorSet(std::int32_t cursor);
+  void CursorRelease();
+  void EventPost(std::int32_t window);
+  void ColourSet(std::int32_t number, std::int32_t how);
+  void FileOpenDialog();
+  void FileSaveDialog();
+  void StartupFolder();
+  const std::string& ProgramFolder() const { return programFolder_; }
+
+  // The event flow: every click and command records who it came from and
+  // runs the handler (the main event routine).
+  void SetEventHandler(std::function<void()> handler) { eventHandler_ = std::move(handler); }
+  void PostEvent(std::int32_t window, std::int32_t item, std::int32_t menuPos);
+  // Handles pending window messages; true when a click arrived meanwhile.
+  bool WaitForClick();
+  // Waits n ticks of 16 ms, handling window messages meanwhile.
+  void DelayTicks(std::int32_t ticks);
+  // A left-button press on a picture item, as the mouse would give it.
+  void PressPicture(std::int32_t window, std::int32_t item, bool doubleClick = false,
+                    bool leftButton = true);
+  void ReleasePicture();
+  // Hides every window and ends the message loop.
+  void Quit();
+  bool QuitRequested() const;
+
+  // Screen size, for the layout; scripted runs may pretend another screen.
+  struct ScreenSize {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+  };
+  ScreenSize Screen() const;
+  void PretendScreen(ScreenSize size) { pretendScreen_ = size; }
+
+  // Scripted mode.
+  void SetScripted(bool on) { scripted_ = on; }
+  bool Scripted() const { return scripted_; }
+  void AnswerNextDialog(std::function<void(ScriptedDialog&)> responder);
+  void AnswerNextFileDialog(std::string path);  // empty: cancel
+  void QueuePointerPath(PointerPath path);
+  const std::vector<MessageRecord>& Transcript() const { return transcript_; }
+  void ClearTranscript() { transcript_.clear(); }
+  std::size_t PendingResponders() const;
+
+  // A picture of a window as it looks now, written as PNG; false on failure.
+  bool SaveWindowImage(std::int32_t window, const std::string& path);
+
+  StringLists& Strings() { return strings_; }
+
+ private:
+  struct Impl;
+  friend struct Impl;
+
+  StringLists& strings_;
+  ServiceRegisters registers_;
+  ItemBindings bindings_;
+  std::function<void()> eventHandler_;
+  std::vector<MessageRecord> transcript_;
+  std::string programFolder_;
+  ScreenSize pretendScreen_;
+  bool scripted_ = false;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace crossmere

@@ -1,0 +1,33 @@
+# Included from the top directory, so that the generated sources belong to
+# targets of the same directory.
+
+# String lists: list<TAB>index<TAB>text, compiled into the core library.
+set(string_files
+  ${PROJECT_SOURCE_DIR}/resources/strings/exercises.txt
+  ${PROJECT_SOURCE_DIR}/resources/strings/main_window.txt
+  ${PROJECT_SOURCE_DIR}/resources/strings/questions.txt
+  ${PROJECT_SOURCE_DIR}/resources/strings/dialogs.txt
+  ${PROJECT_SOURCE_DIR}/resources/strings/organisms.txt
+  ${PROJECT_SOURCE_DIR}/resources/strings/setup.txt
+  ${PROJECT_SOURCE_DIR}/resources/strings/answers.txt
+)
+set(string_data_cpp ${PROJECT_BINARY_DIR}/resources/string_data.cpp)
+add_custom_command(
+  OUTPUT ${string_data_cpp}
+  COMMAND ${CMAKE_COMMAND} -DOUTPUT=${string_data_cpp} "-DINPUTS=${string_files}"
+          -P ${PROJECT_SOURCE_DIR}/cmake/embed_text.cmake
+  DEPENDS ${string_files} ${PROJECT_SOURCE_DIR}/cmake/embed_text.cmake
+  COMMENT "Embedding the string lists"
+  VERBATIM)
+target_sources(crossmere_core PRIVATE ${string_data_cpp})
+
+# Dialogs, one Qt Designer file per dialog number.
+qt6_wrap_ui(dialog_headers
+  resources/dialogs/TW752.ui
+  resources/dialogs/TW753.ui
+)
+target_sources(crossmere_ui PRIVATE
+  ${dialog_headers}
+  resources/cursors/cursors.qrc
+  resources/pictures/pictures.qrc
+)

@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "workspace/event_routine.h"
+#include "workspace/main_window.h"
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+using namespace main_window;
+
+class Startup : public ::testing::Test {
+ protected:
+  Startup() {
+    session.service.SetScripted(true);
+    session.service.PretendScreen({1024, 768});
+  }
+
+  void StartWith(std::function<void(ScriptedDialog&)> welcome) {
+    session.service.AnswerNextDialog(std::move(welcome));
+    ProgramEntry(session);
+  }
+
+  void Start() {
+    StartWith([](ScriptedDialog& d) { d.ClickBackground(); });
+  }
+
+  Session session;
+  WindowService& service = session.service;
+};
+
+TEST_F(Startup, WelcomeThenTheMainWindowAtItsLayoutSize) {
+  bool welcomeSeen = false;
+  StartWith([&](ScriptedDialog& d) {
+    welcomeSeen = d.Number() == kWelcome;
+    EXPECT_FALSE(service.WindowVisible(kWindow)) << "main window shows after the welcome";
+    d.ClickBackground();
+  });
+  EXPECT_TRUE(welcomeSeen);
+  EXPECT_FALSE(service.WindowExists(kWelcome)) << "welcome window released";
+  EXPECT_TRUE(service.WindowVisible(kWindow));
+  EXPECT_TRUE(service.Transcript().empty());
+  service.WindowBounds(kWindow);
+  const auto& rect = service.Registers().windowRect;
+  EXPECT_EQ(rect.left, 0);
+  EXPECT_EQ(rect.top, 0);
+  EXPECT_EQ(rect.right - rect.left, 800);
+  EXPECT_EQ(rect.bottom - rect.top, 600);
+}
+
+TEST_F(Startup, LargeScreensGetTheLargeLayout) {
+  service.PretendScreen({1920, 1080});
+  Start();
+  EXPECT_EQ(session.startup.layout, (LayoutSize{1280, 960}));
+  service.WindowBounds(kWindow);
+  EXPECT_EQ(service.Registers().windowRect.right, 1280);
+  EXPECT_EQ(service.Registers().windowRect.bottom, 960);
+}
+
+TEST_F(Startup, WelcomeLevelChoice) {
+  StartWith([](ScriptedDialog& d) {
+    d.SetChecked(kWelcomeAdvanced, true);
+    d.ClickBackground();
+  });
+  EXPECT_TRUE(session.startup.advancedLevel);
+}
+
+TEST_F(Startup, SetupButtonClosesTheWelcomeWithItsNumber) {
+  StartWith([](ScriptedDialog& d) { d.Click(kWelcomeSetup); });
+  EXPECT_EQ(service.Registers().itemHit, kWelcomeSetup);
+  EXPECT_FALSE(session.startup.advancedLevel);
+}
+
+TEST_F(Startup, FourStartBitsWithExactlyTwoSet) {
+  Start();
+  const auto& bits = session.startup.startBits;
+  for (const auto bit : bits) EXPECT_TRUE(bit == 0 || bit == 1);
+  EXPECT_EQ(bits[0] + bits[1] + bits[2] + bits[3], 2);
+}
+
+TEST_F(Startup, MainWindowHoldsEveryItem) {
+  Start();
+  std::set<std::int32_t> expected;
+  auto range = [&](std::int32_t first, std::int32_t last) {
+    for (std::int32_t n = first; n <= last; ++n) expected.insert(n);
+  };
+  range(1, 130);
+  range(1301, 1317);
+  range(1321, 1337);
+  range(1501, 1504);
+  range(1511, 1515);
+  range(2003, 2006);
+  range(2011, 2018);
+  range(2021, 2025);
+  for (const std::int32_t n : {1340, 1341, 2341, 2008, 2010, 2500, 2501, 4131, 899, 5678}) expected.insert(n);
+  for (const std::int32_t n : expected) {
+    service.ItemSelect(kWindow, n);
+    EXPECT_TRUE(service.Registers().itemFound) << "item " << n;
+  }
+  struct Place {
+    std::int32_t item, left, top, width, height;
+  };
+  for (const Place p : {Place{129, 8, 18, 105, 96}, Place{130, 123, 18, 94, 96},
+                        Place{1301, 16, 138, 71, 34}, Place{1302, 515, 28, 71, 34},
+                        Place{2008, 562, 342, 39, 42}, Place{5678, 1888, 776, 71, 34},
+                        Place{1, 1888, 0, 105, 105}}) {
+    service.ItemSelect(kWindow, p.item);
+    const auto& r = service.Registers().windowRect;
+    EXPECT_EQ(r.left, p.left) << "item " << p.item;
+    EXPECT_EQ(r.top, p.top) << "item " << p.item;
+    EXPECT_EQ(r.right - r.left, p.width) << "item " << p.item;
+    EXPECT_EQ(r.bottom - r.top, p.height) << "item " << p.item;
+  }
+  service.ItemSelect(kWindow, 128);
+  EXPECT_EQ(service.Registers().windowRect.right - service.Registers().windowRect.left, 105)
+      << "class pictures are clones of item 1";
+  EXPECT_FALSE(service.Registers().itemState.visible);
+  EXPECT_EQ(service.ItemText(kWindow, 1341), "Spare cages");
+  EXPECT_EQ(service.ItemText(kWindow, 2341), "Spare bottles");
+  EXPECT_TRUE(service.ItemVisible(kWindow, 1301));
+  EXPECT_TRUE(service.ItemVisible(kWindow, 2008));
+  EXPECT_FALSE(service.ItemVisible(kWindow, 2010));
+}
+
+TEST_F(Startup, MenusMatchTheStudentRun) {
+  Start();
+  struct Shown {
+    std::int32_t number;
+    bool visible;
+  };
+  for (const Shown s : {Shown{kFileMenu, true}, Shown{kAutoMenu, true}, Shown{kCagesMenu, true},
+                        Shown{kBottlesMenu, false}, Shown{kTraysMenu, false},
+                        Shown{kQuestionsMenu, true}, Shown{kExercisesMenu, false},
+                        Shown{kExerciseAndAnswersMenu, false}, Shown{kTrialMenu, true},
+                        Shown{kInstructionsMenu, true}, Shown{kAnswersMenu, false},
+                        Shown{kAnswersMenuCopy, false}, Shown{kEndTrialCommand, false}}) {
+    const auto items = service.MenuItems(s.number);
+    ASSERT_FALSE(items.empty()) << s.number;
+    EXPECT_EQ(items[0].visible, s.visible) << s.number;
+  }
+  EXPECT_EQ(service.MenuItems(kColourCommand)[0].caption, "Colour");
+  EXPECT_FALSE(service.MenuItems(kAutoFillCommand)[0].checked);
+  EXPECT_TRUE(service.MenuItems(kAutoNameCommand)[0].checked);
+}
+
+TEST_F(Startup, SharedCommandChangesInAllThreeContainerMenus) {
+  Start();
+  constexpr std::int32_t kEmpty = 183;
+  ASSERT_EQ(service.MenuItems(kEmpty).size(), 3u);
+  service.Menu(kEmpty, 0, static_cast<std::int32_t>(MenuAction::Enable), 0);
+  service.Registers().stringRegister = "Empty it";
+  service.Menu(0, 0, static_cast<std::int32_t>(MenuAction::Caption), kEmpty);
+  service.Menu(kEmpty, 1, static_cast<std::int32_t>(MenuAction::Check), 0);
+  for (const auto& item : service.MenuItems(kEmpty)) {
+    EXPECT_FALSE(item.enabled);
+    EXPECT_TRUE(item.checked);
+    EXPECT_EQ(item.caption, "Empty it");
+  }
+  // By position: the second entry of the Bottles menu only.
+  service.Menu(kBottlesMenu, 1, static_cast<std::int32_t>(MenuAction::Enable), 2);
+  const auto after = service.MenuItems(kEmpty);
+  EXPECT_EQ(std::count_if(after.begin(), after.end(), [](const auto& i) { return i.enabled; }), 1);
+  // A menu with fewer entries than asked for is left alone.
+  service.Menu(kBottlesMenu, 1, static_cast<std::int32_t>(MenuAction::Check), 40);
+}
+
+TEST_F(Startup, BottlesCommandIsPostedWithItsMenuNumber) {
+  Start();
+  service.Menu(kBottlesMenu, 0, 0, -1);
+  service.Menu(kCagesMenu, 0, 0, -2);
+  ASSERT_TRUE(service.ChooseMenuCommand(kBottlesMenu, 183));
+  EXPECT_EQ(service.Registers().eventWindow, kBottlesMenu);
+  EXPECT_EQ(service.Registers().eventItem, 183);
+  EXPECT_EQ(service.Registers().eventMenuPos, 2);
+  EXPECT_FALSE(service.ChooseMenuCommand(kCagesMenu, 183)) << "hidden menu";
+}
+
+TEST_F(Startup, AutoMenuTogglesItsCheckMarks) {
+  Start();
+  ASSERT_TRUE(service.ChooseMenuCommand(kAutoMenu, kAutoFillCommand));
+  EXPECT_TRUE(session.autoSettings.autoFill);
+  EXPECT_TRUE(service.MenuItems(kAutoFillCommand)[0].checked);
+  ASSERT_TRUE(service.ChooseMenuCommand(kAutoMenu, kAutoNameCommand));
+  EXPECT_FALSE(session.autoSettings.autoName);
+  EXPECT_FALSE(service.MenuItems(kAutoNameCommand)[0].checked);
+  ASSERT_TRUE(service.ChooseMenuCommand(kAutoMenu, kAutoFillCommand));
+  EXPECT_FALSE(session.autoSettings.autoFill);
+}
+
+TEST_F(Startup, PicturesRouteOnlyLeftPressesOutsideDrags) {
+  Start();
+  service.PressPicture(kWindow, 2008, false, false);
+  EXPECT_EQ(service.Registers().eventItem, 0) << "right button does nothing";
+  service.PressPicture(kWindow, 1301, true);
+  EXPECT_EQ(service.Registers().eventItem, 1301);
+  EXPECT_EQ(service.Registers().clickCount, 2);
+  service.Registers().dragActive = true;
+  service.PressPicture(kWindow, 2008);
+  EXPECT_EQ(service.Registers().eventItem, 1301) << "ignored during a drag";
+}
+
+TEST_F(Startup, ExitEndsTheProgram) {
+  Start();
+  EXPECT_FALSE(service.QuitRequested());
+  ASSERT_TRUE(service.ChooseMenuCommand(kFileMenu, kExitCommand));
+  EXPECT_TRUE(service.QuitRequested());
+}
+
+}  // namespace
+}  // namespace crossmere

@@ -1,0 +1,33 @@
+// Writes pictures of the program's windows as a newcomer first sees them:
+// welcome.png and main_window.png in the folder given. Run it on the
+// offscreen platform to refresh the pictures under docs/.
+
+#include <QApplication>
+#include <cstdio>
+#include <string>
+
+#include "workspace/main_window.h"
+#include "workspace/session.h"
+
+int main(int argc, char* argv[]) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: crossmere_snapshot FOLDER\n");
+    return 2;
+  }
+  QApplication app(argc, argv);
+  const std::string folder = argv[1];
+  crossmere::Session session;
+  auto& service = session.service;
+  service.SetScripted(true);
+  service.PretendScreen({1024, 768});
+  bool saved = true;
+  service.AnswerNextDialog([&](crossmere::ScriptedDialog& welcome) {
+    saved &= service.SaveWindowImage(welcome.Number(), folder + "/welcome.png");
+    welcome.ClickBackground();
+  });
+  crossmere::ProgramEntry(session);
+  QApplication::processEvents();
+  saved &= service.SaveWindowImage(crossmere::main_window::kWindow, folder + "/main_window.png");
+  if (!saved) std::fprintf(stderr, "could not write the pictures to %s\n", folder.c_str());
+  return saved ? 0 : 1;
+}

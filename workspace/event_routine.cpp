@@ -1,0 +1,33 @@
+#include "workspace/event_routine.h"
+
+#include "workspace/main_window.h"
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+using namespace main_window;
+
+void ToggleCheck(Session& session, bool& setting, std::int32_t command) {
+  setting = !setting;
+  session.service.Menu(command, setting ? 1 : 0, static_cast<std::int32_t>(MenuAction::Check), 0);
+}
+
+}  // namespace
+
+void MainEventRoutine(Session& session) {
+  WindowService& service = session.service;
+  service.CursorRelease();
+  const std::int32_t window = service.Registers().eventWindow;
+  const std::int32_t item = service.Registers().eventItem;
+
+  if (window == kAutoMenu && item == kAutoFillCommand) {
+    ToggleCheck(session, session.autoSettings.autoFill, kAutoFillCommand);
+  } else if (window == kAutoMenu && item == kAutoNameCommand) {
+    ToggleCheck(session, session.autoSettings.autoName, kAutoNameCommand);
+  } else if (window == kFileMenu && item == kExitCommand) {
+    service.Quit();
+  }
+}
+
+}  // namespace crossmere

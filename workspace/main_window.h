@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+
+namespace crossmere {
+
+struct Session;
+
+// Numbers of the main window, its menus and its commands.
+namespace main_window {
+inline constexpr std::int32_t kWindow = 753;
+inline constexpr std::int32_t kWelcome = 752;
+
+inline constexpr std::int32_t kClassPictureTemplate = 1;
+inline constexpr std::int32_t kLastClassPicture = 128;
+
+inline constexpr std::int32_t kFileMenu = 102;
+inline constexpr std::int32_t kAutoMenu = 105;
+inline constexpr std::int32_t kCagesMenu = 107;
+inline constexpr std::int32_t kBottlesMenu = 108;
+inline constexpr std::int32_t kTraysMenu = 109;
+inline constexpr std::int32_t kExercisesMenu = 113;
+inline constexpr std::int32_t kExerciseAndAnswersMenu = 115;
+inline constexpr std::int32_t kQuestionsMenu = 120;
+inline constexpr std::int32_t kTrialMenu = 122;
+inline constexpr std::int32_t kInstructionsMenu = 124;
+inline constexpr std::int32_t kAnswersMenu = 126;
+inline constexpr std::int32_t kAnswersMenuCopy = 127;
+
+inline constexpr std::int32_t kColourCommand = 166;
+inline constexpr std::int32_t kClearScreenCommand = 195;
+inline constexpr std::int32_t kExitCommand = -106;
+inline constexpr std::int32_t kAutoFillCommand = 194;
+inline constexpr std::int32_t kAutoNameCommand = 190;
+inline constexpr std::int32_t kEndTrialCommand = 176;
+inline constexpr std::int32_t kFirstContainerCommand = 182;
+inline constexpr std::int32_t kLastContainerCommand = 189;
+
+inline constexpr std::int32_t kWelcomeElementary = 71;
+inline constexpr std::int32_t kWelcomeAdvanced = 72;
+inline constexpr std::int32_t kWelcomeSetup = 56;
+}  // namespace main_window
+
+// Creates the main window with its class pictures, then runs start-up: the
+// layout, the menus, the welcome window and the first random numbers. The
+// main window is showing when it returns.
+void ProgramEntry(Session& session);
+
+// True for the cage, bottle and tray menus, which share their commands.
+constexpr bool IsContainerMenu(std::int32_t menu) {
+  return menu == main_window::kCagesMenu || menu == main_window::kBottlesMenu ||
+         menu == main_window::kTraysMenu;
+}
+
+}  // namespace crossmere

@@ -1,0 +1,83 @@
+#include "layer/tick_count.h"
+#include "workspace/event_routine.h"
+#include "workspace/main_window.h"
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+using namespace main_window;
+
+void CreateMainWindow(Session& session) {
+  WindowService& service = session.service;
+  service.WindowOpen(kWindow, 1);
+  // One picture per genotype class: item 1 is the template of the others.
+  service.ItemTemplate(kWindow, kClassPictureTemplate);
+  for (std::int32_t item = kClassPictureTemplate + 1; item <= kLastClassPicture; ++item) {
+    service.ItemClone();
+    service.ItemSetNumber(item);
+  }
+  service.SetEventHandler([&session] { MainEventRoutine(session); });
+}
+
+void PlaceMainWindow(Session& session) {
+  WindowService& service = session.service;
+  const auto screen = service.Screen();
+  session.startup.layout = LayoutForScreen(screen.width, screen.height);
+  service.WindowPlace(kWindow, 0, 0);
+  service.WindowResize(kWindow, session.startup.layout.height, session.startup.layout.width);
+}
+
+void AdjustMenus(Session& session) {
+  WindowService& service = session.service;
+  for (const std::int32_t hidden : {kBottlesMenu, kTraysMenu, kExercisesMenu,
+                                    kExerciseAndAnswersMenu, kAnswersMenu, kAnswersMenuCopy,
+                                    kEndTrialCommand}) {
+    service.Menu(hidden, 0, 0, -2);
+  }
+  service.Menu(kAutoFillCommand, session.autoSettings.autoFill, static_cast<std::int32_t>(MenuAction::Check), 0);
+  service.Menu(kAutoNameCommand, session.autoSettings.autoName, static_cast<std::int32_t>(MenuAction::Check), 0);
+  service.Registers().stringRegister = "Colour";
+  service.Menu(kColourCommand, 0, static_cast<std::int32_t>(MenuAction::Caption), 0);
+}
+
+void ShowWelcome(Session& session) {
+  WindowService& service = session.service;
+  service.WindowOpen(kWelcome, 0);
+  service.WindowBounds(kWelcome);
+  const auto& bounds = service.Registers().windowRect;
+  const std::int32_t height = bounds.bottom - bounds.top;
+  service.WindowPlace(kWelcome, 1, (session.startup.layout.height - height) / 2);
+
+  std::int32_t advanced = session.startup.advancedLevel ? 1 : 0;
+  service.ItemSelect(kWelcome, kWelcomeAdvanced);
+  service.ItemBind(advanced);
+  service.Registers().itemHit = 0;
+  service.WindowRunModal(kWelcome);
+  service.ItemRead(kWelcome, kWelcomeAdvanced);
+  session.startup.advancedLevel = advanced != 0;
+  service.WindowRelease(kWelcome);
+}
+
+void DrawStartBits(Session& session) {
+  RandomGenerator& random = session.random;
+  random.RandomSeed(static_cast<std::int32_t>(TickCount()));
+  auto& bits = session.startup.startBits;
+  do {
+    for (auto& bit : bits) bit = random.Random15() % 2;
+  } while (bits[0] + bits[1] + bits[2] + bits[3] != 2);
+}
+
+}  // namespace
+
+void ProgramEntry(Session& session) {
+  CreateMainWindow(session);
+  session.service.StartupFolder();
+  PlaceMainWindow(session);
+  AdjustMenus(session);
+  ShowWelcome(session);
+  DrawStartBits(session);
+  session.service.WindowShow(kWindow);
+}
+
+}  // namespace crossmere
