@@ -12,6 +12,8 @@ struct RealCase {
   const char* text;
 };
 
+void PrintTo(const RealCase& c, std::ostream* os) { *os << c.name; }
+
 class RealToTextTest : public ::testing::TestWithParam<RealCase> {};
 
 TEST_P(RealToTextTest, Formats) {

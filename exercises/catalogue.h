@@ -1,0 +1,161 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "exercises/exercise_options.h"
+
+namespace crossmere {
+
+class StringLists;
+
+// Option items of the exercise set-up form, as they stand in an ExerciseOptions record.
+namespace option_item {
+inline constexpr std::int32_t kOneLocus = 52;
+inline constexpr std::int32_t kTwoLoci = 53;
+inline constexpr std::int32_t kThreeLoci = 54;
+inline constexpr std::int32_t kSexes = 56;
+inline constexpr std::int32_t kAutosomal = 58;
+inline constexpr std::int32_t kSexLinked = 59;
+inline constexpr std::int32_t kSexLinkageMixture = 60;
+inline constexpr std::int32_t kRecessive = 62;
+inline constexpr std::int32_t kDominant = 63;
+inline constexpr std::int32_t kEitherDominance = 64;
+inline constexpr std::int32_t kIntermediate = 65;
+inline constexpr std::int32_t kMutationMixture = 66;
+inline constexpr std::int32_t kUnlinked = 68;
+inline constexpr std::int32_t kLinked = 69;
+inline constexpr std::int32_t kLinkageMixture = 70;
+inline constexpr std::int32_t kTestcrossParents = 72;        // Aa x aa
+inline constexpr std::int32_t kIntercrossParents = 73;       // Aa x Aa
+inline constexpr std::int32_t kPureBreedingParents = 74;
+inline constexpr std::int32_t kMixedParents = 75;
+inline constexpr std::int32_t kDominantBackcrossParents = 76;  // AA x Aa
+inline constexpr std::int32_t kNoExtraParents = 78;
+inline constexpr std::int32_t kLocked = 79;
+inline constexpr std::int32_t kSingleLocusStock = 80;
+inline constexpr std::int32_t kAllStock = 81;
+inline constexpr std::int32_t kGenotypesNo = 83;
+inline constexpr std::int32_t kGenotypesPart = 84;
+inline constexpr std::int32_t kGenotypesYes = 85;
+inline constexpr std::int32_t kGenotypesHiddenInitially = 86;
+inline constexpr std::int32_t kMendelNotation = 88;
+inline constexpr std::int32_t kWildNotation = 89;
+inline constexpr std::int32_t kNotationSwitch = 90;
+inline constexpr std::int32_t kSingleExample = 92;
+inline constexpr std::int32_t kNoTrial = 93;
+inline constexpr std::int32_t kHiddenSex = 94;
+inline constexpr std::int32_t kAnyOrganism = 96;
+inline constexpr std::int32_t kDog = 97;
+inline constexpr std::int32_t kBear = 98;
+inline constexpr std::int32_t kFly = 99;
+inline constexpr std::int32_t kPlant = 100;
+inline constexpr std::int32_t kLethalHalfTheTime = 103;
+inline constexpr std::int32_t kLethalAlways = 104;
+inline constexpr std::int32_t kHideOffspring = 105;
+}  // namespace option_item
+
+// Question types whose numbers the catalogue's preparation works with.
+namespace question_type {
+inline constexpr std::int32_t kShowGenotypes = 1;
+inline constexpr std::int32_t kShowGenotypesNotation = 2;
+inline constexpr std::int32_t kFindHomozygote = 3;
+inline constexpr std::int32_t kObservedExpected = 5;
+inline constexpr std::int32_t kObservedExpected2 = 6;
+inline constexpr std::int32_t kTestcrossObserved = 8;
+inline constexpr std::int32_t kTestcrossObserved2 = 9;
+inline constexpr std::int32_t kSecondShowGenotypes = 11;
+inline constexpr std::int32_t kSecondFindHomozygote = 13;
+inline constexpr std::int32_t kJointObserved = 15;
+inline constexpr std::int32_t kJointChiSquare = 16;
+inline constexpr std::int32_t kFindHeterozygote = 17;
+inline constexpr std::int32_t kJointTestcrossObserved = 18;
+inline constexpr std::int32_t kSecondFindHeterozygote = 19;
+inline constexpr std::int32_t kEstimateRecombination = 28;
+inline constexpr std::int32_t kAnotherEstimate = 29;
+inline constexpr std::int32_t kRecombinationCross = 30;
+inline constexpr std::int32_t kSecondRecombinationCross = 31;
+inline constexpr std::int32_t kMaleRecombination = 32;
+inline constexpr std::int32_t kGeneticMap = 33;
+inline constexpr std::int32_t kLast = 37;
+}  // namespace question_type
+
+inline constexpr std::int32_t kExercisesPerSet = 20;
+inline constexpr std::int32_t kMaxQuestions = 10;
+// Set offsets: the advanced set B and the elementary set A.
+inline constexpr std::int32_t kAdvancedSet = 0;
+inline constexpr std::int32_t kElementarySet = 20;
+
+struct QuestionList {
+  std::int32_t count = 0;
+  std::array<std::int32_t, kMaxQuestions + 1> types{};  // types[1..count]; [0] unused
+  bool operator==(const QuestionList&) const = default;
+};
+
+// One standard set as loaded from the string lists; exercises are numbered 1..20
+// and element 0 of each array is unused.
+struct ExerciseSet {
+  std::int32_t offset = kAdvancedSet;
+  std::array<ExerciseOptions, kExercisesPerSet + 1> options{};
+  std::array<QuestionList, kExercisesPerSet + 1> questions{};
+};
+
+// Reads options from lists 201+offset.. and questions from lists 251+offset...
+// An option entry that is not a whole number adds one warning text and is skipped.
+ExerciseSet LoadExerciseSet(const StringLists& strings, std::int32_t offset,
+                            std::vector<std::string>* warnings);
+
+// False for an exercise outside 1..20 as well as for an item that is off.
+bool ExerciseOption(const ExerciseSet& set, std::int32_t ex, std::int32_t item);
+
+// What "List of exercises" shows: "G" (or "G-" when gPartial), "T" and "M".
+struct ListFlags {
+  bool g = false;
+  bool gPartial = false;
+  bool t = false;
+  bool m = false;
+  bool operator==(const ListFlags&) const = default;
+};
+ListFlags ExerciseListFlags(const ExerciseOptions& options);
+
+inline constexpr std::array<std::int32_t, question_type::kLast + 1> kQuestionMarks = {
+    4,                    // no type 0
+    4, 4, 1, 1, 5,        // 1..5
+    5, 1, 5, 5, 4,        // 6..10
+    4, 4, 1, 1, 9,        // 11..15
+    4, 1, 9, 1, 6,        // 16..20
+    6, 6, 0, 1, 1,        // 21..25
+    1, 1, 3, 3, 1,        // 26..30
+    1, 4, 6, 1, 1,        // 31..35
+    7, 4};                // 36, 37
+
+// Marks a question of the type is worth before any chi-square part; 4 for unknown types.
+constexpr std::int32_t QuestionMarks(std::int32_t type) {
+  return type >= 0 && type <= question_type::kLast ? kQuestionMarks[type] : 4;
+}
+
+// The working question list of a started exercise (what the questions menu and
+// the marking read), indexed by question 1..10.
+struct PreparedQuestions {
+  QuestionList list;
+  std::array<bool, kMaxQuestions + 1> chiSquarePart{};
+  std::array<std::int32_t, kMaxQuestions + 1> maximum{};
+  std::int32_t available = 0;
+};
+
+// Prepares exercise ex's questions for a try. tryCount counts earlier tries (0 on the
+// first); from try count 2 on the list of `previous` is kept and only the marks are
+// worked out again (without `previous` the list is prepared afresh). randomBit, drawn
+// by the caller from the example's stream, makes a two- or three-locus exercise hand
+// out its genotype questions in reverse order when it is 1.
+PreparedQuestions PrepareQuestions(const ExerciseSet& set, std::int32_t ex,
+                                   std::int32_t tryCount, std::int32_t lociCount,
+                                   std::int32_t randomBit, const PreparedQuestions* previous);
+
+// "Ex11 Q3 - Chi-square [character 2]"; empty for a question beyond the list's count.
+std::string QuestionMenuTitle(const StringLists& strings, std::int32_t ex, std::int32_t q,
+                              const PreparedQuestions& prepared);
+
+}  // namespace crossmere
