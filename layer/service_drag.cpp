@@ -25,9 +25,13 @@ QPoint WindowService::Impl::PointerIn(QWidget* area) const {
 }
 
 // Follows the pointer with `image` until the drag ends; returns its last place.
+// Other handlers run meanwhile and may delete the item or its window: the drag
+// then ends where it is.
 ServiceRect WindowService::Impl::Drag(QWidget* item, QWidget* image) {
   auto& regs = self.registers_;
-  QWidget* area = item->parentWidget();
+  const QPointer<QWidget> watchedItem(item);
+  const QPointer<QWidget> area(item->parentWidget());
+  const QPointer<QWidget> watchedImage(image);
   regs.dragActive = true;
   regs.longRegister = static_cast<std::int32_t>(TickCount());
 
@@ -45,31 +49,36 @@ ServiceRect WindowService::Impl::Drag(QWidget* item, QWidget* image) {
   }
   image->show();
   image->raise();
+  QRect last = image->geometry();
 
+  auto alive = [&] { return watchedItem && area && watchedImage; };
   auto follow = [&](QPoint now) {
-    image->move(image->pos() + (now - pointer));
+    if (!alive()) return;
+    watchedImage->move(watchedImage->pos() + (now - pointer));
     pointer = now;
+    last = watchedImage->geometry();
   };
   if (scripted) {
-    for (std::size_t i = 1; i < path.points.size(); ++i) {
+    for (std::size_t i = 1; i < path.points.size() && alive(); ++i) {
       follow(QPoint(path.points[i].x, path.points[i].y));
       QCoreApplication::processEvents();
     }
     regs.dragActive = false;
   } else {
-    while (regs.dragActive) {
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    while (regs.dragActive && alive()) {
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
       // A release that never reached us (the pointer left the program) ends it too.
       if (QGuiApplication::mouseButtons() == Qt::NoButton) regs.dragActive = false;
-      follow(PointerIn(area));
+      if (area) follow(PointerIn(area));
     }
+    regs.dragActive = false;
   }
-  const QRect r = image->geometry();
-  return {r.top(), r.left(), r.top() + r.height(), r.left() + r.width()};
+  return {last.top(), last.left(), last.top() + last.height(), last.left() + last.width()};
 }
 
 void WindowService::ItemMove(std::int32_t componentIndex, std::int32_t top, std::int32_t left,
                              MoveMode mode) {
+  registers_.resultWord = 0;
   WindowEntry* entry = impl_->EntryOf(impl_->currentWindow);
   if (!entry || componentIndex < 0 ||
       componentIndex >= static_cast<std::int32_t>(entry->components.size()))
@@ -91,12 +100,16 @@ void WindowService::ItemMove(std::int32_t componentIndex, std::int32_t top, std:
       // The item's own look, white showing what is underneath.
       QPixmap picture = item->grab();
       picture.setMask(picture.createMaskFromColor(Qt::white));
-      QLabel image(item->parentWidget());
-      image.setPixmap(picture);
-      image.setGeometry(item->geometry());
-      registers_.dragRect = impl_->Drag(item, &image);
+      const QPointer<QWidget> watched(item);
+      const QPointer<QLabel> image(new QLabel(item->parentWidget()));
+      image->setPixmap(picture);
+      image->setGeometry(item->geometry());
+      registers_.dragRect = impl_->Drag(item, image);
+      if (image) image->deleteLater();
       CursorSet(0);
-      if (mode == MoveMode::DragAndPlace) item->move(registers_.dragRect.left, registers_.dragRect.top);
+      if (mode == MoveMode::DragAndPlace && watched) {
+        watched->move(registers_.dragRect.left, registers_.dragRect.top);
+      }
       break;
     }
     case MoveMode::SystemDrag: {
@@ -106,9 +119,12 @@ void WindowService::ItemMove(std::int32_t componentIndex, std::int32_t top, std:
       }
       if (!proxy) break;
       proxy->setGeometry(item->geometry());
+      const QPointer<QWidget> watched(proxy);
       registers_.dragRect = impl_->Drag(item, proxy);
-      proxy->hide();
-      proxy->move(kProxyParkLeft, proxy->y());
+      if (watched) {
+        watched->hide();
+        watched->move(kProxyParkLeft, watched->y());
+      }
       registers_.dragActive = false;
       break;
     }

@@ -74,6 +74,7 @@ QWidget* WindowService::Impl::Lookup(std::int32_t window, std::int32_t item, boo
 }
 
 void WindowService::ItemSelect(std::int32_t window, std::int32_t item, bool byComponentIndex) {
+  registers_.resultWord = 0;
   QWidget* w = impl_->Lookup(window, item, byComponentIndex);
   if (!w) return;
   auto& state = registers_.itemState;
@@ -88,6 +89,7 @@ void WindowService::ItemSelect(std::int32_t window, std::int32_t item, bool byCo
 }
 
 void WindowService::ItemSelectFocus(std::int32_t window, std::int32_t item) {
+  registers_.resultWord = 0;
   ItemSelect(window, item);
   auto* edit = qobject_cast<QLineEdit*>(impl_->currentItem.data());
   if (edit && !edit->isHidden() && edit->isEnabled() && edit->window()->isVisible()) {
@@ -96,6 +98,7 @@ void WindowService::ItemSelectFocus(std::int32_t window, std::int32_t item) {
 }
 
 void WindowService::ItemShow(std::int32_t window, std::int32_t item) {
+  registers_.resultWord = 0;
   if (item < 0) {
     ItemHide(window, -item);
     return;
@@ -107,6 +110,7 @@ void WindowService::ItemShow(std::int32_t window, std::int32_t item) {
 }
 
 void WindowService::ItemHide(std::int32_t window, std::int32_t item) {
+  registers_.resultWord = 0;
   QWidget* w = impl_->Lookup(window, item);
   if (!w) return;
   w->hide();
@@ -119,14 +123,17 @@ void WindowService::ItemHide(std::int32_t window, std::int32_t item) {
 }
 
 void WindowService::ItemEnable(std::int32_t window, std::int32_t item) {
+  registers_.resultWord = 0;
   if (QWidget* w = impl_->Lookup(window, item)) w->setEnabled(true);
 }
 
 void WindowService::ItemDisable(std::int32_t window, std::int32_t item) {
+  registers_.resultWord = 0;
   if (QWidget* w = impl_->Lookup(window, item)) w->setEnabled(false);
 }
 
 void WindowService::ItemDestroy(std::int32_t window, std::int32_t item) {
+  registers_.resultWord = 0;
   QWidget* w = impl_->Lookup(window, item);
   if (!w) return;
   if (WindowEntry* entry = impl_->EntryOf(impl_->currentWindow)) {
@@ -139,6 +146,7 @@ void WindowService::ItemDestroy(std::int32_t window, std::int32_t item) {
 }
 
 void WindowService::ItemTemplate(std::int32_t window, std::int32_t item) {
+  registers_.resultWord = 0;
   QWidget* w = impl_->Lookup(window, item);
   if (!w) return;
   impl_->templateItem = w;
@@ -148,6 +156,7 @@ void WindowService::ItemTemplate(std::int32_t window, std::int32_t item) {
 }
 
 void WindowService::ItemClone() {
+  registers_.resultWord = 0;
   QWidget* source = impl_->templateItem;
   WindowEntry* entry = impl_->EntryOf(impl_->currentWindow);
   if (!source || !entry) return;
@@ -190,20 +199,24 @@ void WindowService::ItemClone() {
 }
 
 void WindowService::ItemSetNumber(std::int32_t number) {
+  registers_.resultWord = 0;
   if (impl_->currentItem) impl_->currentItem->setProperty("item", number);
 }
 
 void WindowService::ItemResize(std::int32_t height, std::int32_t width) {
+  registers_.resultWord = 0;
   if (impl_->currentItem) impl_->currentItem->resize(width, height);
 }
 
 void WindowService::ItemRefresh() {
+  registers_.resultWord = 0;
   if (!impl_->currentItem) return;
   impl_->currentItem->hide();
   impl_->currentItem->show();
 }
 
 void WindowService::ItemColour(std::int32_t which) {
+  registers_.resultWord = 0;
   QWidget* w = impl_->currentItem;
   if (!w) return;
   const QColor colour = QColor::fromRgb(registers_.colour.rgb);
@@ -220,6 +233,7 @@ void WindowService::ItemColour(std::int32_t which) {
 }
 
 void WindowService::ItemSymbolFont(std::int32_t font) {
+  registers_.resultWord = 0;
   if (font != 23 || !impl_->currentItem) return;
   QFont symbol = impl_->currentItem->font();
   symbol.setFamily(QStringLiteral("Symbol"));
@@ -229,27 +243,47 @@ void WindowService::ItemSymbolFont(std::int32_t font) {
 // ---- Binding -------------------------------------------------------------
 
 void WindowService::ItemBind(std::int32_t kind, void* address) {
+  registers_.resultWord = 0;
   QWidget* w = impl_->currentItem;
   if (!w || kind == ItemBindings::kUnbound) return;
   const std::int32_t number = Impl::NumberOf(w);
   if (number < 1 || number > ItemBindings::kMaxKindItem) return;
+  const bool edit = qobject_cast<QLineEdit*>(w) != nullptr;
+  if (edit && kind != 2 && kind != 3 && kind != 5 && kind >= 0) {
+    Alert(op::kWarningBox, "m4 " + std::to_string(kind) + " value!");
+    return;
+  }
   bindings_.kinds[number] = kind;
   if (number > ItemBindings::kMaxBoundItem) return;
-  const bool edit = qobject_cast<QLineEdit*>(w) != nullptr;
   if (!edit || kind == 2) {
     bindings_.ints[number] = static_cast<std::int32_t*>(address);
   } else if (kind == 3) {
     bindings_.longs[number] = static_cast<std::int32_t*>(address);
   } else if (kind == 5) {
     bindings_.reals[number] = static_cast<double*>(address);
-  } else if (kind < 0) {
-    bindings_.texts[number] = static_cast<std::string*>(address);
   } else {
-    Alert(op::kWarningBox, "m4 " + std::to_string(kind) + " value!");
+    bindings_.texts[number] = static_cast<std::string*>(address);
   }
 }
 
+void WindowService::ItemBind(double& variable) {
+  if (!qobject_cast<QLineEdit*>(impl_->currentItem.data())) {
+    Alert(op::kWarningBox, "m4 5 value!");
+    return;
+  }
+  ItemBind(5, &variable);
+}
+
+void WindowService::ItemBind(std::string& variable) {
+  if (!qobject_cast<QLineEdit*>(impl_->currentItem.data())) {
+    Alert(op::kWarningBox, "m4 -1 value!");
+    return;
+  }
+  ItemBind(-1, &variable);
+}
+
 void WindowService::ItemWrite(std::int32_t window, std::int32_t item) {
+  registers_.resultWord = 0;
   QWidget* w = impl_->Lookup(window, item);
   if (!w || item < 1 || item > ItemBindings::kMaxBoundItem) return;
   std::int32_t* integer = bindings_.ints[item];
@@ -283,6 +317,7 @@ void WindowService::ItemWrite(std::int32_t window, std::int32_t item) {
 }
 
 void WindowService::ItemRead(std::int32_t window, std::int32_t item) {
+  registers_.resultWord = 0;
   QWidget* w = impl_->Lookup(window, item);
   if (!w || item < 1 || item > ItemBindings::kMaxBoundItem) return;
   std::int32_t* integer = bindings_.ints[item];

@@ -53,6 +53,7 @@ void WindowService::Impl::OnMenuTriggered(const QMenu* menu, QAction* action) {
 }
 
 void WindowService::Menu(std::int32_t menu, std::int32_t b, std::int32_t action, std::int32_t d) {
+  registers_.resultWord = 0;
   const auto all = impl_->MenuActions();
   std::vector<QAction*> targets;
   if (menu != 0 && d >= 1) {

@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -44,7 +46,7 @@ const char* TitleOf(std::int32_t number) {
 // A modal dialog answered by a test instead of a person.
 class DialogAnswer : public ScriptedDialog {
  public:
-  DialogAnswer(std::int32_t number, WindowEntry& entry) : number_(number), entry_(entry) {}
+  DialogAnswer(std::int32_t number, QWidget* window) : number_(number), window_(window) {}
 
   std::int32_t Number() const override { return number_; }
 
@@ -63,7 +65,8 @@ class DialogAnswer : public ScriptedDialog {
     if (auto* button = qobject_cast<QAbstractButton*>(Find(item))) button->click();
   }
   void ClickBackground() override {
-    QWidget* window = entry_.widget;
+    QWidget* window = window_;
+    if (!window) return;
     const QPointF at(1, 1);
     QMouseEvent press(QEvent::MouseButtonPress, at, window->mapToGlobal(at), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
@@ -72,14 +75,22 @@ class DialogAnswer : public ScriptedDialog {
 
  private:
   QWidget* Find(std::int32_t item) const {
-    for (const auto& c : entry_.components) {
-      if (c && c->property("item").toInt() == item) return c;
+    if (!window_) return nullptr;
+    for (QWidget* c : window_->findChildren<QWidget*>()) {
+      if (c->property("item").toInt() == item) return c;
     }
     return nullptr;
   }
   std::int32_t number_;
-  WindowEntry& entry_;
+  QPointer<QWidget> window_;
 };
+
+bool InsideMenu(const QWidget* widget) {
+  for (; widget; widget = widget->parentWidget()) {
+    if (qobject_cast<const QMenu*>(widget) || qobject_cast<const QMenuBar*>(widget)) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -102,7 +113,8 @@ void WindowService::Impl::Adopt(std::int32_t number, QWidget* window) {
   entry.number = number;
   entry.widget = window;
   for (QWidget* child : window->findChildren<QWidget*>()) {
-    if (!child->property("item").isValid()) continue;
+    // Menus carry numbers too, but they are reached through the menu operation.
+    if (!child->property("item").isValid() || InsideMenu(child)) continue;
     entry.components.emplace_back(child);
     WireControl(window, child);
   }
@@ -149,6 +161,7 @@ void WindowService::Impl::OnButtonClicked(QWidget* window, QWidget* button) {
 }
 
 void WindowService::WindowOpen(std::int32_t window, std::int32_t mode) {
+  registers_.resultWord = 0;
   if (window < 0) window = -window;
   WindowEntry* entry = impl_->FindWindow(window);
   if (!entry) {
@@ -167,9 +180,15 @@ void WindowService::WindowOpen(std::int32_t window, std::int32_t mode) {
   }
   if (const char* title = TitleOf(window)) w->setWindowTitle(QString::fromUtf8(title));
   if (auto* scroll = w->findChild<QScrollArea*>()) scroll->verticalScrollBar()->setValue(0);
-  if (mode == 2) w->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  if (mode == 2) {
+    const bool visible = w->isVisible();
+    w->setWindowFlag(Qt::WindowStaysOnTopHint, true);  // hides a shown window
+    if (visible) w->show();
+  }
   if (mode == 3) {
+    const std::int32_t itemHit = registers_.itemHit;
     WindowRunModal(window);
+    registers_.itemHit = itemHit;
     WindowRelease(window);
   }
 }
@@ -184,6 +203,7 @@ bool WindowService::WindowVisible(std::int32_t window) const {
 }
 
 void WindowService::WindowShow(std::int32_t window) {
+  registers_.resultWord = 0;
   WindowEntry* entry = impl_->FindWindow(window);
   if (!entry) return;
   entry->widget->show();
@@ -192,6 +212,7 @@ void WindowService::WindowShow(std::int32_t window) {
 }
 
 void WindowService::WindowHide(std::int32_t window) {
+  registers_.resultWord = 0;
   WindowEntry* entry = impl_->FindWindow(window);
   if (!entry) {
     impl_->ReportMissingWindow(window);
@@ -201,6 +222,7 @@ void WindowService::WindowHide(std::int32_t window) {
 }
 
 void WindowService::WindowRunModal(std::int32_t window) {
+  registers_.resultWord = 0;
   WindowEntry* entry = impl_->FindWindow(window);
   auto* dialog = entry ? qobject_cast<QDialog*>(entry->widget.data()) : nullptr;
   if (!dialog) return;
@@ -214,7 +236,7 @@ void WindowService::WindowRunModal(std::int32_t window) {
     } else {
       auto responder = std::move(impl_->responders.front());
       impl_->responders.pop_front();
-      DialogAnswer answer(window, *entry);
+      DialogAnswer answer(window, dialog);
       responder(answer);
     }
     dialog->hide();
@@ -223,10 +245,16 @@ void WindowService::WindowRunModal(std::int32_t window) {
   }
   std::erase(impl_->runningModal, QPointer<QWidget>(dialog));
   const int result = dialog->result();
-  if (result == 1000 || result == 990) registers_.itemHit = result;
+  if (result == 1000 || result == 990) {
+    registers_.itemHit = result;
+  } else if (result == QDialog::Rejected) {
+    // Escape or the close box: never let an earlier OK stand for this dialog.
+    registers_.itemHit = 990;
+  }
 }
 
 void WindowService::WindowRelease(std::int32_t window) {
+  registers_.resultWord = 0;
   auto& windows = impl_->windows;
   const auto at = std::find_if(windows.begin(), windows.end(), [window](const WindowEntry& e) {
     return e.number == window && e.widget;
@@ -246,6 +274,7 @@ void WindowService::WindowRelease(std::int32_t window) {
 }
 
 void WindowService::WindowBounds(std::int32_t window) {
+  registers_.resultWord = 0;
   WindowEntry* entry = impl_->FindWindow(window);
   if (!entry) {
     impl_->ReportMissingWindow(window);
@@ -262,6 +291,7 @@ void WindowService::WindowBounds(std::int32_t window) {
 }
 
 void WindowService::WindowPlace(std::int32_t window, std::int32_t left, std::int32_t top) {
+  registers_.resultWord = 0;
   WindowEntry* entry = impl_->FindWindow(window);
   if (!entry) {
     impl_->ReportMissingWindow(window);
@@ -278,6 +308,7 @@ void WindowService::WindowPlace(std::int32_t window, std::int32_t left, std::int
 }
 
 void WindowService::WindowResize(std::int32_t window, std::int32_t height, std::int32_t width) {
+  registers_.resultWord = 0;
   WindowEntry* entry = impl_->FindWindow(window);
   if (!entry) {
     impl_->ReportMissingWindow(window);
@@ -287,10 +318,12 @@ void WindowService::WindowResize(std::int32_t window, std::int32_t height, std::
 }
 
 void WindowService::WindowRepaint() {
+  registers_.resultWord = 0;
   if (impl_->currentWindow) impl_->currentWindow->repaint();
 }
 
 void WindowService::WindowSetTitle() {
+  registers_.resultWord = 0;
   if (impl_->currentWindow)
     impl_->currentWindow->setWindowTitle(QString::fromStdString(registers_.fileNameRegister));
 }

@@ -10,8 +10,14 @@
 
 #include <map>
 
+#include "ui_TW410.h"
+#include "ui_TW411.h"
+#include "ui_TW412.h"
+#include "ui_TW413.h"
+#include "ui_TW546.h"
 #include "ui_TW752.h"
 #include "ui_TW753.h"
+#include "ui_TW785.h"
 
 namespace crossmere {
 namespace {
@@ -91,10 +97,17 @@ QWidget* CreateMainWindow() {
   return main;
 }
 
+template <typename Form>
+QWidget* CreateDialog() {
+  return Build<Form, QDialog>();
+}
+
 std::map<std::int32_t, WindowCreator>& WindowClasses() {
   static std::map<std::int32_t, WindowCreator> classes = {
-      {752, CreateWelcome},
-      {753, CreateMainWindow},
+      {410, CreateDialog<Ui::TW410>}, {411, CreateDialog<Ui::TW411>},
+      {412, CreateDialog<Ui::TW412>}, {413, CreateDialog<Ui::TW413>},
+      {546, CreateDialog<Ui::TW546>}, {752, CreateWelcome},
+      {753, CreateMainWindow},        {785, CreateDialog<Ui::TW785>},
   };
   return classes;
 }

@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,6 +13,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTimer>
 
 #include "layer/colours.h"
 #include "layer/number_text.h"
@@ -96,10 +97,12 @@ void WindowService::ServiceCall(std::int32_t code, std::int32_t a, std::int32_t 
 // ---- Text, numbers and lists -------------------------------------------
 
 void WindowService::ListString(std::int32_t list, std::int32_t index) {
+  registers_.resultWord = 0;
   registers_.stringRegister = strings_.ListString(list, index);
 }
 
 void WindowService::ListStringStore(std::int32_t list, std::int32_t index, std::int32_t flag) {
+  registers_.resultWord = 0;
   if (strings_.ListStringStore(list, index, flag == 1, registers_.stringRegister) ==
       StoreResult::OutOfSpace) {
     Alert(op::kErrorBox, "Sorry.  Insufficient space to add more resources");
@@ -107,6 +110,7 @@ void WindowService::ListStringStore(std::int32_t list, std::int32_t index, std::
 }
 
 void WindowService::NumberToText(std::int32_t kind, std::int32_t decimals) {
+  registers_.resultWord = 0;
   switch (kind) {
     case 2: registers_.stringRegister = std::to_string(registers_.intRegister); break;
     case 3: registers_.stringRegister = std::to_string(registers_.longRegister); break;
@@ -116,6 +120,7 @@ void WindowService::NumberToText(std::int32_t kind, std::int32_t decimals) {
 }
 
 void WindowService::TextToNumber(std::int32_t kind) {
+  registers_.resultWord = 0;
   const std::string& text = registers_.stringRegister;
   switch (kind) {
     case 2: registers_.intRegister = ParseWholeNumber(text).value_or(0); break;
@@ -135,26 +140,28 @@ QStringList MemoLines(const QPlainTextEdit& memo) {
 }  // namespace
 
 void WindowService::MemoLineCount() {
+  registers_.resultWord = 0;
   if (!impl_->currentMemo) return;
   registers_.intRegister = static_cast<std::int32_t>(MemoLines(*impl_->currentMemo).size());
 }
 
 void WindowService::MemoLine(std::int32_t action, std::int32_t line) {
+  registers_.resultWord = 0;
   if (!impl_->currentMemo) return;
   if (action == 0) {
     impl_->currentMemo->clear();
   } else if (action == 3) {
     const QStringList lines = MemoLines(*impl_->currentMemo);
-    if (line >= 0 && line < lines.size()) {
-      registers_.resultWord = 1;
-      registers_.stringRegister = CutText(lines[line].toStdString(), 255);
-    }
+    const bool there = line >= 0 && line < lines.size();
+    registers_.resultWord = there ? 1 : 0;
+    if (there) registers_.stringRegister = CutText(lines[line].toStdString(), 255);
   }
 }
 
 // ---- Message boxes -----------------------------------------------------
 
-void WindowService::MessageBox(std::int32_t kind) { Alert(kind, registers_.stringRegister); }
+void WindowService::MessageBox(std::int32_t kind) {
+  registers_.resultWord = 0; Alert(kind, registers_.stringRegister); }
 
 void WindowService::Alert(std::int32_t kind, const std::string& text) {
   if (scripted_) {
@@ -181,6 +188,7 @@ void WindowService::Impl::SetCursor(const QCursor& cursor) {
 }
 
 void WindowService::CursorSet(std::int32_t cursor) {
+  registers_.resultWord = 0;
   static const char* const ownCursors[] = {":/cursors/hand.xpm", ":/cursors/pointer_plus.xpm",
                                            ":/cursors/magnifier.xpm"};
   static const QPoint hotSpots[] = {{15, 17}, {1, 1}, {12, 12}};
@@ -197,6 +205,7 @@ void WindowService::CursorSet(std::int32_t cursor) {
 }
 
 void WindowService::CursorRelease() {
+  registers_.resultWord = 0;
   if (impl_->overrideCursor) {
     QApplication::restoreOverrideCursor();
     impl_->overrideCursor = false;
@@ -205,6 +214,7 @@ void WindowService::CursorRelease() {
 }
 
 void WindowService::EventPost(std::int32_t window) {
+  registers_.resultWord = 0;
   registers_.eventWindow = window;
   if (eventHandler_) eventHandler_();
 }
@@ -224,15 +234,16 @@ bool WindowService::WaitForClick() {
 }
 
 void WindowService::DelayTicks(std::int32_t ticks) {
-  QElapsedTimer timer;
-  timer.start();
-  const qint64 wait = static_cast<qint64>(ticks) * 16;
-  while (timer.elapsed() < wait) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, static_cast<int>(wait - timer.elapsed()));
-  }
+  registers_.resultWord = 0;
+  if (ticks <= 0) return;
+  // Window messages are handled while waiting, so the screen stays live.
+  QEventLoop loop;
+  QTimer::singleShot(ticks * 16, &loop, &QEventLoop::quit);
+  loop.exec();
 }
 
 void WindowService::ColourSet(std::int32_t number, std::int32_t how) {
+  registers_.resultWord = 0;
   auto& colour = registers_.colour;
   if (how == 1210) {
     if (const auto rgb = ColourOfNumber(number)) colour.rgb = *rgb;
@@ -245,6 +256,7 @@ void WindowService::ColourSet(std::int32_t number, std::int32_t how) {
 }
 
 void WindowService::FileOpenDialog() {
+  registers_.resultWord = 0;
   std::string path;
   if (scripted_) {
     if (!impl_->fileAnswers.empty()) {
@@ -259,6 +271,7 @@ void WindowService::FileOpenDialog() {
 }
 
 void WindowService::FileSaveDialog() {
+  registers_.resultWord = 0;
   std::string path;
   if (scripted_) {
     if (!impl_->fileAnswers.empty()) {
@@ -275,6 +288,7 @@ void WindowService::FileSaveDialog() {
 }
 
 void WindowService::StartupFolder() {
+  registers_.resultWord = 0;
   programFolder_ = CutText(QDir::currentPath().toStdString(), 80);
 }
 

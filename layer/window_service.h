@@ -139,10 +139,12 @@ class WindowService {
   void ItemRefresh();
   void ItemColour(std::int32_t which);
   void ItemSymbolFont(std::int32_t font);
+  // Binds the current item to a variable by kind: 2 whole number, 3 long,
+  // 5 real, negative text, 11 none. Reals and texts bind only to edit fields.
   void ItemBind(std::int32_t kind, void* address);
   void ItemBind(std::int32_t& variable, std::int32_t kind = 2) { ItemBind(kind, &variable); }
-  void ItemBind(double& variable) { ItemBind(5, &variable); }
-  void ItemBind(std::string& variable) { ItemBind(-1, &variable); }
+  void ItemBind(double& variable);
+  void ItemBind(std::string& variable);
   void ItemWrite(std::int32_t window, std::int32_t item);
   void ItemRead(std::int32_t window, std::int32_t item);
   // The text a control shows now (labels, buttons, edit fields).

@@ -23,8 +23,14 @@ target_sources(crossmere_core PRIVATE ${string_data_cpp})
 
 # Dialogs, one Qt Designer file per dialog number.
 qt6_wrap_ui(dialog_headers
+  resources/dialogs/TW410.ui
+  resources/dialogs/TW411.ui
+  resources/dialogs/TW412.ui
+  resources/dialogs/TW413.ui
+  resources/dialogs/TW546.ui
   resources/dialogs/TW752.ui
   resources/dialogs/TW753.ui
+  resources/dialogs/TW785.ui
 )
 target_sources(crossmere_ui PRIVATE
   ${dialog_headers}

@@ -3,25 +3,40 @@
 #include <array>
 #include <cstdint>
 
+#include "exercises/catalogue.h"
+#include "genetics/exercise_setup.h"
+#include "genetics/genetics_state.h"
+#include "genetics/offspring.h"
 #include "layer/layout.h"
 #include "layer/random_generator.h"
 #include "layer/string_lists.h"
 #include "layer/window_service.h"
+#include "records/class_options.h"
+#include "records/identity.h"
 
 namespace crossmere {
 
 // What start-up settles before the first exercise.
 struct StartupState {
   LayoutSize layout;
-  bool advancedLevel = false;  // the welcome window's "Advanced" choice
-  // Four random bits with exactly two set, kept for setting up exercises.
-  std::array<std::int32_t, 4> startBits{};
+  std::int32_t advancedLevel = 0;  // the welcome window's "Advanced" button, 1 when chosen
+  bool fixedSeedMode = false;      // reproducible runs for checking, offspring included
 };
 
 // Switches of the Auto menu.
 struct AutoSettings {
   bool autoFill = false;
   bool autoName = true;
+};
+
+// Where the student is among the exercises.
+struct ProgressState {
+  std::int32_t current = 1;
+  std::array<std::int32_t, 21> tryCount{};
+  bool trialRunning = false;
+  std::int32_t trialArrangement = 0;
+  std::int32_t pickedKind = 0;
+  std::int32_t questionsFor = 0;  // the exercise whose questions are prepared
 };
 
 // The whole state of one run. Every routine reaches it the same way, and a
@@ -32,6 +47,14 @@ struct Session {
   WindowService service{strings};
   StartupState startup;
   AutoSettings autoSettings;
+  ClassOptions classOptions;
+  StudentIdentity identity;
+  ExerciseSet exercises;
+  ProgressState progress;
+  GeneticsState genetics;
+  ExampleState example;
+  OffspringState offspring;
+  PreparedQuestions questions;
 };
 
 }  // namespace crossmere

@@ -1,7 +1,9 @@
 #include "layer/tick_count.h"
 #include "workspace/event_routine.h"
+#include "workspace/exercise_start.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
+#include "workspace/student_entry.h"
 
 namespace crossmere {
 namespace {
@@ -49,23 +51,19 @@ void ShowWelcome(Session& session) {
   const std::int32_t height = bounds.bottom - bounds.top;
   service.WindowPlace(kWelcome, 1, (session.startup.layout.height - height) / 2);
 
-  std::int32_t advanced = session.startup.advancedLevel ? 1 : 0;
   service.ItemSelect(kWelcome, kWelcomeAdvanced);
-  service.ItemBind(advanced);
+  service.ItemBind(session.startup.advancedLevel);
   service.Registers().itemHit = 0;
   service.WindowRunModal(kWelcome);
   service.ItemRead(kWelcome, kWelcomeAdvanced);
-  session.startup.advancedLevel = advanced != 0;
   service.WindowRelease(kWelcome);
 }
 
-void DrawStartBits(Session& session) {
+// The getting-started exercise shows each homolog in two of its first four offspring.
+void DrawForcedHomologTable(Session& session) {
   RandomGenerator& random = session.random;
-  random.RandomSeed(static_cast<std::int32_t>(TickCount()));
-  auto& bits = session.startup.startBits;
-  do {
-    for (auto& bit : bits) bit = random.Random15() % 2;
-  } while (bits[0] + bits[1] + bits[2] + bits[3] != 2);
+  random.RandomSeed(session.startup.fixedSeedMode ? 1234567 : static_cast<std::int32_t>(TickCount()));
+  session.offspring.forcedHomologs = DrawForcedHomologs(random);
 }
 
 }  // namespace
@@ -73,10 +71,19 @@ void DrawStartBits(Session& session) {
 void ProgramEntry(Session& session) {
   CreateMainWindow(session);
   session.service.StartupFolder();
+  session.startup.fixedSeedMode = false;
   PlaceMainWindow(session);
+  session.classOptions = LoadClassOptions(session.strings);
   AdjustMenus(session);
   ShowWelcome(session);
-  DrawStartBits(session);
+  LoadExercises(session);
+  if (!RunEntryDialog(session)) {
+    session.service.Quit();
+    return;
+  }
+  PrecomputeStudentKinds(session);
+  DrawForcedHomologTable(session);
+  StartExercise(session);
   session.service.WindowShow(kWindow);
 }
 

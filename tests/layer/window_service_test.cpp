@@ -1,3 +1,7 @@
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
 #include <cmath>
 
 #include "layer/layout.h"
@@ -14,6 +18,16 @@ constexpr std::int32_t kCaption = static_cast<std::int32_t>(MenuAction::Caption)
 class OpenDialog : public ServiceTest {
  protected:
   OpenDialog() { service.WindowOpen(kTestDialog, 0); }
+
+  template <typename Control>
+  Control* FindControl(std::int32_t item) {
+    for (QWidget* w : QApplication::allWidgets()) {
+      if (w->property("item").toInt() == item && w->window()->property("dialog").toInt() == kTestDialog) {
+        if (auto* control = qobject_cast<Control*>(w)) return control;
+      }
+    }
+    return nullptr;
+  }
 };
 
 TEST_F(OpenDialog, ResultWordIsResetByEveryCall) {
@@ -180,11 +194,11 @@ TEST_F(OpenDialog, ModalButtons) {
   EXPECT_EQ(events, 0) << "buttons of a modal dialog post no events";
 }
 
-TEST_F(OpenDialog, ClosingWithoutOkOrCancelLeavesItemHit) {
-  service.Registers().itemHit = 5;
+TEST_F(OpenDialog, ClosingWithoutAButtonCountsAsCancel) {
+  service.Registers().itemHit = 1000;  // an OK from an earlier dialog must not stand
   service.AnswerNextDialog([](ScriptedDialog&) {});
   service.WindowRunModal(kTestDialog);
-  EXPECT_EQ(service.Registers().itemHit, 5);
+  EXPECT_EQ(service.Registers().itemHit, 990);
   service.WindowRunModal(kTestDialog);  // nobody answers
   ASSERT_EQ(service.Transcript().size(), 1u);
   EXPECT_EQ(service.Transcript()[0].text, "no answer for dialog 9001");
@@ -192,13 +206,68 @@ TEST_F(OpenDialog, ClosingWithoutOkOrCancelLeavesItemHit) {
 
 TEST_F(OpenDialog, ButtonsOfAWindowThatIsNotModalPostEvents) {
   service.WindowShow(kTestDialog);
-  service.AnswerNextDialog([](ScriptedDialog&) {});  // unused: no modal run
-  service.ServiceCall(op::kItemSelect, kTestDialog, 30, 0, 0);
-  // A click on a button of a showing (not modal) window reaches the event routine.
-  ScriptedDialog* unused = nullptr;
-  (void)unused;
-  service.ItemSelect(kTestDialog, 1000);
-  EXPECT_EQ(events, 0);
+  auto* button = FindControl<QPushButton>(30);
+  ASSERT_NE(button, nullptr);
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_EQ(events, 1);
+  EXPECT_EQ(service.Registers().eventWindow, kTestDialog);
+  EXPECT_EQ(service.Registers().eventItem, 30);
+  EXPECT_EQ(service.Registers().itemHit, 30);
+  EXPECT_TRUE(service.WindowVisible(kTestDialog)) << "only a modal run closes on a button";
+}
+
+TEST_F(OpenDialog, RealMousePressesOnPictures) {
+  service.WindowShow(kTestDialog);
+  auto* picture = FindControl<QWidget>(60);
+  ASSERT_NE(picture, nullptr);
+  QTest::mousePress(picture, Qt::RightButton);
+  EXPECT_EQ(events, 0) << "the right button does nothing";
+  QTest::mouseRelease(picture, Qt::RightButton);
+  service.Registers().dragActive = true;
+  QTest::mousePress(picture, Qt::LeftButton);
+  EXPECT_EQ(events, 0) << "ignored while a drag runs";
+  QTest::mouseRelease(picture, Qt::LeftButton);
+  EXPECT_FALSE(service.Registers().dragActive) << "a mouse-up ends the drag";
+  QTest::mousePress(picture, Qt::LeftButton);
+  EXPECT_EQ(events, 1);
+  EXPECT_EQ(service.Registers().clickCount, 1);
+}
+
+TEST_F(OpenDialog, MemoLines) {
+  service.ItemSelect(kTestDialog, 26);
+  FindControl<QPlainTextEdit>(26)->setPlainText("first\nsecond");
+  service.MemoLineCount();
+  EXPECT_EQ(service.Registers().intRegister, 2);
+  service.MemoLine(3, 1);
+  EXPECT_EQ(service.Registers().resultWord, 1);
+  EXPECT_EQ(service.Registers().stringRegister, "second");
+  service.MemoLine(3, 2);
+  EXPECT_EQ(service.Registers().resultWord, 0) << "past the last line";
+  service.MemoLine(0, 0);
+  service.MemoLineCount();
+  EXPECT_EQ(service.Registers().intRegister, 0);
+}
+
+TEST_F(OpenDialog, RealAndTextBindOnlyToEditFields) {
+  double real = 1;
+  std::string text;
+  service.ItemSelect(kTestDialog, 21);  // a check box
+  service.ItemBind(real);
+  service.ItemBind(text);
+  EXPECT_EQ(service.Transcript().size(), 2u);
+  EXPECT_EQ(service.Bindings().kinds[21], ItemBindings::kUnbound);
+}
+
+TEST_F(OpenDialog, SystemDragWithoutAProxyAndPlainMoves) {
+  service.ItemTemplate(kTestDialog, 60);
+  const std::int32_t index = service.Registers().resultWord;
+  // The test dialog has no proxy panel: mode 4 leaves everything as it was.
+  service.ItemMove(index, 0, 0, MoveMode::SystemDrag);
+  EXPECT_FALSE(service.Registers().dragActive);
+  service.ItemMove(index, 33, 44, MoveMode::Place);
+  service.ItemSelect(kTestDialog, 60);
+  EXPECT_EQ(service.Registers().windowRect.left, 44);
+  EXPECT_EQ(service.Registers().windowRect.top, 33);
 }
 
 TEST_F(OpenDialog, ReleasedWindowReopensAfresh) {

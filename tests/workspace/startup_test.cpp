@@ -5,6 +5,7 @@
 #include "workspace/event_routine.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
+#include "records/identity.h"
 
 namespace crossmere {
 namespace {
@@ -18,9 +19,18 @@ class Startup : public ::testing::Test {
     session.service.PretendScreen({1024, 768});
   }
 
-  void StartWith(std::function<void(ScriptedDialog&)> welcome) {
+  void StartWith(std::function<void(ScriptedDialog&)> welcome,
+                 std::function<void(ScriptedDialog&)> entry = EnterName("Ann")) {
     session.service.AnswerNextDialog(std::move(welcome));
+    session.service.AnswerNextDialog(std::move(entry));
     ProgramEntry(session);
+  }
+
+  static std::function<void(ScriptedDialog&)> EnterName(std::string name) {
+    return [name](ScriptedDialog& d) {
+      d.SetText(11, name);
+      d.Click(1000);
+    };
   }
 
   void Start() {
@@ -64,18 +74,19 @@ TEST_F(Startup, WelcomeLevelChoice) {
     d.SetChecked(kWelcomeAdvanced, true);
     d.ClickBackground();
   });
-  EXPECT_TRUE(session.startup.advancedLevel);
+  EXPECT_EQ(session.startup.advancedLevel, 1);
+  EXPECT_EQ(session.exercises.offset, kAdvancedSet);
 }
 
 TEST_F(Startup, SetupButtonClosesTheWelcomeWithItsNumber) {
   StartWith([](ScriptedDialog& d) { d.Click(kWelcomeSetup); });
-  EXPECT_EQ(service.Registers().itemHit, kWelcomeSetup);
-  EXPECT_FALSE(session.startup.advancedLevel);
+  EXPECT_EQ(session.startup.advancedLevel, 0);
+  EXPECT_EQ(session.exercises.offset, kElementarySet);
 }
 
 TEST_F(Startup, FourStartBitsWithExactlyTwoSet) {
   Start();
-  const auto& bits = session.startup.startBits;
+  const auto& bits = session.offspring.forcedHomologs;
   for (const auto bit : bits) EXPECT_TRUE(bit == 0 || bit == 1);
   EXPECT_EQ(bits[0] + bits[1] + bits[2] + bits[3], 2);
 }
@@ -113,10 +124,13 @@ TEST_F(Startup, MainWindowHoldsEveryItem) {
     EXPECT_EQ(r.right - r.left, p.width) << "item " << p.item;
     EXPECT_EQ(r.bottom - r.top, p.height) << "item " << p.item;
   }
-  service.ItemSelect(kWindow, 128);
-  EXPECT_EQ(service.Registers().windowRect.right - service.Registers().windowRect.left, 105)
-      << "class pictures are clones of item 1";
-  EXPECT_FALSE(service.Registers().itemState.visible);
+  // Menus share numbers with class pictures (105, 120, ...); lookups never find a menu.
+  for (std::int32_t n = 2; n <= 128; ++n) {
+    service.ItemSelect(kWindow, n);
+    EXPECT_EQ(service.Registers().windowRect.right - service.Registers().windowRect.left, 105)
+        << "class picture " << n << " is a clone of item 1";
+    EXPECT_FALSE(service.Registers().itemState.visible);
+  }
   EXPECT_EQ(service.ItemText(kWindow, 1341), "Spare cages");
   EXPECT_EQ(service.ItemText(kWindow, 2341), "Spare bottles");
   EXPECT_TRUE(service.ItemVisible(kWindow, 1301));
@@ -199,6 +213,74 @@ TEST_F(Startup, PicturesRouteOnlyLeftPressesOutsideDrags) {
   service.Registers().dragActive = true;
   service.PressPicture(kWindow, 2008);
   EXPECT_EQ(service.Registers().eventItem, 1301) << "ignored during a drag";
+}
+
+TEST_F(Startup, TheStudentsNameGivesTheNumberAndTheFirstExample) {
+  Start();
+  EXPECT_EQ(session.identity.number, NameToNumber("Ann"));
+  EXPECT_TRUE(session.identity.nameGiven);
+  EXPECT_EQ(session.progress.current, 1);
+  EXPECT_EQ(session.questions.list.count, 1);
+  EXPECT_EQ(session.questions.list.types[1], 23) << "the first exercise is getting started";
+  EXPECT_NE(session.genetics.objectClass[129], 0);
+  EXPECT_NE(session.genetics.objectClass[130], 0);
+  EXPECT_EQ(session.offspring.pending, 133);
+
+  Session again;
+  again.service.SetScripted(true);
+  again.service.PretendScreen({1024, 768});
+  again.service.AnswerNextDialog([](ScriptedDialog& d) { d.ClickBackground(); });
+  again.service.AnswerNextDialog(EnterName("ANN"));
+  ProgramEntry(again);
+  EXPECT_EQ(again.genetics.objectClass[129], session.genetics.objectClass[129]);
+  EXPECT_EQ(again.genetics.loci[1].character, session.genetics.loci[1].character);
+  EXPECT_EQ(again.genetics.kind, session.genetics.kind);
+}
+
+TEST_F(Startup, EntryDialogWarnsAndAsksAgain) {
+  StartWith([](ScriptedDialog& d) { d.ClickBackground(); },
+            [this](ScriptedDialog& d) {
+              d.Click(1000);  // nothing typed
+              service.AnswerNextDialog([this](ScriptedDialog& again) {
+                again.SetText(11, "Bo");
+                again.SetText(12, "1234");
+                again.Click(1000);
+                service.AnswerNextDialog([](ScriptedDialog& third) {
+                  third.SetText(11, "1234");
+                  third.Click(1000);
+                });
+              });
+            });
+  ASSERT_EQ(service.Transcript().size(), 2u);
+  EXPECT_EQ(service.Transcript()[0], (MessageRecord{op::kWarningBox, "Need a name or valid number"}));
+  EXPECT_EQ(service.Transcript()[1],
+            (MessageRecord{op::kWarningBox, "Shouldn't have entry in both name and number"}));
+  EXPECT_EQ(session.identity.number, 1234);
+  EXPECT_FALSE(session.identity.nameGiven);
+  EXPECT_FALSE(service.WindowExists(410));
+}
+
+TEST_F(Startup, CancelAtTheEntryEndsTheProgram) {
+  StartWith([](ScriptedDialog& d) { d.ClickBackground(); }, [](ScriptedDialog& d) { d.Click(990); });
+  EXPECT_TRUE(service.QuitRequested());
+  EXPECT_EQ(session.identity.number, 0);
+}
+
+TEST_F(Startup, NumberIsShownAfterANameWhenTheClassWantsIt) {
+  // Options text with " Show 4-digit number" (item 66) on.
+  std::string options = "1010000000000000000000000000000010010-Y";
+  options[12 + (66 - 61)] = '1';
+  session.strings.ListStringStore(738, 5, false, options);
+  std::int32_t shown = 0;
+  session.service.AnswerNextDialog([](ScriptedDialog& d) { d.ClickBackground(); });
+  session.service.AnswerNextDialog(EnterName("A"));
+  session.service.AnswerNextDialog([&](ScriptedDialog& d) {
+    EXPECT_EQ(d.Number(), 785);
+    shown = std::stoi(service.ItemText(785, 7));
+    d.Click(1000);
+  });
+  ProgramEntry(session);
+  EXPECT_EQ(shown, 1152);
 }
 
 TEST_F(Startup, ExitEndsTheProgram) {

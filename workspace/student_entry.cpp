@@ -1,0 +1,87 @@
+#include "workspace/student_entry.h"
+
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+constexpr std::int32_t kNameField = 11;
+constexpr std::int32_t kNumberField = 12;
+constexpr std::int32_t kTeacherField = 13;
+constexpr std::int32_t kNumberPrompt = 22;
+constexpr std::int32_t kOpenPrompt = 24;
+constexpr std::int32_t kOpenButton = 980;
+constexpr std::int32_t kNumberDialog = 785;
+constexpr std::int32_t kNumberLabel = 7;
+
+void Centre(WindowService& service, std::int32_t dialog, const LayoutSize& layout) {
+  service.WindowBounds(dialog);
+  const auto& bounds = service.Registers().windowRect;
+  service.WindowPlace(dialog, 1, (layout.height - (bounds.bottom - bounds.top)) / 2);
+}
+
+void ShowStudentNumber(Session& session) {
+  WindowService& service = session.service;
+  std::int32_t number = session.identity.number;
+  service.WindowOpen(kNumberDialog, 0);
+  Centre(service, kNumberDialog, session.startup.layout);
+  service.ItemSelect(kNumberDialog, kNumberLabel);
+  service.ItemBind(number);
+  service.ItemWrite(kNumberDialog, kNumberLabel);
+  service.WindowRunModal(kNumberDialog);
+  service.WindowRelease(kNumberDialog);
+}
+
+}  // namespace
+
+bool RunEntryDialog(Session& session) {
+  WindowService& service = session.service;
+  const ClassOptions& options = session.classOptions;
+  const std::int32_t dialog = EntryDialogNumber(options);
+  EntryFields fields;
+  std::string teacher;
+
+  service.WindowOpen(dialog, 0);
+  Centre(service, dialog, session.startup.layout);
+  for (const auto& [item, text] : {std::pair{kNameField, &fields.name}, std::pair{kNumberField, &fields.number},
+                                   std::pair{kTeacherField, &teacher}}) {
+    service.ItemSelect(dialog, item);
+    service.ItemBind(*text);
+  }
+  if (options.ShowNumber()) {
+    service.ItemShow(dialog, kNumberPrompt);
+    service.ItemShow(dialog, kNumberField);
+  }
+  if (dialog == 413 && options.AllowSaveToDisk()) {
+    service.ItemShow(dialog, kOpenPrompt);
+    service.ItemShow(dialog, kOpenButton);
+  }
+
+  bool accepted = false;
+  while (!accepted) {
+    for (const std::int32_t item : {kNameField, kNumberField, kTeacherField}) service.ItemWrite(dialog, item);
+    service.WindowRunModal(dialog);
+    const std::int32_t hit = service.Registers().itemHit;
+    if (hit == 990) break;
+    if (hit != 1000) continue;  // "Open..." restores saved work, which this build cannot yet do
+    service.ItemRead(dialog, kNameField);
+    fields.name = service.Bindings().lastEnteredText;  // names may be longer than a bound field
+    service.ItemRead(dialog, kNumberField);
+    service.ItemRead(dialog, kTeacherField);
+    teacher.clear();
+    const auto problem = AcceptIdentity(session.identity, fields, options, session.strings);
+    if (problem) {
+      service.Alert(op::kWarningBox, *problem);
+    } else {
+      accepted = true;
+    }
+  }
+  service.WindowRelease(dialog);
+  if (!accepted) return false;
+
+  session.offspring.forcedCounter = 0;
+  if (ShowsNumberDialog(session.identity, options)) ShowStudentNumber(session);
+  return true;
+}
+
+}  // namespace crossmere
