@@ -1,5 +1,5 @@
 // Writes pictures of the program's windows as a newcomer first sees them:
-// welcome.png and main_window.png in the folder given. Run it on the
+// welcome.png, entry.png and main_window.png in the folder given. Run it on the
 // offscreen platform to refresh the pictures under docs/.
 
 #include <QApplication>
@@ -24,6 +24,11 @@ int main(int argc, char* argv[]) {
   service.AnswerNextDialog([&](crossmere::ScriptedDialog& welcome) {
     saved &= service.SaveWindowImage(welcome.Number(), folder + "/welcome.png");
     welcome.ClickBackground();
+  });
+  service.AnswerNextDialog([&](crossmere::ScriptedDialog& entry) {
+    entry.SetText(11, "Ann Example");
+    saved &= service.SaveWindowImage(entry.Number(), folder + "/entry.png");
+    entry.Click(1000);
   });
   crossmere::ProgramEntry(session);
   QApplication::processEvents();

@@ -60,6 +60,8 @@ struct TextCase {
   const char* text;
 };
 
+void PrintTo(const TextCase& t, std::ostream* os) { *os << t.name; }
+
 class GenotypeTextTest : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(GenotypeTextTest, Writes) {

@@ -33,6 +33,8 @@ struct CrossCase {
   bool sexes = true;
 };
 
+void PrintTo(const CrossCase& c, std::ostream* os) { *os << c.name; }
+
 class CrossTest : public ::testing::TestWithParam<CrossCase> {};
 
 // Offspring drawn from a fixed seed agree with the exact enumeration of gametes.
