@@ -58,6 +58,20 @@ TEST(RandomGenerator, DrawsFollowTheLaggedRecurrence) {
   EXPECT_EQ(draw(608), (draw(1) + draw(148)) % 32768);
 }
 
+// Values worked out with a separate implementation written from the definition.
+TEST(RandomGenerator, KnownDraws) {
+  RandomGenerator random;
+  random.RandomSeed(0);
+  const auto draws = Draws(random, 700);
+  EXPECT_EQ(std::vector<std::int32_t>(draws.begin(), draws.begin() + 5),
+            (std::vector<std::int32_t>{1553, 21110, 16799, 31549, 2533}));
+  EXPECT_EQ(draws[460], 4681);   // draw 461
+  EXPECT_EQ(draws[607], 24339);  // draw 608
+  EXPECT_EQ(draws[699], 17941);
+  random.RandomSeed(1152);
+  EXPECT_EQ(Draws(random, 5), (std::vector<std::int32_t>{1250, 644, 14022, 22127, 22286}));
+}
+
 TEST(RandomGenerator, EveryDrawIsFifteenBits) {
   RandomGenerator random;
   for (const std::int32_t seed : {0, 99, -5}) {
