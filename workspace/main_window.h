@@ -5,6 +5,8 @@
 namespace crossmere {
 
 struct Session;
+struct LayoutSize;
+class WindowService;
 
 // Numbers of the main window, its menus and its commands.
 namespace main_window {
@@ -45,6 +47,9 @@ inline constexpr std::int32_t kWelcomeSetup = 56;
 // layout, the menus, the welcome window and the first random numbers. The
 // main window is showing when it returns.
 void ProgramEntry(Session& session);
+
+// Places an open dialog in the middle of the main window's layout.
+void CentreOnLayout(WindowService& service, std::int32_t dialog, const LayoutSize& layout);
 
 // True for the cage, bottle and tray menus, which share their commands.
 constexpr bool IsContainerMenu(std::int32_t menu) {

@@ -46,10 +46,7 @@ void AdjustMenus(Session& session) {
 void ShowWelcome(Session& session) {
   WindowService& service = session.service;
   service.WindowOpen(kWelcome, 0);
-  service.WindowBounds(kWelcome);
-  const auto& bounds = service.Registers().windowRect;
-  const std::int32_t height = bounds.bottom - bounds.top;
-  service.WindowPlace(kWelcome, 1, (session.startup.layout.height - height) / 2);
+  CentreOnLayout(service, kWelcome, session.startup.layout);
 
   service.ItemSelect(kWelcome, kWelcomeAdvanced);
   service.ItemBind(session.startup.advancedLevel);
@@ -67,6 +64,12 @@ void DrawForcedHomologTable(Session& session) {
 }
 
 }  // namespace
+
+void CentreOnLayout(WindowService& service, std::int32_t dialog, const LayoutSize& layout) {
+  service.WindowBounds(dialog);
+  const auto& bounds = service.Registers().windowRect;
+  service.WindowPlace(dialog, 1, (layout.height - (bounds.bottom - bounds.top)) / 2);
+}
 
 void ProgramEntry(Session& session) {
   CreateMainWindow(session);

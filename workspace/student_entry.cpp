@@ -1,5 +1,6 @@
 #include "workspace/student_entry.h"
 
+#include "workspace/main_window.h"
 #include "workspace/session.h"
 
 namespace crossmere {
@@ -14,17 +15,11 @@ constexpr std::int32_t kOpenButton = 980;
 constexpr std::int32_t kNumberDialog = 785;
 constexpr std::int32_t kNumberLabel = 7;
 
-void Centre(WindowService& service, std::int32_t dialog, const LayoutSize& layout) {
-  service.WindowBounds(dialog);
-  const auto& bounds = service.Registers().windowRect;
-  service.WindowPlace(dialog, 1, (layout.height - (bounds.bottom - bounds.top)) / 2);
-}
-
 void ShowStudentNumber(Session& session) {
   WindowService& service = session.service;
   std::int32_t number = session.identity.number;
   service.WindowOpen(kNumberDialog, 0);
-  Centre(service, kNumberDialog, session.startup.layout);
+  CentreOnLayout(service, kNumberDialog, session.startup.layout);
   service.ItemSelect(kNumberDialog, kNumberLabel);
   service.ItemBind(number);
   service.ItemWrite(kNumberDialog, kNumberLabel);
@@ -42,7 +37,7 @@ bool RunEntryDialog(Session& session) {
   std::string teacher;
 
   service.WindowOpen(dialog, 0);
-  Centre(service, dialog, session.startup.layout);
+  CentreOnLayout(service, dialog, session.startup.layout);
   for (const auto& [item, text] : {std::pair{kNameField, &fields.name}, std::pair{kNumberField, &fields.number},
                                    std::pair{kTeacherField, &teacher}}) {
     service.ItemSelect(dialog, item);
