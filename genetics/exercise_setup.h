@@ -54,6 +54,7 @@ struct ExampleState {
   std::array<bool, 4> showGenotypes{};  // per locus 1..3
   bool genotypesShown = false;
   bool offspringLabels = true;
+  bool unlinkedLabelColours = false;  // label unlinked loci in a second colour
   std::array<PaletteColour, 4> palette{};
   std::array<std::int32_t, 4> lociOrder{};  // slots 1..n
   std::array<std::array<std::int32_t, 4>, 11> thirtyChoices{};  // [1..10][1..3], each 1 or 2

@@ -7,9 +7,11 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "layer/item_surface.h"
 #include "layer/window_factory.h"
 #include "layer/window_service.h"
 
@@ -43,6 +45,7 @@ struct WindowService::Impl {
   std::deque<std::function<void(ScriptedDialog&)>> responders;
   std::deque<std::string> fileAnswers;
   std::deque<PointerPath> pointerPaths;
+  std::unique_ptr<ItemSurface> surface;
   int busyCount = 0;
   bool overrideCursor = false;
   bool quitting = false;

@@ -359,6 +359,71 @@ std::string WindowService::ItemText(std::int32_t window, std::int32_t item) {
   return {};
 }
 
+void WindowService::SetItemText(std::int32_t window, std::int32_t item, const std::string& text) {
+  registers_.resultWord = 0;
+  QWidget* w = impl_->Lookup(window, item);
+  const QString value = QString::fromStdString(text);
+  if (auto* label = qobject_cast<QLabel*>(w)) {
+    label->setText(value);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+    button->setText(value);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    edit->setText(value);
+  } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
+    memo->setPlainText(value);
+  }
+}
+
+Drawing& WindowService::ItemDrawing() {
+  impl_->surface = std::make_unique<ItemSurface>(impl_->currentItem);
+  drawing_.SetSurface(impl_->surface.get());
+  if (localCoordinates_) {
+    drawing_.UseLocalCoordinates();
+  } else {
+    drawing_.UseWindowCoordinates(registers_.windowRect.left, registers_.windowRect.top);
+  }
+  return drawing_;
+}
+
+void WindowService::ItemCopyPicture(std::int32_t window, std::int32_t from, std::int32_t to) {
+  registers_.resultWord = 0;
+  auto* source = qobject_cast<Picture*>(impl_->Lookup(window, from));
+  if (!source) return;
+  const QPixmap picture = source->pixmap();
+  const QSize size = source->size();
+  if (auto* target = qobject_cast<Picture*>(impl_->Lookup(window, to))) {
+    target->resize(size);
+    target->setPixmap(picture);
+  }
+}
+
+void WindowService::SetControlValue(std::int32_t value) {
+  registers_.resultWord = 0;
+  QWidget* w = impl_->currentItem;
+  if (!w) return;
+  if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isCheckable()) {
+    button->setChecked(value != 0);
+  } else if (auto* label = qobject_cast<Tlabelp*>(w)) {
+    label->setValue(value);
+    // The table's own text: a class set-up's overrides do not reach labels.
+    if (label->resID() >= 1 && value >= 1) {
+      label->setText(QString::fromStdString(
+          CutText(strings_.TextOfId(strings_.StringIdOf(label->resID(), value)), 255)));
+    }
+  } else if (auto* scroll = qobject_cast<QScrollBar*>(w)) {
+    scroll->setValue(value);
+  } else if (!qobject_cast<QListWidget*>(w)) {
+    Alert(op::kWarningBox, "Hmm SetCtlValue!  Tag " + std::to_string(registers_.itemState.dialog) + " " +
+                               std::to_string(Impl::NumberOf(w)));
+  }
+}
+
+std::int32_t WindowService::GetControlValue() {
+  registers_.resultWord = 0;
+  auto* button = qobject_cast<QAbstractButton*>(impl_->currentItem.data());
+  return button && button->isChecked() ? 1 : 0;
+}
+
 bool WindowService::ItemVisible(std::int32_t window, std::int32_t item) {
   QWidget* w = impl_->Lookup(window, item);
   return w && !w->isHidden();

@@ -10,10 +10,13 @@
 
 #include <map>
 
+#include "ui_TW1191.h"
+#include "ui_TW200.h"
 #include "ui_TW410.h"
 #include "ui_TW411.h"
 #include "ui_TW412.h"
 #include "ui_TW413.h"
+#include "ui_TW430.h"
 #include "ui_TW546.h"
 #include "ui_TW752.h"
 #include "ui_TW753.h"
@@ -104,10 +107,13 @@ QWidget* CreateDialog() {
 
 std::map<std::int32_t, WindowCreator>& WindowClasses() {
   static std::map<std::int32_t, WindowCreator> classes = {
-      {410, CreateDialog<Ui::TW410>}, {411, CreateDialog<Ui::TW411>},
-      {412, CreateDialog<Ui::TW412>}, {413, CreateDialog<Ui::TW413>},
+      {200, CreateDialog<Ui::TW200>},   {410, CreateDialog<Ui::TW410>},
+      {411, CreateDialog<Ui::TW411>},
+      {412, CreateDialog<Ui::TW412>},   {413, CreateDialog<Ui::TW413>},
+      {430, CreateDialog<Ui::TW430>},
       {546, CreateDialog<Ui::TW546>}, {752, CreateWelcome},
-      {753, CreateMainWindow},        {785, CreateDialog<Ui::TW785>},
+      {753, CreateMainWindow},          {785, CreateDialog<Ui::TW785>},
+      {1191, CreateDialog<Ui::TW1191>},
   };
   return classes;
 }

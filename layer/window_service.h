@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "layer/drawing.h"
 #include "layer/registers.h"
 #include "layer/string_lists.h"
 
@@ -147,8 +148,10 @@ class WindowService {
   void ItemBind(std::string& variable);
   void ItemWrite(std::int32_t window, std::int32_t item);
   void ItemRead(std::int32_t window, std::int32_t item);
-  // The text a control shows now (labels, buttons, edit fields).
+  // The text a control shows now (labels, buttons, edit fields, memos).
   std::string ItemText(std::int32_t window, std::int32_t item);
+  // Shows a text in a label, button, edit field or memo ("\n" breaks lines).
+  void SetItemText(std::int32_t window, std::int32_t item, const std::string& text);
   bool ItemVisible(std::int32_t window, std::int32_t item);
 
   // Windows.
@@ -177,6 +180,17 @@ class WindowService {
   std::vector<MenuItemState> MenuItems(std::int32_t number) const;
   // Chooses a command from a menu as a person would; false when it is not there.
   bool ChooseMenuCommand(std::int32_t menu, std::int32_t command);
+
+  // Drawing on the current item (a picture or a paint box), in window
+  // coordinates unless local coordinates are asked for.
+  Drawing& ItemDrawing();
+  void SetLocalCoordinates(bool local) { localCoordinates_ = local; }
+  // Gives an item the same picture as another one of the window.
+  void ItemCopyPicture(std::int32_t window, std::int32_t from, std::int32_t to);
+
+  // Control values of the current item.
+  void SetControlValue(std::int32_t value);
+  std::int32_t GetControlValue();
 
   // Text, numbers and lists.
   void ListString(std::int32_t list, std::int32_t index);
@@ -251,6 +265,8 @@ class WindowService {
   std::string programFolder_;
   ScreenSize pretendScreen_;
   bool scripted_ = false;
+  bool localCoordinates_ = false;
+  Drawing drawing_;
   std::unique_ptr<Impl> impl_;
 };
 

@@ -10,6 +10,9 @@ set(string_files
   ${PROJECT_SOURCE_DIR}/resources/strings/organisms.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/setup.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/answers.txt
+  ${PROJECT_SOURCE_DIR}/resources/strings/help.txt
+  ${PROJECT_SOURCE_DIR}/resources/strings/descriptions_advanced.txt
+  ${PROJECT_SOURCE_DIR}/resources/strings/descriptions_elementary.txt
 )
 set(string_data_cpp ${PROJECT_BINARY_DIR}/resources/string_data.cpp)
 add_custom_command(
@@ -23,14 +26,17 @@ target_sources(crossmere_core PRIVATE ${string_data_cpp})
 
 # Dialogs, one Qt Designer file per dialog number.
 qt6_wrap_ui(dialog_headers
+  resources/dialogs/TW200.ui
   resources/dialogs/TW410.ui
   resources/dialogs/TW411.ui
   resources/dialogs/TW412.ui
   resources/dialogs/TW413.ui
+  resources/dialogs/TW430.ui
   resources/dialogs/TW546.ui
   resources/dialogs/TW752.ui
   resources/dialogs/TW753.ui
   resources/dialogs/TW785.ui
+  resources/dialogs/TW1191.ui
 )
 target_sources(crossmere_ui PRIVATE
   ${dialog_headers}

@@ -1,11 +1,14 @@
 // Writes pictures of the program's windows as a newcomer first sees them:
-// welcome.png, entry.png and main_window.png in the folder given. Run it on the
+// welcome.png, entry.png, main_window.png, description.png and the help pages
+// (help_program.png, help_menus.png, about.png) in the folder given. Run it on the
 // offscreen platform to refresh the pictures under docs/.
 
 #include <QApplication>
 #include <cstdio>
 #include <string>
+#include <tuple>
 
+#include "workspace/instructions.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 
@@ -33,6 +36,16 @@ int main(int argc, char* argv[]) {
   crossmere::ProgramEntry(session);
   QApplication::processEvents();
   saved &= service.SaveWindowImage(crossmere::main_window::kWindow, folder + "/main_window.png");
+  saved &= service.SaveWindowImage(crossmere::instructions::kDescriptionWindow, folder + "/description.png");
+  namespace in = crossmere::instructions;
+  for (const auto& [command, window, file] :
+       {std::tuple{in::kProgramCommand, in::kHelpWindow, "/help_program.png"},
+        std::tuple{in::kMenuCommandsCommand, in::kHelpWindow, "/help_menus.png"},
+        std::tuple{in::kAboutCommand, in::kAboutWindow, "/about.png"}}) {
+    service.ChooseMenuCommand(crossmere::main_window::kInstructionsMenu, command);
+    QApplication::processEvents();
+    saved &= service.SaveWindowImage(window, folder + file);
+  }
   if (!saved) std::fprintf(stderr, "could not write the pictures to %s\n", folder.c_str());
   return saved ? 0 : 1;
 }

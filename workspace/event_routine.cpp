@@ -1,5 +1,6 @@
 #include "workspace/event_routine.h"
 
+#include "workspace/instructions.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 
@@ -21,10 +22,16 @@ void MainEventRoutine(Session& session) {
   const std::int32_t window = service.Registers().eventWindow;
   const std::int32_t item = service.Registers().eventItem;
 
+  if (CloseInstructionWindow(session, window, item)) return;
   if (window == kAutoMenu && item == kAutoFillCommand) {
     ToggleCheck(session, session.autoSettings.autoFill, kAutoFillCommand);
   } else if (window == kAutoMenu && item == kAutoNameCommand) {
     ToggleCheck(session, session.autoSettings.autoName, kAutoNameCommand);
+  } else if (item == instructions::kDescriptionCommand &&
+             (window == kQuestionsMenu || window == kExercisesMenu || window == kExerciseAndAnswersMenu)) {
+    ShowExerciseDescription(session);
+  } else if (window == kInstructionsMenu) {
+    ShowHelpPage(session, item);
   } else if (window == kFileMenu && item == kExitCommand) {
     service.Quit();
   }

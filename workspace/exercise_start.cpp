@@ -1,6 +1,7 @@
 #include "workspace/exercise_start.h"
 
 #include "layer/tick_count.h"
+#include "workspace/instructions.h"
 #include "workspace/session.h"
 
 namespace crossmere {
@@ -65,6 +66,10 @@ void StartExercise(Session& session) {
   session.questions = PrepareQuestions(session.exercises, ex, progress.tryCount[ex],
                                        session.genetics.lociCount, bit, previous);
   progress.questionsFor = ex;
+
+  if (!session.classOptions.NoAutoShowDescription() && !session.classOptions.NoExerciseDescription()) {
+    ShowExerciseDescription(session);
+  }
 }
 
 }  // namespace crossmere

@@ -86,8 +86,8 @@ void ProgramEntry(Session& session) {
   }
   PrecomputeStudentKinds(session);
   DrawForcedHomologTable(session);
-  StartExercise(session);
   session.service.WindowShow(kWindow);
+  StartExercise(session);
 }
 
 }  // namespace crossmere

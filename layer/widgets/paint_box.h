@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPainter>
+#include <QPixmap>
 #include <QWidget>
 
 namespace crossmere {
@@ -10,6 +12,22 @@ class PaintBox : public QWidget {
 
  public:
   explicit PaintBox(QWidget* parent = nullptr) : QWidget(parent) {}
+
+  const QPixmap& Canvas() const { return canvas_; }
+  void SetCanvas(const QPixmap& canvas) {
+    canvas_ = canvas;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (canvas_.isNull()) return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, canvas_);
+  }
+
+ private:
+  QPixmap canvas_;
 };
 
 }  // namespace crossmere
