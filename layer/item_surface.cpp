@@ -48,12 +48,12 @@ QFont FontOf(const std::string& family, std::int32_t size, std::int32_t style) {
 
 }  // namespace
 
-ItemSurface::ItemSurface(QWidget* item) : item_(item) {}
+ItemSurface::ItemSurface(QWidget* item, qreal ratio) : item_(item), ratio_(ratio) {}
 
 template <typename Painting>
 void ItemSurface::Paint(Painting&& paint) {
   if (!item_) return;
-  const qreal ratio = item_->devicePixelRatioF();
+  const qreal ratio = ratio_ > 0 ? ratio_ : item_->devicePixelRatioF();
   QPixmap canvas;
   if (auto* picture = qobject_cast<Picture*>(item_.data())) {
     canvas = picture->pixmap();

@@ -11,7 +11,8 @@ namespace crossmere {
 // pixel density, and shows the result at once.
 class ItemSurface : public DrawingSurface {
  public:
-  explicit ItemSurface(QWidget* item);
+  // ratio: device pixels per pixel; 0 takes the screen's.
+  explicit ItemSurface(QWidget* item, qreal ratio = 0);
 
   void Clear() override;
   void Line(DrawPoint from, DrawPoint to, const PenState& pen) override;
@@ -32,6 +33,7 @@ class ItemSurface : public DrawingSurface {
   void Paint(Painting&& paint);
 
   QPointer<QWidget> item_;
+  qreal ratio_ = 0;
 };
 
 }  // namespace crossmere

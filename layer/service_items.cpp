@@ -390,11 +390,7 @@ void WindowService::ItemCopyPicture(std::int32_t window, std::int32_t from, std:
   auto* source = qobject_cast<Picture*>(impl_->Lookup(window, from));
   if (!source) return;
   const QPixmap picture = source->pixmap();
-  const QSize size = source->size();
-  if (auto* target = qobject_cast<Picture*>(impl_->Lookup(window, to))) {
-    target->resize(size);
-    target->setPixmap(picture);
-  }
+  if (auto* target = qobject_cast<Picture*>(impl_->Lookup(window, to))) target->setPixmap(picture);
 }
 
 void WindowService::SetControlValue(std::int32_t value) {

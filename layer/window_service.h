@@ -185,7 +185,7 @@ class WindowService {
   // coordinates unless local coordinates are asked for.
   Drawing& ItemDrawing();
   void SetLocalCoordinates(bool local) { localCoordinates_ = local; }
-  // Gives an item the same picture as another one of the window.
+  // Shows another item's picture in an item, keeping the item's own size.
   void ItemCopyPicture(std::int32_t window, std::int32_t from, std::int32_t to);
 
   // Control values of the current item.

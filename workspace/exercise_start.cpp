@@ -1,6 +1,7 @@
 #include "workspace/exercise_start.h"
 
 #include "layer/tick_count.h"
+#include "workspace/individuals.h"
 #include "workspace/instructions.h"
 #include "workspace/session.h"
 
@@ -55,6 +56,7 @@ void StartExercise(Session& session) {
   request.trialArrangement = progress.trialArrangement;
   request.pickedKind = progress.pickedKind;
 
+  ClearIndividuals(session);
   std::vector<std::string> alerts;
   SetUpExample(session.genetics, session.example, session.offspring, session.random, request,
                SettingsOf(session), session.strings, [] { return TickCount(); }, &alerts);
@@ -66,6 +68,7 @@ void StartExercise(Session& session) {
   session.questions = PrepareQuestions(session.exercises, ex, progress.tryCount[ex],
                                        session.genetics.lociCount, bit, previous);
   progress.questionsFor = ex;
+  ShowCrossingBox(session);
 
   if (!session.classOptions.NoAutoShowDescription() && !session.classOptions.NoExerciseDescription()) {
     ShowExerciseDescription(session);

@@ -7,6 +7,7 @@
 #include "genetics/exercise_setup.h"
 #include "genetics/genetics_state.h"
 #include "genetics/offspring.h"
+#include "genetics/pictures/picture_input.h"
 #include "layer/layout.h"
 #include "layer/random_generator.h"
 #include "layer/string_lists.h"
@@ -55,6 +56,7 @@ struct Session {
   ExampleState example;
   OffspringState offspring;
   PreparedQuestions questions;
+  OrganismPalette palette = DefaultPalette();
 };
 
 }  // namespace crossmere

@@ -115,8 +115,7 @@ TEST_F(Startup, MainWindowHoldsEveryItem) {
   };
   for (const Place p : {Place{129, 8, 18, 105, 96}, Place{130, 123, 18, 94, 96},
                         Place{1301, 16, 138, 71, 34}, Place{1302, 515, 28, 71, 34},
-                        Place{2008, 562, 342, 39, 42}, Place{5678, 1888, 776, 71, 34},
-                        Place{1, 1888, 0, 105, 105}}) {
+                        Place{2008, 562, 342, 39, 42}, Place{5678, 1888, 776, 71, 34}}) {
     service.ItemSelect(kWindow, p.item);
     const auto& r = service.Registers().windowRect;
     EXPECT_EQ(r.left, p.left) << "item " << p.item;
@@ -124,11 +123,18 @@ TEST_F(Startup, MainWindowHoldsEveryItem) {
     EXPECT_EQ(r.right - r.left, p.width) << "item " << p.item;
     EXPECT_EQ(r.bottom - r.top, p.height) << "item " << p.item;
   }
+  service.ItemSelect(kWindow, 1);
+  EXPECT_EQ(service.Registers().windowRect.left, 1888) << "the class pictures' template is parked";
+  EXPECT_EQ(service.Registers().windowRect.top, 0);
   // Menus share numbers with class pictures (105, 120, ...); lookups never find a menu.
-  for (std::int32_t n = 2; n <= 128; ++n) {
+  for (std::int32_t n = 1; n <= 128; ++n) {
     service.ItemSelect(kWindow, n);
-    EXPECT_EQ(service.Registers().windowRect.right - service.Registers().windowRect.left, 105)
-        << "class picture " << n << " is a clone of item 1";
+    const std::int32_t width = service.Registers().windowRect.right - service.Registers().windowRect.left;
+    if (session.genetics.classPictureBuilt[n]) {
+      EXPECT_EQ(width, 96) << "class picture " << n << " sized to the Monkbear's frame";
+    } else {
+      EXPECT_EQ(width, 105) << "class picture " << n << " is a clone of item 1";
+    }
     EXPECT_FALSE(service.Registers().itemState.visible);
   }
   EXPECT_EQ(service.ItemText(kWindow, 1341), "Spare cages");
@@ -225,6 +231,19 @@ TEST_F(Startup, TheStudentsNameGivesTheNumberAndTheFirstExample) {
   EXPECT_NE(session.genetics.objectClass[129], 0);
   EXPECT_NE(session.genetics.objectClass[130], 0);
   EXPECT_EQ(session.offspring.pending, 133);
+  // On screen: both parents in the crossing box, the offspring in the offspring box.
+  EXPECT_TRUE(service.ItemVisible(kWindow, 129));
+  EXPECT_TRUE(service.ItemVisible(kWindow, 130));
+  ASSERT_TRUE(service.ItemVisible(kWindow, 133));
+  service.ItemSelect(kWindow, 2015);
+  const auto well = service.Registers().windowRect;
+  service.ItemSelect(kWindow, 133);
+  const auto child = service.Registers().windowRect;
+  EXPECT_GE(child.left, well.left);
+  EXPECT_LE(child.right, well.right);
+  EXPECT_GE(child.top, well.top);
+  EXPECT_LE(child.bottom, well.bottom);
+  EXPECT_TRUE(session.genetics.classPictureBuilt[session.genetics.objectClass[133]]);
 
   Session again;
   again.service.SetScripted(true);

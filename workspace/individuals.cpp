@@ -1,0 +1,79 @@
+#include "workspace/individuals.h"
+
+#include "genetics/pictures/class_picture.h"
+#include "workspace/main_window.h"
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+using namespace main_window;
+
+bool LimitedGenotypes(const Session& session) {
+  return session.exercises.options[session.progress.current].On(84) && !session.progress.trialRunning;
+}
+
+PictureFrame FrameOfClass(const Session& session, std::int32_t classNumber) {
+  return FrameOf(session.genetics, ShowsGenotypeLabel(session.genetics, session.example, classNumber),
+                 LimitedGenotypes(session));
+}
+
+}  // namespace
+
+void BuildClassPicture(Session& session, std::int32_t classNumber) {
+  GeneticsState& genetics = session.genetics;
+  // Classes above 128 do not exist; stock classes are their own pictures.
+  if (classNumber < 1 || classNumber > kClassCount) return;
+  WindowService& service = session.service;
+  const PictureFrame frame = FrameOfClass(session, classNumber);
+  service.ItemSelect(kWindow, classNumber);
+  service.ItemResize(frame.height, frame.width);
+  service.SetLocalCoordinates(true);
+  DrawClassPicture(service.ItemDrawing(), genetics, session.example, session.palette, classNumber,
+                   ShowsGenotypeLabel(genetics, session.example, classNumber));
+  genetics.classPictureBuilt[classNumber] = true;
+}
+
+void NewIndividual(Session& session, std::int32_t object, std::int32_t left, std::int32_t top) {
+  WindowService& service = session.service;
+  const std::int32_t classNumber = session.genetics.objectClass[object];
+  BuildClassPicture(session, classNumber);
+  service.ItemTemplate(kWindow, classNumber);
+  service.ItemClone();
+  service.ItemSetNumber(object);
+  service.ItemTemplate(kWindow, object);
+  service.ItemMove(service.Registers().resultWord, top, left, MoveMode::Place);
+  service.ItemShow(kWindow, object);
+}
+
+void ClearIndividuals(Session& session) {
+  WindowService& service = session.service;
+  for (std::int32_t object = kFirstOffspringObject; object <= kLastObject; ++object) {
+    service.ItemSelect(kWindow, object);
+    if (service.Registers().itemFound) service.ItemDestroy(kWindow, object);
+  }
+}
+
+void ShowCrossingBox(Session& session) {
+  WindowService& service = session.service;
+  const GeneticsState& genetics = session.genetics;
+  for (const std::int32_t place : {kFirstParentObject, kSecondParentObject}) {
+    const std::int32_t classNumber = genetics.objectClass[place];
+    if (classNumber == 0) {
+      service.ItemHide(kWindow, place);
+      continue;
+    }
+    BuildClassPicture(session, classNumber);
+    service.ItemCopyPicture(kWindow, classNumber, place);
+    service.ItemShow(kWindow, place);
+  }
+  const std::int32_t pending = session.offspring.pending;
+  if (pending == 0) return;
+  service.ItemSelect(kWindow, individuals::kOffspringWell);
+  const auto well = service.Registers().windowRect;
+  const PictureFrame frame = FrameOfClass(session, genetics.objectClass[pending]);
+  NewIndividual(session, pending, well.left + (well.right - well.left - frame.width) / 2,
+                well.top + (well.bottom - well.top - frame.height) / 2);
+}
+
+}  // namespace crossmere
