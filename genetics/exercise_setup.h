@@ -59,6 +59,7 @@ struct ExampleState {
   std::array<std::int32_t, 4> lociOrder{};  // slots 1..n
   std::array<std::array<std::int32_t, 4>, 11> thirtyChoices{};  // [1..10][1..3], each 1 or 2
   std::array<std::int32_t, 2> startingParents{};  // objects of the mother and father, 0 = none
+  std::array<std::int32_t, 2> parentObjects{};    // who stands in each parent place, 0 = nobody
   std::vector<std::int32_t> storage;              // objects put in the Storage container
   std::string storageName;
   bool lethalCleared = false;  // no parents could avoid a lethal homozygote

@@ -225,6 +225,7 @@ void PlaceStartingStock(GeneticsState& g, ExampleState& example, OffspringState&
   offspring.highestObject = 0;
   example.storage.clear();
   example.startingParents = {};
+  example.parentObjects = {};
   example.lethalCleared = false;
   example.storageName = g.kind == kFly ? "Storage bottle" : g.kind == kPlant ? "Storage tray" : "Storage cage";
 
@@ -255,6 +256,7 @@ void PlaceStartingStock(GeneticsState& g, ExampleState& example, OffspringState&
     g.objectClass[kFirstParentObject] = g.objectClass[kFirstOffspringObject];
     g.objectClass[kSecondParentObject] = g.objectClass[kFirstOffspringObject + 1];
     example.startingParents = {kFirstOffspringObject, kFirstOffspringObject + 1};
+    example.parentObjects = example.startingParents;
   }
 
   if (options.On(81)) {

@@ -58,6 +58,10 @@ struct ServiceRegisters {
   std::int32_t eventMenuPos = 0; // 1-based position of a command in its menu
   std::int32_t clickCount = 0;   // 2 after a double click on a container
   bool dragActive = false;       // a drag is running; further mouse-downs are ignored
+  // The pointer in the window's item area: where the last press happened,
+  // and after a drag where the button went up.
+  std::int32_t pointerX = 0;
+  std::int32_t pointerY = 0;
 };
 
 // Variables bound to dialog items by item number; one binding per number

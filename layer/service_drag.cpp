@@ -73,6 +73,8 @@ ServiceRect WindowService::Impl::Drag(QWidget* item, QWidget* image) {
     }
     regs.dragActive = false;
   }
+  regs.pointerX = pointer.x();
+  regs.pointerY = pointer.y();
   return {last.top(), last.left(), last.top() + last.height(), last.left() + last.width()};
 }
 

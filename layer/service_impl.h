@@ -67,7 +67,7 @@ struct WindowService::Impl {
   void ReportMissingWindow(std::int32_t number);
 
   // Events from controls.
-  void OnPicturePressed(Picture* picture, Qt::MouseButton button, bool doubleClick);
+  void OnPicturePressed(Picture* picture, Qt::MouseButton button, bool doubleClick, QPoint at);
   void OnButtonClicked(QWidget* window, QWidget* button);
   void OnMenuTriggered(const QMenu* menu, QAction* action);
 

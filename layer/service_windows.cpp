@@ -125,8 +125,8 @@ void WindowService::Impl::Adopt(std::int32_t number, QWidget* window) {
 void WindowService::Impl::WireControl(QWidget* window, QWidget* control) {
   if (auto* picture = qobject_cast<Picture*>(control)) {
     QObject::connect(picture, &Picture::pressed, picture,
-                     [this](Picture* p, Qt::MouseButton button, bool doubleClick) {
-                       OnPicturePressed(p, button, doubleClick);
+                     [this](Picture* p, Qt::MouseButton button, bool doubleClick, QPoint at) {
+                       OnPicturePressed(p, button, doubleClick, p->geometry().topLeft() + at);
                      });
     QObject::connect(picture, &Picture::released, picture,
                      [this](Picture*) { self.registers_.dragActive = false; });
@@ -137,9 +137,11 @@ void WindowService::Impl::WireControl(QWidget* window, QWidget* control) {
 }
 
 void WindowService::Impl::OnPicturePressed(Picture* picture, Qt::MouseButton button,
-                                           bool doubleClick) {
+                                           bool doubleClick, QPoint at) {
   auto& regs = self.registers_;
   if (button != Qt::LeftButton || regs.dragActive) return;
+  regs.pointerX = at.x();
+  regs.pointerY = at.y();
   const std::int32_t number = NumberOf(picture);
   const bool container = number >= 1301 && number <= 1317;
   regs.clickCount = doubleClick && container ? 2 : 1;
@@ -332,7 +334,8 @@ void WindowService::PressPicture(std::int32_t window, std::int32_t item, bool do
                                  bool leftButton) {
   auto* picture = qobject_cast<Picture*>(impl_->Lookup(window, item));
   if (!picture) return;
-  impl_->OnPicturePressed(picture, leftButton ? Qt::LeftButton : Qt::RightButton, doubleClick);
+  impl_->OnPicturePressed(picture, leftButton ? Qt::LeftButton : Qt::RightButton, doubleClick,
+                          picture->geometry().center());
 }
 
 void WindowService::ReleasePicture() { registers_.dragActive = false; }

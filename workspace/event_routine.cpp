@@ -2,6 +2,7 @@
 
 #include "workspace/instructions.h"
 #include "workspace/main_window.h"
+#include "workspace/screen_objects.h"
 #include "workspace/session.h"
 
 namespace crossmere {
@@ -23,6 +24,14 @@ void MainEventRoutine(Session& session) {
   const std::int32_t item = service.Registers().eventItem;
 
   if (CloseInstructionWindow(session, window, item)) return;
+  if (window == kWindow && item >= kFirstParentObject && item < 700) {
+    DragIndividual(session);
+    return;
+  }
+  if (window == kWindow && item == screen::kBin) {
+    DragBin(session);
+    return;
+  }
   if (window == kAutoMenu && item == kAutoFillCommand) {
     ToggleCheck(session, session.autoSettings.autoFill, kAutoFillCommand);
   } else if (window == kAutoMenu && item == kAutoNameCommand) {

@@ -67,6 +67,12 @@ void ShowCrossingBox(Session& session) {
     service.ItemCopyPicture(kWindow, classNumber, place);
     service.ItemShow(kWindow, place);
   }
+  ShowPendingOffspring(session);
+}
+
+void ShowPendingOffspring(Session& session) {
+  WindowService& service = session.service;
+  const GeneticsState& genetics = session.genetics;
   const std::int32_t pending = session.offspring.pending;
   if (pending == 0) return;
   service.ItemSelect(kWindow, individuals::kOffspringWell);

@@ -23,5 +23,7 @@ void ClearIndividuals(Session& session);
 
 // The parents in the crossing box and the offspring waiting in the offspring box.
 void ShowCrossingBox(Session& session);
+// The waiting offspring, centred in the offspring box.
+void ShowPendingOffspring(Session& session);
 
 }  // namespace crossmere

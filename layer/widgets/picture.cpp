@@ -7,12 +7,12 @@ namespace crossmere {
 Picture::Picture(QWidget* parent) : QLabel(parent) {}
 
 void Picture::mousePressEvent(QMouseEvent* event) {
-  emit pressed(this, event->button(), false);
+  emit pressed(this, event->button(), false, event->position().toPoint());
   event->accept();
 }
 
 void Picture::mouseDoubleClickEvent(QMouseEvent* event) {
-  emit pressed(this, event->button(), true);
+  emit pressed(this, event->button(), true, event->position().toPoint());
   event->accept();
 }
 

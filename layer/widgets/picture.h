@@ -14,7 +14,8 @@ class Picture : public QLabel {
   explicit Picture(QWidget* parent = nullptr);
 
  signals:
-  void pressed(crossmere::Picture* self, Qt::MouseButton button, bool doubleClick);
+  // `at` is the pointer in the picture's own coordinates.
+  void pressed(crossmere::Picture* self, Qt::MouseButton button, bool doubleClick, QPoint at);
   void released(crossmere::Picture* self);
 
  protected:

@@ -1,0 +1,144 @@
+#include "workspace/screen_objects.h"
+
+#include <gtest/gtest.h>
+
+#include "workspace/individuals.h"
+#include "workspace/main_window.h"
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+using namespace main_window;
+
+class ScreenObjects : public ::testing::Test {
+ protected:
+  ScreenObjects() {
+    service.SetScripted(true);
+    service.PretendScreen({1024, 768});
+    service.AnswerNextDialog([](ScriptedDialog& d) { d.ClickBackground(); });
+    service.AnswerNextDialog([](ScriptedDialog& d) {
+      d.SetText(11, "Ann");
+      d.Click(1000);
+    });
+    ProgramEntry(session);  // the getting-started exercise: any two individuals may be crossed
+  }
+
+  ServiceRect Rect(std::int32_t item) {
+    service.ItemSelect(kWindow, item);
+    const auto& r = service.Registers().windowRect;
+    return {r.top, r.left, r.bottom, r.right};
+  }
+
+  // Presses on an item's centre and moves the pointer by (dx, dy) before letting go.
+  void DragBy(std::int32_t item, std::int32_t dx, std::int32_t dy) {
+    const ServiceRect r = Rect(item);
+    const std::int32_t x = (r.left + r.right) / 2;
+    const std::int32_t y = (r.top + r.bottom) / 2;
+    service.QueuePointerPath({{{x, y}, {x + dx, y + dy}}});
+    service.PressPicture(kWindow, item);
+  }
+
+  // Moves the waiting offspring out to (left, top) of the workspace; returns it.
+  std::int32_t TakeOffspringTo(std::int32_t left, std::int32_t top) {
+    const std::int32_t object = session.offspring.pending;
+    const ServiceRect r = Rect(object);
+    DragBy(object, left - r.left, top - r.top);
+    return object;
+  }
+
+  Session session;
+  WindowService& service = session.service;
+};
+
+TEST_F(ScreenObjects, TheOffspringLeavesTheBoxAndTheNextOneComes) {
+  const std::int32_t first = TakeOffspringTo(300, 250);
+  EXPECT_EQ(Rect(first).left, 300);
+  EXPECT_EQ(Rect(first).top, 250);
+  EXPECT_NE(session.offspring.pending, first);
+  EXPECT_NE(session.offspring.pending, 0);
+  EXPECT_TRUE(service.ItemVisible(kWindow, session.offspring.pending));
+  EXPECT_EQ(session.offspring.counters[0], 2);
+}
+
+TEST_F(ScreenObjects, HigherNumberWinsWhereIndividualsOverlap) {
+  const std::int32_t a = TakeOffspringTo(300, 250);
+  const std::int32_t b = TakeOffspringTo(320, 260);
+  ASSERT_GT(b, a);
+  EXPECT_EQ(PickIndividual(session, 330, 270), b);
+  EXPECT_EQ(PickIndividual(session, 305, 255), a);
+  EXPECT_EQ(PickIndividual(session, 700, 500), 0);
+}
+
+TEST_F(ScreenObjects, OnePixelOnTheBinDestroys) {
+  const std::int32_t object = TakeOffspringTo(300, 250);
+  const ServiceRect bin = Rect(screen::kBin);
+  const ServiceRect r = Rect(object);
+  // Its right edge ends one pixel inside the bin's left edge, the pointer well outside.
+  DragBy(object, bin.left + 1 - r.right, bin.top - r.top);
+  EXPECT_EQ(session.genetics.objectClass[object], 0);
+  service.ItemSelect(kWindow, object);
+  EXPECT_FALSE(service.Registers().itemFound);
+}
+
+TEST_F(ScreenObjects, DropsArePulledBackInsideTheLayout) {
+  const std::int32_t object = TakeOffspringTo(300, 250);
+  DragBy(object, 460, 0);  // right edge beyond 800
+  EXPECT_EQ(Rect(object).left, 800 - 80);
+  DragBy(object, -800, 0);
+  EXPECT_EQ(Rect(object).left, 0);
+  DragBy(object, 0, 400);  // bottom beyond 600 - 30
+  EXPECT_EQ(Rect(object).top, 600 - 100);
+}
+
+TEST_F(ScreenObjects, ADropOnTheBoxesReturns) {
+  const std::int32_t object = TakeOffspringTo(300, 250);
+  const ServiceRect box = Rect(screen::kOffspringFrame);
+  DragBy(object, box.left + 10 - 300, box.top + 10 - 250);
+  EXPECT_EQ(Rect(object).left, 300);
+  EXPECT_EQ(Rect(object).top, 250);
+}
+
+TEST_F(ScreenObjects, ParentsOutOfTheCrossingBoxAndBack) {
+  const std::int32_t mother = session.example.parentObjects[0];
+  DragBy(kFirstParentObject, 300, 250);
+  EXPECT_EQ(session.genetics.objectClass[kFirstParentObject], 0);
+  EXPECT_FALSE(service.ItemVisible(kWindow, kFirstParentObject));
+  ASSERT_TRUE(service.ItemVisible(kWindow, mother)) << "the mother now stands on the workspace";
+
+  // A new cross waits until the last offspring has left the offspring box.
+  const ServiceRect place = Rect(kFirstParentObject);
+  DragBy(mother, place.left - Rect(mother).left, place.top - Rect(mother).top);
+  EXPECT_EQ(session.genetics.objectClass[kFirstParentObject], 0);
+  ASSERT_FALSE(service.Transcript().empty());
+  EXPECT_EQ(service.Transcript().back().text,
+            "Please remove offspring from previous cross before setting up new cross");
+
+  TakeOffspringTo(500, 400);
+  EXPECT_EQ(session.offspring.pending, 0) << "no cross, no offspring";
+  DragBy(mother, place.left - Rect(mother).left, place.top - Rect(mother).top);
+  EXPECT_NE(session.genetics.objectClass[kFirstParentObject], 0);
+  EXPECT_TRUE(service.ItemVisible(kWindow, kFirstParentObject));
+  EXPECT_FALSE(service.ItemVisible(kWindow, mother));
+  EXPECT_NE(session.offspring.pending, 0) << "the cross stands again and offspring come";
+}
+
+TEST_F(ScreenObjects, LockedParentsCannotBeDragged) {
+  session.exercises.options[session.progress.current].Set(79);
+  const std::int32_t before = session.genetics.objectClass[kFirstParentObject];
+  DragBy(kFirstParentObject, 0, 400);  // would be the bin's row
+  EXPECT_EQ(session.genetics.objectClass[kFirstParentObject], before);
+  EXPECT_TRUE(service.ItemVisible(kWindow, kFirstParentObject));
+}
+
+TEST_F(ScreenObjects, TheBinStaysBelowTheBoxes) {
+  const ServiceRect bin = Rect(screen::kBin);
+  DragBy(screen::kBin, 0, 100 - bin.top);  // top 100: too high
+  EXPECT_EQ(Rect(screen::kBin).top, bin.top);
+  DragBy(screen::kBin, -100, 200 - bin.top);
+  EXPECT_EQ(Rect(screen::kBin).top, 200);
+  EXPECT_EQ(Rect(screen::kBin).left, bin.left - 100);
+}
+
+}  // namespace
+}  // namespace crossmere
