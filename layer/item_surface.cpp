@@ -79,7 +79,7 @@ void ItemSurface::Paint(Painting&& paint) {
     paint(painter);
   }
   if (auto* picture = qobject_cast<Picture*>(item_.data())) {
-    picture->setPixmap(canvas);
+    picture->ShowImage(canvas);
   } else if (auto* box = qobject_cast<PaintBox*>(item_.data())) {
     box->SetCanvas(canvas);
   }

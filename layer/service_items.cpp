@@ -168,6 +168,7 @@ void WindowService::ItemClone() {
     copy->setScaledContents(picture->hasScaledContents());
     copy->setFrameStyle(picture->frameStyle());
     copy->setAlignment(picture->alignment());
+    copy->setTransparent(picture->transparent());
     clone = copy;
   } else if (auto* shape = qobject_cast<Shape*>(source)) {
     auto* copy = new Shape(area);

@@ -1,10 +1,16 @@
 #include "layer/widgets/picture.h"
 
+#include <QBitmap>
 #include <QMouseEvent>
 
 namespace crossmere {
 
 Picture::Picture(QWidget* parent) : QLabel(parent) {}
+
+void Picture::ShowImage(QPixmap image) {
+  if (transparent_) image.setMask(image.createMaskFromColor(Qt::white));
+  setPixmap(image);
+}
 
 void Picture::mousePressEvent(QMouseEvent* event) {
   emit pressed(this, event->button(), false, event->position().toPoint());

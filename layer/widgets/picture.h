@@ -9,9 +9,16 @@ namespace crossmere {
 // press means (only the left button counts, and not during a drag).
 class Picture : public QLabel {
   Q_OBJECT
+  // White shows what lies beneath, as for individuals on the workspace.
+  Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
 
  public:
   explicit Picture(QWidget* parent = nullptr);
+
+  bool transparent() const { return transparent_; }
+  void setTransparent(bool transparent) { transparent_ = transparent; }
+  // Shows an image, its white made see-through when the picture is transparent.
+  void ShowImage(QPixmap image);
 
  signals:
   // `at` is the pointer in the picture's own coordinates.
@@ -22,6 +29,9 @@ class Picture : public QLabel {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool transparent_ = false;
 };
 
 }  // namespace crossmere
