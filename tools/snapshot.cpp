@@ -1,5 +1,6 @@
 // Writes pictures of the program's windows as a newcomer first sees them:
-// welcome.png, entry.png, main_window.png, description.png and the help pages
+// welcome.png, entry.png, main_window.png, description.png (the first
+// exercise), description_17.png and the help pages
 // (help_program.png, help_menus.png, about.png) in the folder given. Run it on the
 // offscreen platform to refresh the pictures under docs/.
 
@@ -37,6 +38,11 @@ int main(int argc, char* argv[]) {
   QApplication::processEvents();
   saved &= service.SaveWindowImage(crossmere::main_window::kWindow, folder + "/main_window.png");
   saved &= service.SaveWindowImage(crossmere::instructions::kDescriptionWindow, folder + "/description.png");
+  // A second description, from the end of the set.
+  session.progress.current = 17;
+  crossmere::ShowExerciseDescription(session);
+  QApplication::processEvents();
+  saved &= service.SaveWindowImage(crossmere::instructions::kDescriptionWindow, folder + "/description_17.png");
   namespace in = crossmere::instructions;
   for (const auto& [command, window, file] :
        {std::tuple{in::kProgramCommand, in::kHelpWindow, "/help_program.png"},
