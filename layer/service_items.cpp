@@ -25,6 +25,10 @@ std::int32_t WindowService::Impl::NumberOf(const QObject* object) {
 
 QWidget* WindowService::Impl::ItemArea(QWidget* window) {
   if (auto* main = qobject_cast<QMainWindow*>(window)) return main->centralWidget();
+  // A window may keep its items in an inner area, such as a scrolled view.
+  for (QWidget* child : window->findChildren<QWidget*>()) {
+    if (child->property("itemArea").toBool()) return child;
+  }
   return window;
 }
 
@@ -358,6 +362,14 @@ std::string WindowService::ItemText(std::int32_t window, std::int32_t item) {
   if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text().toStdString();
   if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) return memo->toPlainText().toStdString();
   return {};
+}
+
+void WindowService::ItemFitText(std::int32_t window, std::int32_t item, std::int32_t extraWidth) {
+  registers_.resultWord = 0;
+  auto* label = qobject_cast<QLabel*>(impl_->Lookup(window, item));
+  if (!label) return;
+  label->adjustSize();
+  label->resize(label->width() + extraWidth, label->height());
 }
 
 void WindowService::SetItemText(std::int32_t window, std::int32_t item, const std::string& text) {

@@ -16,7 +16,13 @@
 #include "ui_TW411.h"
 #include "ui_TW412.h"
 #include "ui_TW413.h"
+#include "ui_TW422.h"
+#include "ui_TW423.h"
 #include "ui_TW430.h"
+#include "ui_TW441.h"
+#include "ui_TW442.h"
+#include "ui_TW443.h"
+#include "ui_TW444.h"
 #include "ui_TW546.h"
 #include "ui_TW752.h"
 #include "ui_TW753.h"
@@ -110,7 +116,10 @@ std::map<std::int32_t, WindowCreator>& WindowClasses() {
       {200, CreateDialog<Ui::TW200>},   {410, CreateDialog<Ui::TW410>},
       {411, CreateDialog<Ui::TW411>},
       {412, CreateDialog<Ui::TW412>},   {413, CreateDialog<Ui::TW413>},
-      {430, CreateDialog<Ui::TW430>},
+      {422, CreateDialog<Ui::TW422>},   {423, CreateDialog<Ui::TW423>},
+      {430, CreateDialog<Ui::TW430>},   {441, CreateDialog<Ui::TW441>},
+      {442, CreateDialog<Ui::TW442>},   {443, CreateDialog<Ui::TW443>},
+      {444, CreateDialog<Ui::TW444>},
       {546, CreateDialog<Ui::TW546>}, {752, CreateWelcome},
       {753, CreateMainWindow},          {785, CreateDialog<Ui::TW785>},
       {1191, CreateDialog<Ui::TW1191>},

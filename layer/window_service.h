@@ -150,6 +150,8 @@ class WindowService {
   void ItemRead(std::int32_t window, std::int32_t item);
   // The text a control shows now (labels, buttons, edit fields, memos).
   std::string ItemText(std::int32_t window, std::int32_t item);
+  // Sizes a label to its text, with `extraWidth` pixels to spare.
+  void ItemFitText(std::int32_t window, std::int32_t item, std::int32_t extraWidth);
   // Shows a text in a label, button, edit field or memo ("\n" breaks lines).
   void SetItemText(std::int32_t window, std::int32_t item, const std::string& text);
   bool ItemVisible(std::int32_t window, std::int32_t item);

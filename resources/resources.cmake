@@ -31,7 +31,13 @@ qt6_wrap_ui(dialog_headers
   resources/dialogs/TW411.ui
   resources/dialogs/TW412.ui
   resources/dialogs/TW413.ui
+  resources/dialogs/TW422.ui
+  resources/dialogs/TW423.ui
   resources/dialogs/TW430.ui
+  resources/dialogs/TW441.ui
+  resources/dialogs/TW442.ui
+  resources/dialogs/TW443.ui
+  resources/dialogs/TW444.ui
   resources/dialogs/TW546.ui
   resources/dialogs/TW752.ui
   resources/dialogs/TW753.ui

@@ -1,5 +1,6 @@
 #include "workspace/event_routine.h"
 
+#include "workspace/containers.h"
 #include "workspace/instructions.h"
 #include "workspace/main_window.h"
 #include "workspace/screen_objects.h"
@@ -30,6 +31,23 @@ void MainEventRoutine(Session& session) {
   }
   if (window == kWindow && item == screen::kBin) {
     DragBin(session);
+    return;
+  }
+  if (window == kWindow && item >= containers::kFirst && item <= containers::kLast) {
+    DragContainer(session, item, service.Registers().clickCount == 2);
+    return;
+  }
+  if (window > containers::kFirstViewWindow && window <= containers::kFirstViewWindow + kPlant &&
+      item >= containers::kFirstShown) {
+    TakeOutOfContainer(session, item);
+    return;
+  }
+  if (IsContainerMenu(window) && item >= containers::kRename && item <= containers::kShut) {
+    ContainerCommand(session, item);
+    return;
+  }
+  if (window == kFileMenu && item == kClearScreenCommand) {
+    ContainerCommand(session, containers::kClearAll);
     return;
   }
   if (window == kAutoMenu && item == kAutoFillCommand) {

@@ -1,6 +1,7 @@
 #include "workspace/exercise_start.h"
 
 #include "layer/tick_count.h"
+#include "workspace/containers.h"
 #include "workspace/individuals.h"
 #include "workspace/instructions.h"
 #include "workspace/session.h"
@@ -68,6 +69,10 @@ void StartExercise(Session& session) {
   session.questions = PrepareQuestions(session.exercises, ex, progress.tryCount[ex],
                                        session.genetics.lociCount, bit, previous);
   progress.questionsFor = ex;
+  session.cross = CrossState();
+  session.cross.inBoxes = session.genetics.objectClass[kFirstParentObject] != 0 ? 2 : 0;
+  session.cross.lastParents = session.example.parentObjects;
+  ResetContainers(session);
   ShowCrossingBox(session);
 
   if (!session.classOptions.NoAutoShowDescription() && !session.classOptions.NoExerciseDescription()) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "genetics/pictures/class_picture.h"
-#include "layer/tick_count.h"
+#include "workspace/containers.h"
+#include "workspace/crossing_box.h"
 #include "workspace/individuals.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
@@ -41,22 +41,13 @@ bool IsParentPlace(std::int32_t object) {
   return object == kFirstParentObject || object == kSecondParentObject;
 }
 
-// A parent place stands for the individual standing in it.
-std::int32_t& ParentObject(Session& session, std::int32_t place) {
-  return session.example.parentObjects[place - kFirstParentObject];
-}
-
-void ClearParentPlace(Session& session, std::int32_t place) {
-  session.genetics.objectClass[place] = 0;
-  ParentObject(session, place) = 0;
-  session.service.ItemHide(kWindow, place);
-}
-
 void Destroy(Session& session, std::int32_t object) {
   WindowService& service = session.service;
   if (IsParentPlace(object)) {
-    session.genetics.objectClass[ParentObject(session, object)] = 0;
-    ClearParentPlace(session, object);
+    const std::int32_t individual = session.example.parentObjects[object - kFirstParentObject];
+    session.genetics.objectClass[individual] = 0;
+    service.ItemDestroy(kWindow, individual);
+    LeaveParentPlace(session, object);
   } else {
     service.ItemDestroy(kWindow, object);
     session.genetics.objectClass[object] = 0;
@@ -66,34 +57,17 @@ void Destroy(Session& session, std::int32_t object) {
   service.ItemRefresh();
   service.DelayTicks(kBlinkTicks);
   service.ItemRefresh();
+  UpdateContainerMenu(session);
 }
 
-// Puts a workspace individual into an empty parent place of its sex.
-bool DropOnParentPlace(Session& session, std::int32_t object, const ServiceRect& drop) {
-  WindowService& service = session.service;
-  GeneticsState& genetics = session.genetics;
-  for (const std::int32_t place : {kFirstParentObject, kSecondParentObject}) {
-    if (OverlapArea(drop, RectOf(service, place)) == 0) continue;
-    if (genetics.objectClass[place] != 0) return false;
-    if (session.offspring.pending != 0) {
-      service.Alert(op::kInformationBox, "Please remove offspring from previous cross before setting up new cross");
-      return false;
-    }
-    const std::int32_t sex = genetics.classes[genetics.objectClass[object]].Sex();
-    if (!genetics.hermaphrodite && !genetics.hiddenSex && sex != place - kFirstParentObject) {
-      service.Alert(op::kInformationBox, sex == 1 ? "That's a male" : "That's a female");
-      return false;
-    }
-    genetics.objectClass[place] = genetics.objectClass[object];
-    ParentObject(session, place) = object;
-    service.ItemHide(kWindow, object);
-    service.ItemCopyPicture(kWindow, genetics.objectClass[object], place);
-    service.ItemShow(kWindow, place);
-    session.offspring.delay = session.offspring.delay == 0 ? 30 : session.offspring.delay;
-    ShowNextOffspring(session);
-    return true;
+// The first container in use that the pointer is in, or that the drop covers enough.
+std::int32_t ContainerAt(Session& session, const ServiceRect& drop, std::int32_t x, std::int32_t y) {
+  for (std::int32_t c = containers::kFirst; c <= containers::kLast; ++c) {
+    if (session.containers.Record(c).count < 0) continue;
+    const ServiceRect r = RectOf(session.service, c);
+    if (Contains(r, x, y) || OverlapArea(drop, r) > kContainerOverlap) return c;
   }
-  return false;
+  return 0;
 }
 
 // Keeps a dropped individual inside the layout.
@@ -106,6 +80,16 @@ std::pair<std::int32_t, std::int32_t> PulledBack(const Session& session, const S
   if (drop.bottom > layout.height - 30) top = layout.height - 100;
   if (top < 0) top = 0;
   return {left, top};
+}
+
+// A parent place stands for its individual, who becomes a workspace picture again.
+std::int32_t Individual(Session& session, std::int32_t object) {
+  if (!IsParentPlace(object)) return object;
+  const std::int32_t individual = session.example.parentObjects[object - kFirstParentObject];
+  LeaveParentPlace(session, object);
+  session.service.ItemSelect(kWindow, individual);
+  if (!session.service.Registers().itemFound) NewIndividual(session, individual, 0, 0);
+  return individual;
 }
 
 }  // namespace
@@ -124,57 +108,67 @@ std::int32_t PickIndividual(Session& session, std::int32_t x, std::int32_t y) {
 
 void DragIndividual(Session& session) {
   WindowService& service = session.service;
-  const std::int32_t object =
+  if (session.containers.open != 0) return;
+  const std::int32_t picked =
       PickIndividual(session, service.Registers().pointerX, service.Registers().pointerY);
-  if (object == 0) return;
+  if (picked == 0) return;
   // Locked parents stay: refusing the drag keeps them safe from the bin.
-  if (IsParentPlace(object) && session.exercises.options[session.progress.current].On(79)) return;
+  if (IsParentPlace(picked) && session.exercises.options[session.progress.current].On(79)) return;
 
-  const ServiceRect start = RectOf(service, object);
-  service.ItemTemplate(kWindow, object);
+  const ServiceRect start = RectOf(service, picked);
+  service.ItemTemplate(kWindow, picked);
   service.ItemMove(service.Registers().resultWord, 0, 0, MoveMode::Drag);
   const ServiceRect drop = service.Registers().dragRect;
   const std::int32_t x = service.Registers().pointerX;
   const std::int32_t y = service.Registers().pointerY;
+  const bool wasPending = picked == session.offspring.pending;
 
   const ServiceRect bin = RectOf(service, kBin);
   if (Contains(bin, x, y) || OverlapArea(drop, bin) > 0) {
-    const bool wasPending = object == session.offspring.pending;
-    Destroy(session, object);
+    Destroy(session, picked);
     if (wasPending) ShowNextOffspring(session);
     return;
   }
-  if (!IsParentPlace(object) && object != session.offspring.pending &&
-      DropOnParentPlace(session, object, drop)) {
+  // A parent dropped on its own place stays; anywhere else it leaves the box.
+  if (IsParentPlace(picked) && OverlapArea(drop, RectOf(service, picked)) > 0) return;
+
+  if (const std::int32_t container = ContainerAt(session, drop, x, y)) {
+    const std::int32_t individual = Individual(session, picked);
+    if (!PutInContainer(session, container, individual)) {
+      if (!IsParentPlace(picked)) MoveTo(service, individual, start.left, start.top);
+      return;
+    }
+    if (wasPending) {
+      session.offspring.pending = 0;
+      const bool crossStands = session.genetics.objectClass[kFirstParentObject] != 0 &&
+                               session.genetics.objectClass[kSecondParentObject] != 0;
+      if (session.autoSettings.autoFill && crossStands) {
+        AutoFill(session);
+      } else {
+        ShowNextOffspring(session);
+      }
+    }
     return;
   }
+  Deselect(session);
+  if (!IsParentPlace(picked) && !wasPending && DropOnParentPlace(session, picked, drop, start)) return;
+
   const bool overBox = OverlapArea(drop, RectOf(service, kOffspringFrame)) > 0 ||
                        OverlapArea(drop, RectOf(service, kFirstParentObject)) > 0 ||
                        OverlapArea(drop, RectOf(service, kSecondParentObject)) > 0;
   if (overBox) {
-    if (!IsParentPlace(object)) MoveTo(service, object, start.left, start.top);
+    if (!IsParentPlace(picked)) MoveTo(service, picked, start.left, start.top);
     return;
   }
-
   const auto [left, top] = PulledBack(session, drop);
-  if (IsParentPlace(object)) {
-    // The parent leaves the crossing box and stands on the workspace.
-    const std::int32_t individual = ParentObject(session, object);
-    ClearParentPlace(session, object);
-    service.ItemSelect(kWindow, individual);
-    if (service.Registers().itemFound) {
-      MoveTo(service, individual, left, top);
-      service.ItemShow(kWindow, individual);
-    } else {
-      NewIndividual(session, individual, left, top);
-    }
-    return;
-  }
-  MoveTo(service, object, left, top);
-  if (object == session.offspring.pending) {
+  const std::int32_t individual = Individual(session, picked);
+  MoveTo(service, individual, left, top);
+  service.ItemShow(kWindow, individual);
+  if (wasPending) {
     session.offspring.pending = 0;
     ShowNextOffspring(session);
   }
+  UpdateContainerMenu(session);
 }
 
 void DragBin(Session& session) {
@@ -184,20 +178,6 @@ void DragBin(Session& session) {
   service.ItemMove(index, 0, 0, MoveMode::Drag);
   const ServiceRect drop = service.Registers().dragRect;
   if (drop.top >= kLowestBinTop) service.ItemMove(index, drop.top, drop.left, MoveMode::Place);
-}
-
-void ShowNextOffspring(Session& session) {
-  WindowService& service = session.service;
-  const NewOffspringResult made =
-      NewOffspring(session.genetics, session.offspring, session.random, false, TickCount());
-  if (made.outcome == OffspringOutcome::NoRoom) {
-    service.Alert(op::kInformationBox, "Sorry.  No more animals possible");
-    return;
-  }
-  if (made.outcome != OffspringOutcome::Made) return;
-  if (!service.Scripted()) service.DelayTicks(made.waitTicks);
-  OffspringShown(session.offspring, made.object, TickCount());
-  ShowPendingOffspring(session);
 }
 
 }  // namespace crossmere

@@ -8,9 +8,11 @@ struct Session;
 
 namespace screen {
 inline constexpr std::int32_t kBin = 2008;
-inline constexpr std::int32_t kCrossingBoxFrame = 2011;
 inline constexpr std::int32_t kOffspringFrame = 2014;
 inline constexpr std::int32_t kLowestBinTop = 128;
+// Dropped with the pointer outside, an individual goes into a container only
+// when it covers more than this many square pixels of it.
+inline constexpr std::int32_t kContainerOverlap = 800;
 }  // namespace screen
 
 // The topmost individual under the pointer: screen numbers are scanned from
@@ -18,14 +20,11 @@ inline constexpr std::int32_t kLowestBinTop = 128;
 std::int32_t PickIndividual(Session& session, std::int32_t x, std::int32_t y);
 
 // A left mouse-down on an individual or a parent place: picks and drags it,
-// then drops it on the bin, a parent place, back where it came from, or on
-// the workspace.
+// then drops it on the bin, a container, a parent place, back where it came
+// from, or on the workspace.
 void DragIndividual(Session& session);
 
 // The rubbish bin follows the mouse, but never into the boxes at the top.
 void DragBin(Session& session);
-
-// The next offspring of the cross in the crossing box, shown in the offspring box.
-void ShowNextOffspring(Session& session);
 
 }  // namespace crossmere

@@ -14,6 +14,8 @@
 #include "layer/window_service.h"
 #include "records/class_options.h"
 #include "records/identity.h"
+#include "workspace/containers.h"
+#include "workspace/crossing_box.h"
 
 namespace crossmere {
 
@@ -57,6 +59,8 @@ struct Session {
   OffspringState offspring;
   PreparedQuestions questions;
   OrganismPalette palette = DefaultPalette();
+  ContainerState containers;
+  CrossState cross;
 };
 
 }  // namespace crossmere

@@ -101,26 +101,35 @@ TEST_F(ScreenObjects, ADropOnTheBoxesReturns) {
 
 TEST_F(ScreenObjects, ParentsOutOfTheCrossingBoxAndBack) {
   const std::int32_t mother = session.example.parentObjects[0];
+  const std::int32_t cross = session.cross.number;
   DragBy(kFirstParentObject, 300, 250);
   EXPECT_EQ(session.genetics.objectClass[kFirstParentObject], 0);
   EXPECT_FALSE(service.ItemVisible(kWindow, kFirstParentObject));
   ASSERT_TRUE(service.ItemVisible(kWindow, mother)) << "the mother now stands on the workspace";
 
-  // A new cross waits until the last offspring has left the offspring box.
+  // The same individual back in its own place: no new cross.
   const ServiceRect place = Rect(kFirstParentObject);
   DragBy(mother, place.left - Rect(mother).left, place.top - Rect(mother).top);
+  EXPECT_NE(session.genetics.objectClass[kFirstParentObject], 0);
+  EXPECT_FALSE(service.ItemVisible(kWindow, mother));
+  EXPECT_EQ(session.cross.number, cross);
+
+  // Another individual while an offspring waits: refused.
+  const std::int32_t child = TakeOffspringTo(400, 300);
+  DragBy(kFirstParentObject, 300, 250);
+  DragBy(child, place.left - Rect(child).left, place.top - Rect(child).top);
   EXPECT_EQ(session.genetics.objectClass[kFirstParentObject], 0);
   ASSERT_FALSE(service.Transcript().empty());
   EXPECT_EQ(service.Transcript().back().text,
             "Please remove offspring from previous cross before setting up new cross");
 
-  TakeOffspringTo(500, 400);
+  // With the offspring box cleared, the child makes a new cross and offspring come.
+  TakeOffspringTo(500, 420);
   EXPECT_EQ(session.offspring.pending, 0) << "no cross, no offspring";
-  DragBy(mother, place.left - Rect(mother).left, place.top - Rect(mother).top);
+  DragBy(child, place.left - Rect(child).left, place.top - Rect(child).top);
   EXPECT_NE(session.genetics.objectClass[kFirstParentObject], 0);
-  EXPECT_TRUE(service.ItemVisible(kWindow, kFirstParentObject));
-  EXPECT_FALSE(service.ItemVisible(kWindow, mother));
-  EXPECT_NE(session.offspring.pending, 0) << "the cross stands again and offspring come";
+  EXPECT_EQ(session.cross.number, cross + 1);
+  EXPECT_NE(session.offspring.pending, 0);
 }
 
 TEST_F(ScreenObjects, LockedParentsCannotBeDragged) {

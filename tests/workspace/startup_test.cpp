@@ -190,6 +190,7 @@ TEST_F(Startup, BottlesCommandIsPostedWithItsMenuNumber) {
   Start();
   service.Menu(kBottlesMenu, 0, 0, -1);
   service.Menu(kCagesMenu, 0, 0, -2);
+  service.Menu(183, 1, static_cast<std::int32_t>(MenuAction::Enable), 0);
   ASSERT_TRUE(service.ChooseMenuCommand(kBottlesMenu, 183));
   EXPECT_EQ(service.Registers().eventWindow, kBottlesMenu);
   EXPECT_EQ(service.Registers().eventItem, 183);

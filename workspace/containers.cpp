@@ -1,0 +1,607 @@
+#include "workspace/containers.h"
+
+#include <algorithm>
+
+#include "genetics/genotype_classes.h"
+#include "genetics/pictures/class_picture.h"
+#include "workspace/individuals.h"
+#include "workspace/main_window.h"
+#include "workspace/screen_objects.h"
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+using namespace containers;
+using main_window::kWindow;
+
+constexpr std::int32_t kWidth = 71;
+constexpr std::int32_t kHeight = 34;
+constexpr std::int32_t kSpareLeft = 515;
+constexpr std::int32_t kSpareTop = 28;
+constexpr std::int32_t kBlack = 33;
+constexpr std::int32_t kFirstTakenOutLeft = 300;
+constexpr std::int32_t kFirstTakenOutTop = 200;
+
+ServiceRect RectOf(WindowService& service, std::int32_t window, std::int32_t item) {
+  service.ItemSelect(window, item);
+  const auto& r = service.Registers().windowRect;
+  return {r.top, r.left, r.bottom, r.right};
+}
+
+bool Contains(const ServiceRect& r, std::int32_t x, std::int32_t y) {
+  return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+}
+
+std::int32_t Overlap(const ServiceRect& a, const ServiceRect& b) {
+  const std::int32_t w = std::min(a.right, b.right) - std::max(a.left, b.left);
+  const std::int32_t h = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+  return w > 0 && h > 0 ? w * h : 0;
+}
+
+void Place(WindowService& service, std::int32_t window, std::int32_t item, std::int32_t left, std::int32_t top) {
+  service.ItemTemplate(window, item);
+  service.ItemMove(service.Registers().resultWord, top, left, MoveMode::Place);
+}
+
+bool CrossSetUp(const Session& session) {
+  return session.genetics.objectClass[kFirstParentObject] != 0 &&
+         session.genetics.objectClass[kSecondParentObject] != 0;
+}
+
+// The outline of a cage, bottle or tray, 71 x 34, with the count inside.
+void DrawOutline(Drawing& d, std::int32_t kind, std::int32_t count) {
+  d.ClearItem();
+  d.ColourByNumber(kBlack);
+  d.PenSize(2);
+  d.PenPattern(1);
+  if (kind == kFly) {
+    // A bottle lying on its side, neck to the right.
+    d.OpenPolygon();
+    d.MoveTo(3, 5);
+    for (const auto& [x, y] : {std::pair{52, 5}, {60, 11}, {67, 11}, {67, 22}, {60, 22}, {52, 28}, {3, 28}, {3, 5}}) {
+      d.LineTo(x, y);
+    }
+    d.ClosePolygon();
+    d.FramePolygon();
+  } else if (kind == kPlant) {
+    // A shallow tray with a rim.
+    d.OpenPolygon();
+    d.MoveTo(2, 10);
+    for (const auto& [x, y] : {std::pair{67, 10}, {61, 30}, {8, 30}, {2, 10}}) d.LineTo(x, y);
+    d.ClosePolygon();
+    d.FramePolygon();
+    d.MoveTo(5, 15);
+    d.LineTo(64, 15);
+  } else {
+    d.RoundRect({2, 2, 32, 69}, 8, 8);
+    d.PenSize(1);
+    for (std::int32_t x = 8; x < 66; x += 6) {
+      d.MoveTo(x, 4);
+      d.LineTo(x, 29);
+    }
+  }
+  d.PenSize(1);
+  if (count <= 0) return;
+  d.TextFont(1);
+  d.TextSize(10);
+  const std::string text = std::to_string(count);
+  const std::int32_t width = d.StringWidth(text);
+  d.EraseRect({10, 35 - width / 2 - 3, 26, 36 + width / 2 + 3});
+  d.ColourByNumber(kBlack);
+  d.MoveTo(35 - width / 2, 24);
+  d.DrawText(text);
+}
+
+void AddClass(Session& session, std::int32_t container, std::int32_t classNumber) {
+  ContainerState& state = session.containers;
+  ContainerRecord& record = state.Record(container);
+  ++record.count;
+  std::int32_t spot = record.count;
+  if (container == kFirst) spot = ++state.storageSpots;
+  record.spots[spot] = classNumber;
+  ++state.held;
+  const std::int32_t cross = session.cross.number;
+  if (record.crossTag == 0) record.crossTag = cross;
+  if (record.crossTag != cross || !CrossSetUp(session)) record.crossTag = -1;
+}
+
+bool Full(const Session& session, std::int32_t container) {
+  const ContainerState& state = session.containers;
+  if (state.Record(container).count >= kCapacity) return true;
+  // Storage spots are never reused within an exercise.
+  return container == kFirst && state.storageSpots >= kCapacity;
+}
+
+void EmptyContainer(Session& session, std::int32_t container) {
+  ContainerState& state = session.containers;
+  ContainerRecord& record = state.Record(container);
+  state.held -= std::max(record.count, 0);
+  record.count = 0;
+  record.crossTag = 0;
+  record.spots.fill(0);
+  if (container == kFirst) state.storageSpots = 0;
+  ContainerLabelRedraw(session, container);
+}
+
+void RecycleContainer(Session& session, std::int32_t container) {
+  ContainerState& state = session.containers;
+  WindowService& service = session.service;
+  ContainerRecord& record = state.Record(container);
+  const bool allInUse = state.inUse == kLast - kFirst + 1;
+  --state.inUse;
+  state.held -= std::max(record.count, 0);
+  record = ContainerRecord();
+  service.ItemHide(kWindow, container + kLabelOffset);
+  Place(service, kWindow, container, kSpareLeft, kSpareTop);
+  ContainerLabelRedraw(session, container);
+  if (allInUse) {
+    service.ItemShow(kWindow, container);
+  } else {
+    service.ItemHide(kWindow, container);
+  }
+}
+
+std::int32_t NextSpare(const Session& session) {
+  for (std::int32_t c = kFirst + 1; c <= kLast; ++c) {
+    if (session.containers.Record(c).count < 0) return c;
+  }
+  return 0;
+}
+
+void ShowSparePile(Session& session) {
+  WindowService& service = session.service;
+  for (std::int32_t c = kFirst + 1; c <= kLast; ++c) {
+    if (session.containers.Record(c).count < 0) service.ItemHide(kWindow, c);
+  }
+  if (const std::int32_t spare = NextSpare(session)) {
+    Place(service, kWindow, spare, kSpareLeft, kSpareTop);
+    ContainerLabelRedraw(session, spare);
+    service.ItemShow(kWindow, spare);
+  }
+}
+
+void Rename(Session& session, std::int32_t container, bool isNew) {
+  WindowService& service = session.service;
+  if (container == kFirst) {
+    service.Alert(op::kErrorBox, "Can't change name of Storage cage");
+    return;
+  }
+  ContainerRecord& record = session.containers.Record(container);
+  std::string name = record.name;
+  service.WindowOpen(kRenameWindow, 0);
+  CentreOnLayout(service, kRenameWindow, session.startup.layout);
+  service.SetItemText(kRenameWindow, 50, session.strings.ListString(422, isNew || name.empty() ? 11 : 12));
+  service.ItemSelect(kRenameWindow, 8);
+  service.ItemBind(name);
+  service.ItemWrite(kRenameWindow, 8);
+  service.WindowRunModal(kRenameWindow);
+  const bool ok = service.Registers().itemHit == 1000;
+  if (ok) {
+    service.ItemRead(kRenameWindow, 8);
+    record.name = CutText(service.Bindings().lastEnteredText, 128);
+  }
+  service.WindowRelease(kRenameWindow);
+  session.autoSettings.autoName = false;
+  service.Menu(main_window::kAutoNameCommand, 0, static_cast<std::int32_t>(MenuAction::Check), 0);
+  if (ok) ContainerLabelRedraw(session, container);
+}
+
+void ClearAll(Session& session) {
+  if (!Confirm(session, 7, false, true)) return;
+  WindowService& service = session.service;
+  GeneticsState& genetics = session.genetics;
+  for (std::int32_t object = kFirstOffspringObject; object <= kLastOffspringObject; ++object) {
+    if (genetics.objectClass[object] == 0 || object == session.offspring.pending) continue;
+    if (object == session.example.parentObjects[0] || object == session.example.parentObjects[1]) continue;
+    genetics.objectClass[object] = 0;
+    service.ItemDestroy(kWindow, object);
+  }
+}
+
+void SetMenusForOpenContainer(Session& session, bool open) {
+  WindowService& service = session.service;
+  const auto enable = static_cast<std::int32_t>(MenuAction::Enable);
+  for (const std::int32_t menu : {main_window::kAutoMenu, main_window::kFileMenu, main_window::kQuestionsMenu,
+                                  main_window::kExercisesMenu, main_window::kTrialMenu}) {
+    service.Menu(menu, open ? 0 : 1, enable, 0);
+  }
+  if (open) {
+    for (std::int32_t command = kRename; command <= kLookIn; ++command) service.Menu(command, 0, enable, 0);
+    service.Menu(kShut, 1, enable, 0);
+  } else {
+    UpdateContainerMenu(session);
+  }
+}
+
+void LookIn(Session& session) {
+  ContainerState& state = session.containers;
+  WindowService& service = session.service;
+  const std::int32_t container = state.selected;
+  if (container == 0 || state.open != 0) return;
+  session.autoSettings.autoFill = false;
+  service.Menu(main_window::kAutoFillCommand, 0, static_cast<std::int32_t>(MenuAction::Check), 0);
+
+  const std::int32_t view = kFirstViewWindow + session.genetics.kind;
+  service.WindowOpen(view, 2);
+  service.Registers().fileNameRegister = state.Record(container).name;
+  service.WindowSetTitle();
+  service.WindowPlace(view, 1, 60);
+  const ContainerRecord& record = state.Record(container);
+  const PictureFrame frame = FrameOf(session.genetics, true, false);
+  const std::int32_t rowHeight = session.genetics.kind == kDinosaurDog ? 64 : frame.height + 2;
+  const std::int32_t spots = container == kFirst ? state.storageSpots : record.count;
+  std::int32_t shown = 0;
+  std::int32_t lastRow = 0;
+  for (std::int32_t spot = 1; spot <= spots && shown < kCapacity; ++spot) {
+    const std::int32_t classNumber = record.spots[spot];
+    if (classNumber <= 0) continue;
+    const std::int32_t p = container == kFirst ? spot - 1 : shown;
+    state.shownSpots[shown] = spot;
+    const std::int32_t number = kFirstShown + shown++;
+    BuildClassPicture(session, classNumber);
+    service.ItemTemplate(kWindow, classNumber);
+    service.ItemSelect(view, kViewArea);
+    service.ItemClone();
+    service.ItemSetNumber(number);
+    lastRow = p / 5;
+    Place(service, view, number, (p % 5) * 83 + 5, lastRow * rowHeight + 8);
+    service.ItemShow(view, number);
+  }
+  service.ItemSelect(view, kViewArea);
+  service.ItemResize((lastRow + 1) * rowHeight + 16, 5 * 83 + 10);
+  service.WindowShow(view);
+  state.open = container;
+  SetMenusForOpenContainer(session, true);
+}
+
+void Shut(Session& session) {
+  ContainerState& state = session.containers;
+  WindowService& service = session.service;
+  const std::int32_t container = state.open;
+  if (container == 0) return;
+  ContainerRecord& record = state.Record(container);
+  if (container != kFirst) {
+    // Spots left by individuals taken out close up, keeping the order.
+    std::array<std::int32_t, kCapacity + 1> packed{};
+    std::int32_t next = 1;
+    for (std::int32_t spot = 1; spot <= kCapacity; ++spot) {
+      if (record.spots[spot] > 0) packed[next++] = record.spots[spot];
+    }
+    record.spots = packed;
+  }
+  service.WindowRelease(kFirstViewWindow + session.genetics.kind);
+  state.open = 0;
+  if (session.autoSettings.autoName) AutoName(session, container);
+  ContainerLabelRedraw(session, container);
+  Deselect(session);
+  SetMenusForOpenContainer(session, false);
+}
+
+}  // namespace
+
+std::string ContainerWord(const Session& session) {
+  const std::int32_t kind = session.genetics.kind;
+  return kind == kFly ? "bottle" : kind == kPlant ? "tray" : "cage";
+}
+
+void ResetContainers(Session& session) {
+  ContainerState& state = session.containers;
+  WindowService& service = session.service;
+  const std::int32_t kind = session.genetics.kind;
+  const auto skip = state.skipConfirm;
+  state = ContainerState();
+  state.skipConfirm = skip;
+  state.Record(kFirst).count = 0;
+  state.Record(kFirst).name = session.example.storageName;
+  for (const std::int32_t object : session.example.storage) {
+    AddClass(session, kFirst, session.genetics.objectClass[object]);
+    session.genetics.objectClass[object] = 0;  // kept in the container, not on the workspace
+  }
+  state.Record(kFirst).crossTag = 0;
+  for (std::int32_t c = kFirst + 1; c <= kLast; ++c) {
+    service.ItemHide(kWindow, c);
+    service.ItemHide(kWindow, c + kLabelOffset);
+  }
+  ContainerLabelRedraw(session, kFirst);
+  ShowSparePile(session);
+  service.ItemHide(kWindow, kHighlight);
+
+  // The spare pile's caption and the container menu follow the organism.
+  service.ItemSelect(kWindow, kSpareOthers);
+  service.SetControlValue(kind == kPlant ? 6 : 5);
+  service.ItemShow(kWindow, kind == kFly || kind == kPlant ? kSpareOthers : kSpareCages);
+  service.ItemHide(kWindow, kind == kFly || kind == kPlant ? kSpareCages : kSpareOthers);
+  const std::int32_t menu = kind == kFly ? main_window::kBottlesMenu
+                            : kind == kPlant ? main_window::kTraysMenu
+                                             : main_window::kCagesMenu;
+  for (const std::int32_t m : {main_window::kCagesMenu, main_window::kBottlesMenu, main_window::kTraysMenu}) {
+    service.Menu(m, 0, 0, m == menu ? -1 : -2);
+  }
+  UpdateContainerMenu(session);
+}
+
+bool PutInContainer(Session& session, std::int32_t container, std::int32_t object) {
+  WindowService& service = session.service;
+  if (Full(session, container)) {
+    service.Alert(op::kErrorBox, "Sorry.  Cage is full.");
+    return false;
+  }
+  AddClass(session, container, session.genetics.objectClass[object]);
+  session.genetics.objectClass[object] = 0;
+  service.ItemDestroy(kWindow, object);
+  if (session.autoSettings.autoName && container != kFirst) AutoName(session, container);
+  Deselect(session);
+  ContainerLabelRedraw(session, container);
+  UpdateContainerMenu(session);
+  return true;
+}
+
+void AutoName(Session& session, std::int32_t container) {
+  if (container == kFirst) return;
+  const GeneticsState& g = session.genetics;
+  ContainerRecord& record = session.containers.Record(container);
+  if (record.count <= 0) {
+    record.name.clear();
+    return;
+  }
+  std::vector<std::int32_t> classes;
+  for (std::int32_t spot = 1; spot <= kCapacity; ++spot) {
+    if (record.spots[spot] > 0) classes.push_back(record.spots[spot]);
+  }
+  const std::int32_t first = classes.front();
+  std::string buffer;
+  const std::int32_t sex = g.classes[first].Sex();
+  const bool oneSex = std::all_of(classes.begin(), classes.end(),
+                                  [&](std::int32_t c) { return g.classes[c].Sex() == sex; });
+  if (oneSex && !g.hermaphrodite && !g.hiddenSex) buffer = sex == 1 ? "Male," : "Female,";
+  const std::int32_t list = 420 + 10 * g.kind;
+  const std::int32_t n = g.lociCount;
+  for (std::int32_t slot = 1; slot <= n; ++slot) {
+    const std::int32_t k = session.example.lociOrder[slot] != 0 ? session.example.lociOrder[slot] : slot;
+    const std::int32_t value = LocusPhenotype(g, first, k);
+    const bool shared = std::all_of(classes.begin(), classes.end(),
+                                    [&](std::int32_t c) { return LocusPhenotype(g, c, k) == value; });
+    if (!shared) continue;
+    const std::int32_t ch = g.loci[k].character;
+    std::string character = session.strings.ListString(list, ch - 1);
+    std::string word = session.strings.ListString(list + value, ch - 1);
+    auto lowerFirst = [](std::string text) {
+      if (!text.empty()) text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+      return text;
+    };
+    std::string piece = session.strings.ListString(list, ch + 9) == "1" ? character + " " + lowerFirst(word)
+                                                                         : word + " " + lowerFirst(character);
+    if (slot < n) piece += ",";
+    buffer += piece;
+  }
+  record.name = buffer.empty() ? "MIXED" : CutText(buffer, 128);
+}
+
+void ContainerLabelRedraw(Session& session, std::int32_t container) {
+  WindowService& service = session.service;
+  const ContainerRecord& record = session.containers.Record(container);
+  service.ItemSelect(kWindow, container);
+  service.ItemResize(kHeight, kWidth);
+  service.SetLocalCoordinates(true);
+  DrawOutline(service.ItemDrawing(), session.genetics.kind, record.count);
+  const ServiceRect picture = RectOf(service, kWindow, container);
+  const std::int32_t label = container + kLabelOffset;
+  service.SetItemText(kWindow, label, record.name);
+  service.ItemFitText(kWindow, label, 8);
+  const ServiceRect size = RectOf(service, kWindow, label);
+  const std::int32_t width = size.right - size.left;
+  Place(service, kWindow, label, picture.left + (kWidth - width) / 2, picture.bottom + 1);
+  if (record.count >= 0 && !record.name.empty()) {
+    service.ItemShow(kWindow, label);
+  } else {
+    service.ItemHide(kWindow, label);
+  }
+}
+
+void Deselect(Session& session) {
+  session.containers.selected = 0;
+  session.service.ItemHide(kWindow, kHighlight);
+  UpdateContainerMenu(session);
+}
+
+void SelectContainer(Session& session, std::int32_t container) {
+  WindowService& service = session.service;
+  session.containers.selected = container;
+  const ServiceRect picture = RectOf(service, kWindow, container);
+  ServiceRect frame = picture;
+  if (service.ItemVisible(kWindow, container + kLabelOffset)) {
+    const ServiceRect label = RectOf(service, kWindow, container + kLabelOffset);
+    frame = {std::min(frame.top, label.top), std::min(frame.left, label.left), std::max(frame.bottom, label.bottom),
+             std::max(frame.right, label.right)};
+  }
+  Place(service, kWindow, kHighlight, frame.left - 3, frame.top - 3);
+  service.ItemResize(frame.bottom - frame.top + 6, frame.right - frame.left + 6);
+  service.ItemShow(kWindow, kHighlight);
+  UpdateContainerMenu(session);
+}
+
+void UpdateContainerMenu(Session& session) {
+  const ContainerState& state = session.containers;
+  WindowService& service = session.service;
+  const auto enable = [&](std::int32_t command, bool on) {
+    service.Menu(command, on ? 1 : 0, static_cast<std::int32_t>(MenuAction::Enable), 0);
+  };
+  for (std::int32_t command = kRename; command <= kShut; ++command) enable(command, false);
+  std::int32_t othersHeld = 0;
+  for (std::int32_t c = kFirst + 1; c <= kLast; ++c) othersHeld += std::max(state.Record(c).count, 0);
+  enable(kEmptyAll, state.inUse > 1 && othersHeld > 0);
+  enable(kRecycleAll, state.inUse > 1);
+  std::int32_t outside = 0;
+  for (std::int32_t object = kFirstOffspringObject; object <= kLastOffspringObject; ++object) {
+    outside += session.genetics.objectClass[object] != 0 ? 1 : 0;
+  }
+  enable(kClearAll, outside > session.cross.inBoxes);
+  if (state.selected != 0) {
+    enable(kRename, true);
+    enable(kRecycle, true);
+    enable(kLookIn, true);
+    enable(kEmpty, state.Record(state.selected).count >= 1);
+  }
+}
+
+bool Confirm(Session& session, std::int32_t kind, bool showName, bool skippable) {
+  ContainerState& state = session.containers;
+  if (skippable && state.skipConfirm[kind]) return true;
+  WindowService& service = session.service;
+  service.WindowOpen(kConfirmWindow, 0);
+  CentreOnLayout(service, kConfirmWindow, session.startup.layout);
+  service.SetItemText(kConfirmWindow, 50, session.strings.ListString(422, kind));
+  service.SetItemText(kConfirmWindow, 80, showName ? state.Record(state.selected).name : std::string());
+  std::int32_t skip = 0;
+  service.ItemSelect(kConfirmWindow, 90);
+  service.ItemBind(skip);
+  if (!skippable) service.ItemHide(kConfirmWindow, 90);
+  service.WindowRunModal(kConfirmWindow);
+  const bool yes = service.Registers().itemHit == 1000;
+  if (yes) {
+    service.ItemRead(kConfirmWindow, 90);
+    if (skippable && skip != 0) state.skipConfirm[kind] = true;
+  }
+  service.WindowRelease(kConfirmWindow);
+  return yes;
+}
+
+void ContainerCommand(Session& session, std::int32_t command) {
+  ContainerState& state = session.containers;
+  WindowService& service = session.service;
+  const std::int32_t c = state.selected;
+  switch (command) {
+    case kRename:
+      if (c != 0) Rename(session, c, false);
+      break;
+    case kEmpty:
+      if (c != 0 && Confirm(session, 9, true, true)) EmptyContainer(session, c);
+      Deselect(session);
+      break;
+    case kRecycle:
+      if (c == kFirst) {
+        service.Alert(op::kErrorBox, "Can't recycle Storage cage");
+      } else if (c != 0 && Confirm(session, 10, true, true)) {
+        RecycleContainer(session, c);
+      }
+      Deselect(session);
+      break;
+    case kEmptyAll:
+      if (Confirm(session, 5, false, true)) {
+        for (std::int32_t k = kFirst + 1; k <= kLast; ++k) {
+          if (state.Record(k).count > 0) EmptyContainer(session, k);
+        }
+      }
+      Deselect(session);
+      break;
+    case kRecycleAll:
+      if (Confirm(session, 6, false, true)) {
+        const bool allInUse = state.inUse == kLast - kFirst + 1;
+        for (std::int32_t k = kFirst + 1; k <= kLast; ++k) {
+          if (state.Record(k).count >= 0) RecycleContainer(session, k);
+        }
+        if (allInUse) service.ItemShow(kWindow, kFirst + 1);
+        ShowSparePile(session);
+      }
+      Deselect(session);
+      break;
+    case kClearAll:
+      ClearAll(session);
+      break;
+    case kLookIn:
+      LookIn(session);
+      break;
+    case kShut:
+      Shut(session);
+      break;
+    default:
+      break;
+  }
+  UpdateContainerMenu(session);
+}
+
+void DragContainer(Session& session, std::int32_t container, bool doubleClick) {
+  ContainerState& state = session.containers;
+  WindowService& service = session.service;
+  if (state.open != 0) return;
+  const bool fromPile = state.Record(container).count < 0;
+  if (!fromPile) SelectContainer(session, container);
+  service.ItemTemplate(kWindow, container);
+  service.ItemMove(service.Registers().resultWord, 0, 0, MoveMode::SystemDrag);
+  const ServiceRect drop = service.Registers().dragRect;
+  const std::int32_t x = service.Registers().pointerX;
+  const std::int32_t y = service.Registers().pointerY;
+  const std::int32_t limit = 85 + 40 * ((session.genetics.kind + 1) / 3);
+  if (drop.left <= 430 && drop.top <= limit) return;  // not into the boxes at the top
+
+  const ServiceRect bin = RectOf(service, kWindow, screen::kBin);
+  if (Contains(bin, x, y) || Overlap(drop, bin) > 400) {
+    if (state.Record(container).count >= 1) {
+      state.selected = container;
+      if (Confirm(session, 9, true, true)) EmptyContainer(session, container);
+      Deselect(session);
+    }
+    return;
+  }
+  const ServiceRect pile{kSpareTop, kSpareLeft, kSpareTop + kHeight, kSpareLeft + kWidth};
+  if (Contains(pile, x, y) && !fromPile) {
+    state.selected = container;
+    if (Confirm(session, 10, true, true)) RecycleContainer(session, container);
+    Deselect(session);
+    ShowSparePile(session);
+    return;
+  }
+  if (Contains(pile, x, y) || Overlap(drop, pile) > 0) return;
+
+  Place(service, kWindow, container, drop.left, drop.top);
+  if (fromPile) {
+    ++state.inUse;
+    state.Record(container).count = 0;
+    ShowSparePile(session);
+    if (!session.autoSettings.autoName) Rename(session, container, true);
+  }
+  ContainerLabelRedraw(session, container);
+  SelectContainer(session, container);
+  if (doubleClick) LookIn(session);
+}
+
+void TakeOutOfContainer(Session& session, std::int32_t shown) {
+  ContainerState& state = session.containers;
+  WindowService& service = session.service;
+  const std::int32_t container = state.open;
+  if (container == 0) return;
+  const std::int32_t view = kFirstViewWindow + session.genetics.kind;
+  service.ItemTemplate(view, shown);
+  service.ItemMove(service.Registers().resultWord, 0, 0, MoveMode::DragAndPlace);
+  const ServiceRect drop = service.Registers().dragRect;
+  const ServiceRect area = RectOf(service, view, kViewArea);
+  const bool inside = drop.left >= 0 && drop.top >= 0 && drop.right <= area.right - area.left &&
+                      drop.bottom <= area.bottom - area.top;
+  if (inside) return;
+
+  ContainerRecord& record = state.Record(container);
+  const std::int32_t spot = state.shownSpots[shown - kFirstShown];
+  if (spot == 0 || record.spots[spot] <= 0) return;
+  const std::int32_t classNumber = record.spots[spot];
+  record.spots[spot] = -classNumber;
+  --record.count;
+  --state.held;
+  if (record.count == 0) record.crossTag = 0;
+  service.ItemDestroy(view, shown);
+
+  std::int32_t object = kFirstOffspringObject;
+  GeneticsState& genetics = session.genetics;
+  while (object <= kLastOffspringObject && genetics.objectClass[object] != 0) ++object;
+  if (object > kLastOffspringObject) {
+    service.Alert(op::kInformationBox, "Sorry.  No more animals possible");
+    return;
+  }
+  genetics.objectClass[object] = classNumber;
+  session.offspring.highestObject = std::max(session.offspring.highestObject, object);
+  const std::int32_t cascade = (object % 10) * 8;
+  NewIndividual(session, object, kFirstTakenOutLeft + cascade, kFirstTakenOutTop + cascade);
+  ContainerLabelRedraw(session, container);
+}
+
+}  // namespace crossmere

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace crossmere {
+
+struct Session;
+
+namespace containers {
+inline constexpr std::int32_t kFirst = 1301;  // the Storage container
+inline constexpr std::int32_t kLast = 1317;
+inline constexpr std::int32_t kLabelOffset = 20;
+inline constexpr std::int32_t kCapacity = 100;
+inline constexpr std::int32_t kHighlight = 1340;
+inline constexpr std::int32_t kSpareCages = 1341;
+inline constexpr std::int32_t kSpareOthers = 2341;
+inline constexpr std::int32_t kConfirmWindow = 422;
+inline constexpr std::int32_t kRenameWindow = 423;
+inline constexpr std::int32_t kFirstViewWindow = 440;  // + organism kind
+inline constexpr std::int32_t kFirstShown = 581;
+inline constexpr std::int32_t kViewArea = 500;
+
+// Commands of the cage, bottle and tray menus.
+inline constexpr std::int32_t kRename = 182;
+inline constexpr std::int32_t kEmpty = 183;
+inline constexpr std::int32_t kRecycle = 184;
+inline constexpr std::int32_t kEmptyAll = 185;
+inline constexpr std::int32_t kRecycleAll = 186;
+inline constexpr std::int32_t kClearAll = 187;
+inline constexpr std::int32_t kLookIn = 188;
+inline constexpr std::int32_t kShut = 189;
+}  // namespace containers
+
+struct ContainerRecord {
+  std::string name;
+  std::int32_t count = -1;  // -1: on the spare pile, else individuals held
+  // Genotype class of the individual in each spot 1..100; negative: taken out
+  // while the container is open.
+  std::array<std::int32_t, containers::kCapacity + 1> spots{};
+  std::int32_t crossTag = 0;  // 0 nothing yet, n all from cross n, -1 mixed
+};
+
+// The containers on the workspace and what they hold.
+struct ContainerState {
+  std::array<ContainerRecord, containers::kLast - containers::kFirst + 1> records;
+  std::int32_t held = 0;          // individuals in all containers
+  std::int32_t inUse = 1;         // the Storage container included
+  std::int32_t storageSpots = 0;  // Storage spots ever filled this exercise
+  std::int32_t selected = 0;      // container number, 0 = none
+  std::int32_t open = 0;          // container shown in its view window, 0 = none
+  std::array<bool, 15> skipConfirm{};  // by confirmation kind
+  // The spot of each individual shown in the open container, by shown number - 581.
+  std::array<std::int32_t, containers::kCapacity> shownSpots{};
+
+  ContainerRecord& Record(std::int32_t container) { return records[container - containers::kFirst]; }
+  const ContainerRecord& Record(std::int32_t container) const { return records[container - containers::kFirst]; }
+};
+
+// Containers as an exercise starts: the Storage container in use, named and
+// filled with the example's stock; one spare on the pile; menus by organism.
+void ResetContainers(Session& session);
+
+// Puts an individual (object 131..540) into a container; false when it is full.
+bool PutInContainer(Session& session, std::int32_t container, std::int32_t object);
+
+// Names a container by what all its individuals share ("MIXED" when nothing).
+void AutoName(Session& session, std::int32_t container);
+// Draws the container's outline with its count, and its name under it.
+void ContainerLabelRedraw(Session& session, std::int32_t container);
+void Deselect(Session& session);
+void SelectContainer(Session& session, std::int32_t container);
+void UpdateContainerMenu(Session& session);
+
+// A command of the container menu (182..189), or "Clear screen".
+void ContainerCommand(Session& session, std::int32_t command);
+
+// Asks before a container action; true when the student agreed.
+bool Confirm(Session& session, std::int32_t kind, bool showName, bool skippable);
+
+// Moves a container with the mouse; from the spare pile it comes into use.
+void DragContainer(Session& session, std::int32_t container, bool doubleClick);
+
+// Drags an individual shown in the open container; dropped outside the
+// view, it leaves the container and stands on the workspace.
+void TakeOutOfContainer(Session& session, std::int32_t shown);
+
+// The word for containers of the current organism: cage, bottle or tray.
+std::string ContainerWord(const Session& session);
+
+}  // namespace crossmere

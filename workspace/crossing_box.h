@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace crossmere {
+
+struct Session;
+struct ServiceRect;
+
+// The cross standing in the crossing box.
+struct CrossState {
+  std::int32_t number = 0;                  // counts crosses; containers remember it
+  std::array<std::int32_t, 2> lastParents{};  // who last stood in each place
+  std::int32_t inBoxes = 0;                 // individuals standing in the parent places
+};
+
+// Offers a dropped individual to the parent places; true when one took it.
+// `start` is where its drag began, for sending it back.
+bool DropOnParentPlace(Session& session, std::int32_t object, const ServiceRect& drop,
+                       const ServiceRect& start);
+
+// A parent dragged out of its place leaves it.
+void LeaveParentPlace(Session& session, std::int32_t place);
+
+// The next offspring of the cross, shown in the offspring box.
+void ShowNextOffspring(Session& session);
+
+// Makes offspring and sorts each into the container of its phenotype until a
+// phenotype has no container, a container is full, or the mouse is clicked.
+void AutoFill(Session& session);
+
+}  // namespace crossmere
