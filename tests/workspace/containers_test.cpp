@@ -1,0 +1,266 @@
+#include "workspace/containers.h"
+
+#include <gtest/gtest.h>
+
+#include "genetics/genotype_classes.h"
+#include "workspace/crossing_box.h"
+#include "workspace/individuals.h"
+#include "workspace/main_window.h"
+#include "workspace/screen_objects.h"
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+using namespace main_window;
+using namespace containers;
+
+// A running program in the getting-started exercise (no sexes, one locus),
+// with helpers that use the mouse the way a student does.
+class Containers : public ::testing::Test {
+ protected:
+  Containers() {
+    service.SetScripted(true);
+    service.PretendScreen({1024, 768});
+    service.AnswerNextDialog([](ScriptedDialog& d) { d.ClickBackground(); });
+    service.AnswerNextDialog([](ScriptedDialog& d) {
+      d.SetText(11, "Ann");
+      d.Click(1000);
+    });
+    ProgramEntry(session);
+  }
+
+  ServiceRect Rect(std::int32_t item) {
+    service.ItemSelect(kWindow, item);
+    const auto& r = service.Registers().windowRect;
+    return {r.top, r.left, r.bottom, r.right};
+  }
+
+  void DragBy(std::int32_t item, std::int32_t dx, std::int32_t dy, bool fromCentre = true) {
+    const ServiceRect r = Rect(item);
+    const std::int32_t x = fromCentre ? (r.left + r.right) / 2 : r.left + 1;
+    const std::int32_t y = fromCentre ? (r.top + r.bottom) / 2 : r.top + 1;
+    service.QueuePointerPath({{{x, y}, {x + dx, y + dy}}});
+    service.PressPicture(kWindow, item);
+  }
+
+  // Takes the spare container to (left, top) of the workspace.
+  std::int32_t NewContainer(std::int32_t left, std::int32_t top) {
+    std::int32_t spare = 0;
+    for (std::int32_t c = kFirst + 1; c <= kLast && spare == 0; ++c) {
+      if (session.containers.Record(c).count < 0 && service.ItemVisible(kWindow, c)) spare = c;
+    }
+    const ServiceRect r = Rect(spare);
+    DragBy(spare, left - r.left, top - r.top);
+    return spare;
+  }
+
+  // A new individual of a class on the workspace.
+  std::int32_t Individual(std::int32_t classNumber, std::int32_t left, std::int32_t top) {
+    std::int32_t object = kFirstOffspringObject;
+    while (session.genetics.objectClass[object] != 0) ++object;
+    session.genetics.objectClass[object] = classNumber;
+    session.offspring.highestObject = std::max(session.offspring.highestObject, object);
+    NewIndividual(session, object, left, top);
+    return object;
+  }
+
+  Session session;
+  WindowService& service = session.service;
+};
+
+TEST_F(Containers, TheExerciseStartsWithStorageAndOneSpare) {
+  EXPECT_EQ(session.containers.Record(kFirst).count, 0);
+  EXPECT_EQ(session.containers.Record(kFirst).name, "Storage cage");
+  EXPECT_EQ(service.ItemText(kWindow, kFirst + kLabelOffset), "Storage cage");
+  EXPECT_EQ(session.containers.Record(kFirst + 1).count, -1);
+  EXPECT_TRUE(service.ItemVisible(kWindow, kFirst + 1));
+  EXPECT_FALSE(service.ItemVisible(kWindow, kFirst + 2));
+}
+
+TEST_F(Containers, ASpareComesIntoUseAndTheNextTakesItsPlace) {
+  const std::int32_t c = NewContainer(500, 300);
+  EXPECT_EQ(Rect(c).left, 500);
+  EXPECT_EQ(session.containers.Record(c).count, 0);
+  EXPECT_EQ(session.containers.inUse, 2);
+  EXPECT_TRUE(service.ItemVisible(kWindow, c + 1)) << "the next spare is on the pile";
+  EXPECT_EQ(session.containers.selected, c);
+  EXPECT_TRUE(service.ItemVisible(kWindow, kHighlight));
+}
+
+TEST_F(Containers, ContainersStayOutOfTheBoxesAtTheTop) {
+  const std::int32_t c = NewContainer(500, 300);
+  DragBy(c, 200 - 500, 60 - 300);  // left 200 <= 430 and top 60 above the limit
+  EXPECT_EQ(Rect(c).left, 500);
+  EXPECT_EQ(Rect(c).top, 300);
+}
+
+TEST_F(Containers, OverlapThresholdWithThePointerOutside) {
+  const std::int32_t c = NewContainer(500, 300);  // 71 x 34 at (500, 300)
+  struct Case {
+    std::int32_t overlapWidth;
+    bool goesIn;
+  };
+  for (const Case k : {Case{23, false}, Case{24, true}}) {
+    const std::int32_t object = Individual(1, 200, 300);
+    const ServiceRect r = Rect(object);
+    const std::int32_t width = r.right - r.left;
+    // The picture's right part covers the container's left part, full height;
+    // the pointer is at the picture's top-left corner, outside the container.
+    service.QueuePointerPath({{{r.left + 1, r.top + 1}, {500 + k.overlapWidth - width + 1, 300 + 1}}});
+    service.PressPicture(kWindow, object);
+    EXPECT_EQ(session.genetics.objectClass[object] == 0, k.goesIn) << k.overlapWidth << " x 34";
+  }
+  EXPECT_EQ(session.containers.Record(c).count, 1);
+  EXPECT_EQ(service.ItemText(kWindow, c + kLabelOffset), session.containers.Record(c).name);
+}
+
+TEST_F(Containers, TheHundredAndFirstIsRefused) {
+  const std::int32_t c = NewContainer(500, 300);
+  for (int i = 0; i < kCapacity; ++i) {
+    const std::int32_t object = Individual(1, 200, 300);
+    ASSERT_TRUE(PutInContainer(session, c, object)) << i;
+  }
+  const std::int32_t extra = Individual(1, 200, 300);
+  EXPECT_FALSE(PutInContainer(session, c, extra));
+  EXPECT_EQ(service.Transcript().back(), (MessageRecord{op::kErrorBox, "Sorry.  Cage is full."}));
+  EXPECT_EQ(session.containers.Record(c).count, kCapacity);
+  EXPECT_NE(session.genetics.objectClass[extra], 0);
+}
+
+TEST_F(Containers, StorageSpotsAreNotReused) {
+  for (int i = 0; i < kCapacity; ++i) ASSERT_TRUE(PutInContainer(session, kFirst, Individual(1, 200, 300)));
+  session.containers.Record(kFirst).spots[3] = -1;  // taken out while open
+  --session.containers.Record(kFirst).count;
+  EXPECT_FALSE(PutInContainer(session, kFirst, Individual(1, 200, 300))) << "the counter reached 100";
+  session.containers.selected = kFirst;
+  service.AnswerNextDialog([](ScriptedDialog& d) { d.Click(1000); });
+  ContainerCommand(session, kEmpty);
+  EXPECT_EQ(session.containers.storageSpots, 0);
+  EXPECT_TRUE(PutInContainer(session, kFirst, Individual(1, 200, 300)));
+}
+
+TEST_F(Containers, AutomaticNames) {
+  GeneticsState& g = session.genetics;
+  g.hermaphrodite = false;  // as in an exercise with sexes
+  const std::int32_t c = NewContainer(500, 300);
+  auto classOf = [&](std::int32_t sex, std::int32_t a, std::int32_t b) {
+    return static_cast<std::int32_t>(g.classIndexTable[ClassIndexOf(sex, {0, a, 0, 0}, {0, b, 0, 0})]);
+  };
+  const std::int32_t female = classOf(0, 1, 1);
+  PutInContainer(session, c, Individual(female, 200, 300));
+  const std::string name = session.containers.Record(c).name;
+  ASSERT_EQ(name.rfind("Female,", 0), 0u) << name;
+  const std::string piece = name.substr(7);
+  EXPECT_FALSE(piece.empty());
+  PutInContainer(session, c, Individual(classOf(1, 1, 1), 200, 300));
+  EXPECT_EQ(session.containers.Record(c).name, piece) << "one male drops the sex part";
+  const std::int32_t other = classOf(0, 0, 0);
+  ASSERT_NE(LocusPhenotype(g, other, 1), LocusPhenotype(g, female, 1));
+  PutInContainer(session, c, Individual(other, 200, 300));
+  EXPECT_EQ(session.containers.Record(c).name, "MIXED");
+}
+
+TEST_F(Containers, RenamingSwitchesAutomaticNamingOff) {
+  const std::int32_t c = NewContainer(500, 300);
+  service.AnswerNextDialog([](ScriptedDialog& d) {
+    d.SetText(8, "My favourites");
+    d.Click(1000);
+  });
+  ASSERT_TRUE(service.ChooseMenuCommand(kCagesMenu, kRename));
+  EXPECT_EQ(session.containers.Record(c).name, "My favourites");
+  EXPECT_FALSE(session.autoSettings.autoName);
+  EXPECT_FALSE(service.MenuItems(kAutoNameCommand)[0].checked);
+  session.containers.selected = kFirst;
+  ContainerCommand(session, kRename);
+  EXPECT_EQ(service.Transcript().back(), (MessageRecord{op::kErrorBox, "Can't change name of Storage cage"}));
+}
+
+TEST_F(Containers, RecyclingReturnsAContainerToThePile) {
+  const std::int32_t c = NewContainer(500, 300);
+  PutInContainer(session, c, Individual(1, 200, 300));
+  SelectContainer(session, c);
+  service.AnswerNextDialog([](ScriptedDialog& d) { d.Click(990); });
+  ContainerCommand(session, kRecycle);
+  EXPECT_EQ(session.containers.Record(c).count, 1) << "Cancel changes nothing";
+  SelectContainer(session, c);
+  service.AnswerNextDialog([](ScriptedDialog& d) {
+    d.SetChecked(90, true);  // and do not ask again
+    d.Click(1000);
+  });
+  ContainerCommand(session, kRecycle);
+  EXPECT_EQ(session.containers.Record(c).count, -1);
+  EXPECT_EQ(session.containers.inUse, 1);
+  EXPECT_EQ(session.containers.held, 0);
+  const std::int32_t again = NewContainer(450, 300);
+  SelectContainer(session, again);
+  ContainerCommand(session, kRecycle);  // no dialog: the student asked not to be asked
+  EXPECT_EQ(session.containers.Record(again).count, -1);
+  EXPECT_EQ(service.PendingResponders(), 0u);
+}
+
+TEST_F(Containers, LookingInAndShuttingKeepsStorageGaps) {
+  for (int i = 0; i < 4; ++i) PutInContainer(session, kFirst, Individual(1, 200, 300));
+  SelectContainer(session, kFirst);
+  ContainerCommand(session, kLookIn);
+  const std::int32_t view = kFirstViewWindow + session.genetics.kind;
+  ASSERT_TRUE(service.WindowVisible(view));
+  EXPECT_FALSE(service.MenuItems(kFileMenu)[0].enabled) << "menus wait while a container is open";
+  // Take the third one out, dropping it far outside the view.
+  service.ItemSelect(view, kFirstShown + 2);
+  const auto r = service.Registers().windowRect;
+  service.QueuePointerPath({{{r.left + 5, r.top + 5}, {r.left + 900, r.top + 5}}});
+  service.PostEvent(view, kFirstShown + 2, 0);
+  EXPECT_EQ(session.containers.Record(kFirst).count, 3);
+  EXPECT_LT(session.containers.Record(kFirst).spots[3], 0);
+  ContainerCommand(session, kShut);
+  EXPECT_FALSE(service.WindowExists(view));
+  EXPECT_LT(session.containers.Record(kFirst).spots[3], 0) << "the Storage container keeps the gap";
+  EXPECT_TRUE(service.MenuItems(kFileMenu)[0].enabled);
+}
+
+TEST_F(Containers, AutoFillSortsUntilAPhenotypeHasNoContainer) {
+  // Two containers, each holding one offspring phenotype of the standing cross.
+  const std::int32_t first = NewContainer(450, 300);
+  const std::int32_t pending = session.offspring.pending;
+  ASSERT_NE(pending, 0);
+  const ServiceRect r = Rect(pending);
+  DragBy(pending, 450 + 10 - r.left, 300 + 5 - r.top, false);
+  ASSERT_EQ(session.containers.Record(first).count, 1);
+  EXPECT_EQ(session.containers.Record(first).crossTag, session.cross.number);
+
+  session.autoSettings.autoFill = true;
+  std::int32_t guard = 0;
+  // Offspring of the other phenotype stop the loop; put one in a second container.
+  while (LocusPhenotype(session.genetics, session.genetics.objectClass[session.offspring.pending], 1) ==
+             LocusPhenotype(session.genetics, session.containers.Record(first).spots[1], 1) &&
+         guard++ < 50) {
+    const std::int32_t same = session.offspring.pending;
+    DragBy(same, 450 + 10 - Rect(same).left, 300 + 5 - Rect(same).top, false);
+  }
+  const std::int32_t second = NewContainer(600, 300);
+  const std::int32_t other = session.offspring.pending;
+  DragBy(other, 600 + 10 - Rect(other).left, 300 + 5 - Rect(other).top, false);
+  // Auto fill ran until one container held 100.
+  const auto& a = session.containers.Record(first);
+  const auto& b = session.containers.Record(second);
+  EXPECT_TRUE(a.count == kCapacity || b.count == kCapacity);
+  EXPECT_EQ(session.containers.Record(kFirst).count, 0) << "never into the Storage container";
+  EXPECT_NE(session.offspring.pending, 0) << "the offspring that found no room waits in the box";
+}
+
+TEST_F(Containers, WrongSexForAPlace) {
+  GeneticsState& g = session.genetics;
+  g.hermaphrodite = false;
+  const std::int32_t male = g.classIndexTable[ClassIndexOf(1, {0, 1, 0, 0}, {0, 1, 0, 0})];
+  const std::int32_t object = Individual(male, 300, 300);
+  DragBy(kFirstParentObject, 300, 250);  // empty the female place
+  const ServiceRect place = Rect(kFirstParentObject);
+  const ServiceRect r = Rect(object);
+  DragBy(object, place.left - r.left, place.top - r.top);
+  EXPECT_EQ(service.Transcript().back(), (MessageRecord{op::kErrorBox, "That's a male"}));
+  EXPECT_EQ(Rect(object).left, 300) << "it goes back";
+}
+
+}  // namespace
+}  // namespace crossmere
