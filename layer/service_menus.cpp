@@ -64,6 +64,7 @@ void WindowService::Menu(std::int32_t menu, std::int32_t b, std::int32_t action,
     }
   } else {
     const std::int32_t number = menu != 0 ? menu : d;
+    if (number == 0) return;  // items without a number are never addressed
     for (QAction* item : all) {
       if (Impl::NumberOf(item) == number) targets.push_back(item);
     }

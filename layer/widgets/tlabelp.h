@@ -14,7 +14,10 @@ class Tlabelp : public QLabel {
   Q_PROPERTY(int maximum READ maximum WRITE setMaximum)
 
  public:
-  explicit Tlabelp(QWidget* parent = nullptr) : QLabel(parent) {}
+  // Labels only show text: clicks go through to whatever lies beneath.
+  explicit Tlabelp(QWidget* parent = nullptr) : QLabel(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
 
   int resID() const { return resID_; }
   void setResID(int list) { resID_ = list; }

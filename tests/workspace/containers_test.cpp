@@ -206,6 +206,7 @@ TEST_F(Containers, LookingInAndShuttingKeepsStorageGaps) {
   const std::int32_t view = kFirstViewWindow + session.genetics.kind;
   ASSERT_TRUE(service.WindowVisible(view));
   EXPECT_FALSE(service.MenuItems(kFileMenu)[0].enabled) << "menus wait while a container is open";
+  EXPECT_TRUE(service.MenuItems(kShut)[0].enabled);
   // Take the third one out, dropping it far outside the view.
   service.ItemSelect(view, kFirstShown + 2);
   const auto r = service.Registers().windowRect;

@@ -161,6 +161,8 @@ TEST_F(Startup, MenusMatchTheStudentRun) {
     EXPECT_EQ(items[0].visible, s.visible) << s.number;
   }
   EXPECT_EQ(service.MenuItems(kColourCommand)[0].caption, "Colour");
+  EXPECT_TRUE(service.MenuItems(kFileMenu)[0].enabled);
+  EXPECT_FALSE(service.MenuItems(0).empty() ? true : service.MenuItems(0)[0].enabled) << "Edit stays dimmed";
   EXPECT_FALSE(service.MenuItems(kAutoFillCommand)[0].checked);
   EXPECT_TRUE(service.MenuItems(kAutoNameCommand)[0].checked);
 }
