@@ -206,12 +206,7 @@ void SetMenusForOpenContainer(Session& session, bool open) {
                                   main_window::kExercisesMenu, main_window::kTrialMenu}) {
     service.Menu(menu, open ? 0 : 1, enable, 0);
   }
-  if (open) {
-    for (std::int32_t command = kRename; command <= kLookIn; ++command) service.Menu(command, 0, enable, 0);
-    service.Menu(kShut, 1, enable, 0);
-  } else {
-    UpdateContainerMenu(session);
-  }
+  UpdateContainerMenu(session);
 }
 
 void LookIn(Session& session) {
@@ -428,6 +423,10 @@ void UpdateContainerMenu(Session& session) {
     service.Menu(command, on ? 1 : 0, static_cast<std::int32_t>(MenuAction::Enable), 0);
   };
   for (std::int32_t command = kRename; command <= kShut; ++command) enable(command, false);
+  if (state.open != 0) {
+    enable(kShut, true);  // an open container must be shut before anything else
+    return;
+  }
   std::int32_t othersHeld = 0;
   for (std::int32_t c = kFirst + 1; c <= kLast; ++c) othersHeld += std::max(state.Record(c).count, 0);
   enable(kEmptyAll, state.inUse > 1 && othersHeld > 0);
