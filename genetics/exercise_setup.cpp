@@ -244,6 +244,8 @@ void SetUpExample(GeneticsState& g, ExampleState& example, OffspringState& offsp
   }
 
   offspring.gettingStarted = FirstQuestionIs(request, 23);
+  offspring.startingCross = true;
+  offspring.f1.fill(0);
   PlaceStartingStock(g, example, offspring, random, request);
   example.offspringLabels = !options.On(105) || request.trialRunning;
   if (g.objectClass[kFirstParentObject] != 0 && g.objectClass[kSecondParentObject] != 0) {

@@ -136,6 +136,7 @@ NewOffspringResult NewOffspring(GeneticsState& g, OffspringState& o, RandomGener
 
   g.objectClass[object] = useGenerated ? o.generatedClass : Mendel(g, o, random);
   if (object <= 200) o.trueBreedingCross[object] = TrueBreeding(g, first, second) ? 1 : 0;
+  o.f1[object] = o.startingCross ? 1 : 0;
   const std::int32_t classNumber = g.objectClass[object];
   result.pictureNeeded = !g.classPictureBuilt[classNumber];
   g.classPictureBuilt[classNumber] = true;

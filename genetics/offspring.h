@@ -24,6 +24,10 @@ struct OffspringState {
   std::array<std::int32_t, 3> counters{};  // offspring made: this exercise, this box, this cross
   std::int32_t generatedClass = 0;
   std::array<std::int32_t, kClassCount + 1> crossClassCount{};  // this cross
+  // The cross in the box is the exercise's starting parents; their offspring
+  // are the F1 that questions ask about.
+  bool startingCross = true;
+  std::array<std::uint8_t, kLastOffspringObject + 1> f1{};  // per offspring object
 };
 
 // The interference rule: the chance of a crossover in an interval of `a`

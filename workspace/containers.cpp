@@ -194,7 +194,7 @@ void ClearAll(Session& session) {
   for (std::int32_t object = kFirstOffspringObject; object <= kLastOffspringObject; ++object) {
     if (genetics.objectClass[object] == 0 || object == session.offspring.pending) continue;
     if (object == session.example.parentObjects[0] || object == session.example.parentObjects[1]) continue;
-    genetics.objectClass[object] = 0;
+    FreeObject(session, object);
     service.ItemDestroy(kWindow, object);
   }
 }
@@ -291,7 +291,7 @@ void ResetContainers(Session& session) {
   state.Record(kFirst).name = session.example.storageName;
   for (const std::int32_t object : session.example.storage) {
     AddClass(session, kFirst, session.genetics.objectClass[object]);
-    session.genetics.objectClass[object] = 0;  // kept in the container, not on the workspace
+    FreeObject(session, object);  // kept in the container, not on the workspace
   }
   state.Record(kFirst).crossTag = 0;
   for (std::int32_t c = kFirst + 1; c <= kLast; ++c) {
@@ -323,7 +323,7 @@ bool PutInContainer(Session& session, std::int32_t container, std::int32_t objec
     return false;
   }
   AddClass(session, container, session.genetics.objectClass[object]);
-  session.genetics.objectClass[object] = 0;
+  FreeObject(session, object);
   service.ItemDestroy(kWindow, object);
   if (session.autoSettings.autoName && container != kFirst) AutoName(session, container);
   Deselect(session);

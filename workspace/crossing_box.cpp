@@ -84,6 +84,7 @@ bool DropOnParentPlace(Session& session, std::int32_t object, const ServiceRect&
     service.ItemHide(kWindow, object);
     if (otherFilled && newParent) {
       ++cross.number;
+      session.offspring.startingCross = session.example.parentObjects == session.example.startingParents;
       session.offspring.crossClassCount.fill(0);
       session.offspring.counters[2] = 0;
       if (session.offspring.delay == 0) session.offspring.delay = 30;

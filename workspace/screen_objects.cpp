@@ -45,12 +45,12 @@ void Destroy(Session& session, std::int32_t object) {
   WindowService& service = session.service;
   if (IsParentPlace(object)) {
     const std::int32_t individual = session.example.parentObjects[object - kFirstParentObject];
-    session.genetics.objectClass[individual] = 0;
+    FreeObject(session, individual);
     service.ItemDestroy(kWindow, individual);
     LeaveParentPlace(session, object);
   } else {
     service.ItemDestroy(kWindow, object);
-    session.genetics.objectClass[object] = 0;
+    FreeObject(session, object);
     if (session.offspring.pending == object) session.offspring.pending = 0;
   }
   service.ItemSelect(kWindow, kBin);

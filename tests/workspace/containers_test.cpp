@@ -263,5 +263,100 @@ TEST_F(Containers, WrongSexForAPlace) {
   EXPECT_EQ(Rect(object).left, 300) << "it goes back";
 }
 
+TEST_F(Containers, OtherContainersCloseTheirGaps) {
+  const std::int32_t c = NewContainer(500, 300);
+  std::vector<std::int32_t> classes;
+  for (int i = 0; i < 4; ++i) {
+    const std::int32_t classNumber = i % 2 == 0 ? 1 : 7;
+    classes.push_back(classNumber);
+    PutInContainer(session, c, Individual(classNumber, 200, 300));
+  }
+  SelectContainer(session, c);
+  ContainerCommand(session, kLookIn);
+  const std::int32_t view = kFirstViewWindow + session.genetics.kind;
+  service.ItemSelect(view, kFirstShown + 2);
+  const auto r = service.Registers().windowRect;
+  service.QueuePointerPath({{{r.left + 5, r.top + 5}, {r.left + 900, r.top + 5}}});
+  service.PostEvent(view, kFirstShown + 2, 0);
+  ContainerCommand(session, kShut);
+  const ContainerRecord& record = session.containers.Record(c);
+  EXPECT_EQ(record.count, 3);
+  EXPECT_EQ(record.spots[1], classes[0]);
+  EXPECT_EQ(record.spots[2], classes[1]);
+  EXPECT_EQ(record.spots[3], classes[3]) << "the fourth moved up into the gap";
+  EXPECT_EQ(record.spots[4], 0);
+}
+
+TEST_F(Containers, WithAllSixteenInUseRecyclingRefillsThePile) {
+  std::vector<std::int32_t> taken;
+  for (int i = 0; i < 16; ++i) taken.push_back(NewContainer(440 + (i % 4) * 80, 140 + (i / 4) * 60));
+  EXPECT_EQ(session.containers.inUse, 17);
+  for (std::int32_t c = kFirst + 1; c <= kLast; ++c) EXPECT_GE(session.containers.Record(c).count, 0);
+  SelectContainer(session, taken[5]);
+  service.AnswerNextDialog([](ScriptedDialog& d) { d.Click(1000); });
+  ContainerCommand(session, kRecycle);
+  EXPECT_EQ(session.containers.inUse, 16);
+  EXPECT_TRUE(service.ItemVisible(kWindow, taken[5])) << "back on the pile";
+  EXPECT_EQ(Rect(taken[5]).left, 515);
+  const std::int32_t again = NewContainer(700, 500);
+  EXPECT_EQ(again, taken[5]);
+  EXPECT_EQ(session.containers.inUse, 17);
+}
+
+TEST_F(Containers, AFemaleOnTheMalePlace) {
+  GeneticsState& g = session.genetics;
+  g.hermaphrodite = false;
+  const std::int32_t female = g.classIndexTable[ClassIndexOf(0, {0, 1, 0, 0}, {0, 1, 0, 0})];
+  const std::int32_t object = Individual(female, 300, 300);
+  DragBy(kSecondParentObject, 300, 250);  // empty the male place
+  const ServiceRect place = Rect(kSecondParentObject);
+  const ServiceRect r = Rect(object);
+  DragBy(object, place.left - r.left, place.top - r.top);
+  EXPECT_EQ(service.Transcript().back(), (MessageRecord{op::kErrorBox, "That's a female"}));
+  EXPECT_EQ(session.genetics.objectClass[kSecondParentObject], 0);
+}
+
+TEST_F(Containers, AutoFillLeavesEarlierCrossesAndStopsWhenFull) {
+  // A container of an earlier cross holding the offspring's phenotype...
+  const std::int32_t earlier = NewContainer(450, 300);
+  const std::int32_t pending = session.offspring.pending;
+  const std::int32_t phenotypeClass = session.genetics.objectClass[pending];
+  PutInContainer(session, earlier, Individual(phenotypeClass, 200, 300));
+  session.containers.Record(earlier).crossTag = session.cross.number + 7;
+  // ...and one of this cross, almost full with the same phenotype.
+  const std::int32_t current = NewContainer(600, 300);
+  for (int i = 0; i < kCapacity - 1; ++i) PutInContainer(session, current, Individual(phenotypeClass, 200, 300));
+  session.containers.Record(current).crossTag = session.cross.number;
+  const std::int32_t earlierCount = session.containers.Record(earlier).count;
+  session.autoSettings.autoFill = true;
+  const ServiceRect r = Rect(pending);
+  DragBy(pending, 600 + 10 - r.left, 300 + 5 - r.top, false);
+  EXPECT_EQ(session.containers.Record(current).count, kCapacity);
+  EXPECT_EQ(session.containers.Record(earlier).count, earlierCount) << "never a container of an earlier cross";
+  EXPECT_NE(session.offspring.pending, 0) << "the offspring that found no room waits in the box";
+}
+
+TEST_F(Containers, MenuStateFollowsTheContainers) {
+  auto enabled = [&](std::int32_t command) { return service.MenuItems(command)[0].enabled; };
+  EXPECT_FALSE(enabled(kEmpty));
+  EXPECT_FALSE(enabled(kRecycleAll)) << "only the Storage container is in use";
+  const std::int32_t c = NewContainer(500, 300);
+  EXPECT_TRUE(enabled(kRename)) << "the new container is selected";
+  EXPECT_TRUE(enabled(kLookIn));
+  EXPECT_FALSE(enabled(kEmpty)) << "it is empty";
+  EXPECT_TRUE(enabled(kRecycleAll));
+  EXPECT_FALSE(enabled(kEmptyAll));
+  PutInContainer(session, c, Individual(1, 200, 300));
+  EXPECT_TRUE(enabled(kEmptyAll));
+  EXPECT_FALSE(enabled(kRename)) << "putting in deselects";
+  SelectContainer(session, c);
+  EXPECT_TRUE(enabled(kEmpty));
+  service.AnswerNextDialog([](ScriptedDialog& d) { d.Click(1000); });
+  ContainerCommand(session, kEmpty);
+  EXPECT_FALSE(enabled(kEmpty));
+  EXPECT_FALSE(enabled(kEmptyAll));
+  EXPECT_EQ(session.containers.held, 0);
+}
+
 }  // namespace
 }  // namespace crossmere
