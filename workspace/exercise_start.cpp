@@ -70,7 +70,10 @@ void StartExercise(Session& session) {
                                        session.genetics.lociCount, bit, previous);
   progress.questionsFor = ex;
   session.cross = CrossState();
-  session.cross.inBoxes = session.genetics.objectClass[kFirstParentObject] != 0 ? 2 : 0;
+  const bool parents = session.genetics.objectClass[kFirstParentObject] != 0;
+  // The starting parents are the first cross; 0 stays free for "no cross yet".
+  session.cross.number = parents ? 1 : 0;
+  session.cross.inBoxes = parents ? 2 : 0;
   session.cross.lastParents = session.example.parentObjects;
   ResetContainers(session);
   ShowCrossingBox(session);

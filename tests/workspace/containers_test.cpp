@@ -263,6 +263,21 @@ TEST_F(Containers, WrongSexForAPlace) {
   EXPECT_EQ(Rect(object).left, 300) << "it goes back";
 }
 
+TEST_F(Containers, OffspringOfTheStartingParentsCarryTheirCross) {
+  EXPECT_EQ(session.cross.number, 1) << "the starting parents are the first cross";
+  const std::int32_t c = NewContainer(450, 300);
+  const std::int32_t pending = session.offspring.pending;
+  EXPECT_EQ(session.offspring.f1[pending], 1);
+  const ServiceRect r = Rect(pending);
+  DragBy(pending, 450 + 10 - r.left, 300 + 5 - r.top, false);
+  EXPECT_EQ(session.containers.Record(c).crossTag, 1);
+  // The freed number goes to the next offspring, an F1 too.
+  EXPECT_EQ(session.offspring.pending, pending);
+  EXPECT_EQ(session.offspring.f1[pending], 1);
+  FreeObject(session, pending);
+  EXPECT_EQ(session.offspring.f1[pending], 0) << "freed with its number";
+}
+
 TEST_F(Containers, OtherContainersCloseTheirGaps) {
   const std::int32_t c = NewContainer(500, 300);
   std::vector<std::int32_t> classes;
