@@ -107,7 +107,10 @@ void WindowService::ItemMove(std::int32_t componentIndex, std::int32_t top, std:
       image->setPixmap(picture);
       image->setGeometry(item->geometry());
       registers_.dragRect = impl_->Drag(item, image);
-      if (image) image->deleteLater();
+      if (image) {
+        image->hide();  // at once: long actions may follow before it is deleted
+        image->deleteLater();
+      }
       CursorSet(0);
       if (mode == MoveMode::DragAndPlace && watched) {
         watched->move(registers_.dragRect.left, registers_.dragRect.top);
