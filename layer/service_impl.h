@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +45,7 @@ struct WindowService::Impl {
   std::vector<QPointer<QWidget>> runningModal;
   std::deque<std::function<void(ScriptedDialog&)>> responders;
   std::deque<std::string> fileAnswers;
+  std::deque<std::optional<std::uint32_t>> colourAnswers;
   std::deque<PointerPath> pointerPaths;
   std::unique_ptr<ItemSurface> surface;
   int busyCount = 0;

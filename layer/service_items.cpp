@@ -228,6 +228,7 @@ void WindowService::ItemColour(std::int32_t which) {
   QPalette palette = w->palette();
   if (which == 1) {
     palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Button, colour);
     w->setAutoFillBackground(true);
   } else if (which == 2) {
     palette.setColor(QPalette::WindowText, colour);

@@ -12,6 +12,10 @@
 
 #include "ui_TW1191.h"
 #include "ui_TW200.h"
+#include "ui_TW381.h"
+#include "ui_TW382.h"
+#include "ui_TW383.h"
+#include "ui_TW384.h"
 #include "ui_TW410.h"
 #include "ui_TW411.h"
 #include "ui_TW412.h"
@@ -113,7 +117,9 @@ QWidget* CreateDialog() {
 
 std::map<std::int32_t, WindowCreator>& WindowClasses() {
   static std::map<std::int32_t, WindowCreator> classes = {
-      {200, CreateDialog<Ui::TW200>},   {410, CreateDialog<Ui::TW410>},
+      {200, CreateDialog<Ui::TW200>},   {381, CreateDialog<Ui::TW381>},
+      {382, CreateDialog<Ui::TW382>},   {383, CreateDialog<Ui::TW383>},
+      {384, CreateDialog<Ui::TW384>},   {410, CreateDialog<Ui::TW410>},
       {411, CreateDialog<Ui::TW411>},
       {412, CreateDialog<Ui::TW412>},   {413, CreateDialog<Ui::TW413>},
       {422, CreateDialog<Ui::TW422>},   {423, CreateDialog<Ui::TW423>},

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QColorDialog>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -255,6 +256,24 @@ void WindowService::ColourSet(std::int32_t number, std::int32_t how) {
   colour.blue = static_cast<std::int32_t>(colour.rgb & 0xFF) * 256;
 }
 
+bool WindowService::ChooseColour(const std::string& title, std::uint32_t& rgb) {
+  registers_.resultWord = 0;
+  std::optional<std::uint32_t> chosen;
+  if (scripted_) {
+    if (!impl_->colourAnswers.empty()) {
+      chosen = impl_->colourAnswers.front();
+      impl_->colourAnswers.pop_front();
+    }
+  } else {
+    QWidget* parent = impl_->currentWindow ? impl_->currentWindow.data() : impl_->MainWindow();
+    const QColor colour = QColorDialog::getColor(QColor::fromRgb(rgb), parent, QString::fromStdString(title));
+    if (colour.isValid()) chosen = colour.rgb() & 0xFFFFFFu;
+  }
+  if (!chosen) return false;
+  rgb = *chosen;
+  return true;
+}
+
 void WindowService::FileOpenDialog() {
   registers_.resultWord = 0;
   std::string path;
@@ -304,6 +323,10 @@ WindowService::ScreenSize WindowService::Screen() const {
 
 void WindowService::AnswerNextDialog(std::function<void(ScriptedDialog&)> responder) {
   impl_->responders.push_back(std::move(responder));
+}
+
+void WindowService::AnswerNextColour(std::optional<std::uint32_t> rgb) {
+  impl_->colourAnswers.push_back(rgb);
 }
 
 void WindowService::AnswerNextFileDialog(std::string path) {

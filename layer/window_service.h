@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -211,6 +212,8 @@ class WindowService {
   void CursorRelease();
   void EventPost(std::int32_t window);
   void ColourSet(std::int32_t number, std::int32_t how);
+  // The desktop's colour chooser, starting from rgb (0xRRGGBB); false when cancelled.
+  bool ChooseColour(const std::string& title, std::uint32_t& rgb);
   void FileOpenDialog();
   void FileSaveDialog();
   void StartupFolder();
@@ -245,6 +248,7 @@ class WindowService {
   bool Scripted() const { return scripted_; }
   void AnswerNextDialog(std::function<void(ScriptedDialog&)> responder);
   void AnswerNextFileDialog(std::string path);  // empty: cancel
+  void AnswerNextColour(std::optional<std::uint32_t> rgb);  // nullopt: cancel
   void QueuePointerPath(PointerPath path);
   const std::vector<MessageRecord>& Transcript() const { return transcript_; }
   void ClearTranscript() { transcript_.clear(); }

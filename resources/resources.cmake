@@ -10,6 +10,7 @@ set(string_files
   ${PROJECT_SOURCE_DIR}/resources/strings/organisms.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/setup.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/answers.txt
+  ${PROJECT_SOURCE_DIR}/resources/strings/colours.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/help.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/descriptions_advanced.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/descriptions_elementary.txt
@@ -27,6 +28,10 @@ target_sources(crossmere_core PRIVATE ${string_data_cpp})
 # Dialogs, one Qt Designer file per dialog number.
 qt6_wrap_ui(dialog_headers
   resources/dialogs/TW200.ui
+  resources/dialogs/TW381.ui
+  resources/dialogs/TW382.ui
+  resources/dialogs/TW383.ui
+  resources/dialogs/TW384.ui
   resources/dialogs/TW410.ui
   resources/dialogs/TW411.ui
   resources/dialogs/TW412.ui

@@ -1,6 +1,6 @@
 // Writes pictures of the program's windows as a newcomer first sees them:
 // welcome.png, entry.png, main_window.png, description.png (the first
-// exercise), description_17.png and the help pages
+// exercise), description_17.png, colours.png and the help pages
 // (help_program.png, help_menus.png, about.png) in the folder given. Run it on the
 // offscreen platform to refresh the pictures under docs/.
 
@@ -43,6 +43,11 @@ int main(int argc, char* argv[]) {
   crossmere::ShowExerciseDescription(session);
   QApplication::processEvents();
   saved &= service.SaveWindowImage(crossmere::instructions::kDescriptionWindow, folder + "/description_17.png");
+  service.AnswerNextDialog([&](crossmere::ScriptedDialog& colours) {
+    saved &= service.SaveWindowImage(colours.Number(), folder + "/colours.png");
+    colours.Click(1000);
+  });
+  service.ChooseMenuCommand(crossmere::main_window::kFileMenu, crossmere::main_window::kColourCommand);
   namespace in = crossmere::instructions;
   for (const auto& [command, window, file] :
        {std::tuple{in::kProgramCommand, in::kHelpWindow, "/help_program.png"},

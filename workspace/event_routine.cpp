@@ -1,5 +1,6 @@
 #include "workspace/event_routine.h"
 
+#include "workspace/colour_dialog.h"
 #include "workspace/containers.h"
 #include "workspace/instructions.h"
 #include "workspace/main_window.h"
@@ -44,6 +45,10 @@ void MainEventRoutine(Session& session) {
   }
   if (IsContainerMenu(window) && item >= containers::kRename && item <= containers::kShut) {
     ContainerCommand(session, item);
+    return;
+  }
+  if (window == kFileMenu && item == kColourCommand) {
+    ShowColourDialog(session);
     return;
   }
   if (window == kFileMenu && item == kClearScreenCommand) {

@@ -1,0 +1,68 @@
+#include "workspace/colour_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "workspace/main_window.h"
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+using namespace main_window;
+
+class ColourDialog : public ::testing::Test {
+ protected:
+  ColourDialog() {
+    service.SetScripted(true);
+    service.PretendScreen({1024, 768});
+    service.AnswerNextDialog([](ScriptedDialog& d) { d.ClickBackground(); });
+    service.AnswerNextDialog([](ScriptedDialog& d) {
+      d.SetText(11, "Ann");
+      d.Click(1000);
+    });
+    ProgramEntry(session);  // the getting-started Monkbears
+  }
+
+  Session session;
+  WindowService& service = session.service;
+};
+
+TEST_F(ColourDialog, ASwatchTakesTheChosenColour) {
+  ASSERT_EQ(session.genetics.kind, kMonkbear);
+  const Rgb16 before = session.palette.monkbearSnout[1];
+  service.AnswerNextDialog([](ScriptedDialog& d) { d.Click(11); });  // brown snout
+  service.AnswerNextColour(0x00FF00u);
+  service.AnswerNextDialog([](ScriptedDialog& d) { d.Click(12); });  // red-brown, then cancelled
+  service.AnswerNextColour(std::nullopt);
+  service.AnswerNextDialog([](ScriptedDialog& d) { d.Click(1000); });
+  ASSERT_TRUE(service.ChooseMenuCommand(kFileMenu, kColourCommand));
+  EXPECT_EQ(session.palette.monkbearSnout[0], (Rgb16{0, 65535, 0}));
+  EXPECT_EQ(session.palette.monkbearSnout[1], before) << "a cancelled chooser changes nothing";
+  EXPECT_FALSE(session.genetics.classPictureBuilt[session.genetics.objectClass[kFirstParentObject]])
+      << "pictures drawn from now on use the new colour";
+  EXPECT_FALSE(service.WindowExists(382));
+}
+
+TEST_F(ColourDialog, LabelColoursForUnlinkedLoci) {
+  service.AnswerNextDialog([](ScriptedDialog& d) {
+    d.SetChecked(72, true);
+    d.Click(1000);
+  });
+  service.ChooseMenuCommand(kFileMenu, kColourCommand);
+  EXPECT_TRUE(session.example.unlinkedLabelColours);
+}
+
+TEST_F(ColourDialog, DogsHaveNoColours) {
+  session.genetics.kind = kDinosaurDog;
+  std::string shown;
+  service.AnswerNextDialog([&](ScriptedDialog& d) {
+    EXPECT_EQ(d.Number(), 381);
+    shown = service.ItemText(381, 5);
+    d.Click(1000);
+  });
+  service.ChooseMenuCommand(kFileMenu, kColourCommand);
+  EXPECT_EQ(shown, "Sorry - no colour for dogs");
+}
+
+}  // namespace
+}  // namespace crossmere
