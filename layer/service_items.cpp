@@ -7,7 +7,9 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QPainter>
 #include <QScrollBar>
+#include <QSvgRenderer>
 
 #include "layer/number_text.h"
 #include "layer/service_impl.h"
@@ -18,6 +20,27 @@
 #include "layer/widgets/tlabelp.h"
 
 namespace crossmere {
+namespace {
+
+// Draws an SVG file centred in a picture, shrunk to fit when it is larger.
+void ShowVectorPicture(Picture& picture, const QString& file) {
+  QSvgRenderer renderer(file);
+  if (!renderer.isValid()) return;
+  const qreal ratio = picture.devicePixelRatioF();
+  QPixmap canvas(picture.size() * ratio);
+  canvas.setDevicePixelRatio(ratio);
+  canvas.fill(Qt::white);
+  QSizeF size = renderer.defaultSize();
+  size.scale(size.boundedTo(picture.size()), Qt::KeepAspectRatio);
+  const QRectF place((picture.width() - size.width()) / 2, (picture.height() - size.height()) / 2, size.width(),
+                     size.height());
+  QPainter painter(&canvas);
+  renderer.render(&painter, place);
+  painter.end();
+  picture.ShowImage(canvas);
+}
+
+}  // namespace
 
 std::int32_t WindowService::Impl::NumberOf(const QObject* object) {
   return object ? object->property("item").toInt() : 0;
@@ -377,7 +400,9 @@ void WindowService::SetItemText(std::int32_t window, std::int32_t item, const st
   registers_.resultWord = 0;
   QWidget* w = impl_->Lookup(window, item);
   const QString value = QString::fromStdString(text);
-  if (auto* label = qobject_cast<QLabel*>(w)) {
+  if (auto* picture = qobject_cast<Picture*>(w)) {
+    ShowVectorPicture(*picture, value);
+  } else if (auto* label = qobject_cast<QLabel*>(w)) {
     label->setText(value);
   } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
     button->setText(value);

@@ -153,7 +153,8 @@ class WindowService {
   std::string ItemText(std::int32_t window, std::int32_t item);
   // Sizes a label to its text, with `extraWidth` pixels to spare.
   void ItemFitText(std::int32_t window, std::int32_t item, std::int32_t extraWidth);
-  // Shows a text in a label, button, edit field or memo ("\n" breaks lines).
+  // Shows a text in a label, button, edit field or memo ("\n" breaks lines);
+  // a picture item takes it as the name of an SVG picture to show, centred.
   void SetItemText(std::int32_t window, std::int32_t item, const std::string& text);
   bool ItemVisible(std::int32_t window, std::int32_t item);
 

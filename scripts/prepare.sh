@@ -1,7 +1,7 @@
 # Shared by run.sh and test.sh: installs the Debian packages the build needs
 # (when run as root; otherwise says which to install) and builds a preset.
 
-crossmere_packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+crossmere_packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
                     libgtest-dev libbenchmark-dev)
 
 ensure_packages() {

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <cstdio>
 
 #include "tests/layer/service_fixture.h"
 
@@ -157,6 +158,32 @@ TEST_F(ServiceTest, FillingAPictureItem) {
   EXPECT_EQ(at(9, 9), QColor(Qt::red));
   EXPECT_EQ(at(10, 10), QColor(Qt::white));
   EXPECT_EQ(at(35, 35), QColor(Qt::blue));
+}
+
+TEST_F(ServiceTest, PicturesShowVectorFiles) {
+  const std::string file = ::testing::TempDir() + "square.svg";
+  {
+    std::FILE* out = std::fopen(file.c_str(), "w");
+    ASSERT_NE(out, nullptr);
+    std::fputs("<svg xmlns='http://www.w3.org/2000/svg' width='20' height='20'>"
+               "<rect width='20' height='20' fill='#0000ff'/></svg>", out);
+    std::fclose(out);
+  }
+  service.WindowOpen(kTestDialog, 0);
+  service.SetItemText(kTestDialog, 60, file);  // a 40 x 40 picture
+  QLabel* picture = nullptr;
+  for (QWidget* w : QApplication::allWidgets()) {
+    if (w->property("item").toInt() == 60) picture = qobject_cast<QLabel*>(w);
+  }
+  ASSERT_NE(picture, nullptr);
+  const QImage image = picture->pixmap().toImage();
+  const qreal ratio = picture->pixmap().devicePixelRatio();
+  EXPECT_EQ(image.pixelColor(static_cast<int>(20 * ratio), static_cast<int>(20 * ratio)), QColor(Qt::blue))
+      << "centred";
+  EXPECT_EQ(image.pixelColor(static_cast<int>(5 * ratio), static_cast<int>(5 * ratio)), QColor(Qt::white));
+  service.SetItemText(kTestDialog, 60, ::testing::TempDir() + "missing.svg");  // no such file: unchanged
+  EXPECT_EQ(picture->pixmap().toImage().pixelColor(static_cast<int>(20 * ratio), static_cast<int>(20 * ratio)),
+            QColor(Qt::blue));
 }
 
 TEST_F(ServiceTest, ControlValues) {
