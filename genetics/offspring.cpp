@@ -139,7 +139,6 @@ NewOffspringResult NewOffspring(GeneticsState& g, OffspringState& o, RandomGener
   o.f1[object] = o.startingCross ? 1 : 0;
   const std::int32_t classNumber = g.objectClass[object];
   result.pictureNeeded = !g.classPictureBuilt[classNumber];
-  g.classPictureBuilt[classNumber] = true;
   o.highestObject = std::max(o.highestObject, object);
 
   // Offspring asked for in quick succession come at once.

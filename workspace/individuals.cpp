@@ -22,8 +22,8 @@ PictureFrame FrameOfClass(const Session& session, std::int32_t classNumber) {
 
 void BuildClassPicture(Session& session, std::int32_t classNumber) {
   GeneticsState& genetics = session.genetics;
-  // Classes above 128 do not exist; stock classes are their own pictures.
-  if (classNumber < 1 || classNumber > kClassCount) return;
+  // Each class is drawn once and its picture reused.
+  if (classNumber < 1 || classNumber > kClassCount || genetics.classPictureBuilt[classNumber]) return;
   WindowService& service = session.service;
   const PictureFrame frame = FrameOfClass(session, classNumber);
   service.ItemSelect(kWindow, classNumber);

@@ -11,7 +11,8 @@ namespace individuals {
 inline constexpr std::int32_t kOffspringWell = 2015;
 }  // namespace individuals
 
-// Draws the master picture of a genotype class (item 1..128) once.
+// Draws the master picture of a genotype class (item 1..128), unless it is
+// already drawn.
 void BuildClassPicture(Session& session, std::int32_t classNumber);
 
 // Shows an individual (object 131..540, its class already in the object
