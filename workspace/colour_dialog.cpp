@@ -1,5 +1,6 @@
 #include "workspace/colour_dialog.h"
 
+#include "genetics/pictures/art_kit.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 
@@ -32,14 +33,6 @@ Rgb16* SwatchColour(OrganismPalette& palette, std::int32_t kind, std::int32_t it
   }
 }
 
-std::uint32_t Rgb(const Rgb16& c) {
-  auto eight = [](std::int32_t component) {
-    if (component < 0) component += 65536;
-    return static_cast<std::uint32_t>(component / 256) & 0xFF;
-  };
-  return eight(c.red) << 16 | eight(c.green) << 8 | eight(c.blue);
-}
-
 Rgb16 Rgb16Of(std::uint32_t rgb) {
   return {static_cast<std::int32_t>((rgb >> 16) & 0xFF) * 257, static_cast<std::int32_t>((rgb >> 8) & 0xFF) * 257,
           static_cast<std::int32_t>(rgb & 0xFF) * 257};
@@ -47,7 +40,7 @@ Rgb16 Rgb16Of(std::uint32_t rgb) {
 
 void PaintSwatch(WindowService& service, std::int32_t dialog, std::int32_t item, const Rgb16& colour) {
   service.ItemSelect(dialog, item);
-  service.Registers().colour.rgb = Rgb(colour);
+  service.Registers().colour.rgb = RgbOf(colour);
   service.ItemColour(1);
 }
 
@@ -70,7 +63,7 @@ void ShowColourDialog(Session& session) {
     const std::int32_t hit = service.Registers().itemHit;
     Rgb16* colour = SwatchColour(session.palette, kind, hit);
     if (!colour) break;
-    std::uint32_t rgb = Rgb(*colour);
+    std::uint32_t rgb = RgbOf(*colour);
     if (service.ChooseColour(session.strings.ListString(380, kChooserTitle), rgb)) {
       *colour = Rgb16Of(rgb);
       PaintSwatch(service, dialog, hit, *colour);

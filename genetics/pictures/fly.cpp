@@ -1,5 +1,7 @@
 #include "genetics/pictures/fly.h"
 
+#include "genetics/pictures/art_kit.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -18,32 +20,7 @@ constexpr std::uint32_t kLeg = 0x4A3C30;
 constexpr std::uint32_t kBristle = 0x1A1410;
 constexpr std::uint32_t kEyeEdge = 0x50302A;
 
-struct Point {
-  double x = 0;
-  double y = 0;
-};
-
-std::int32_t Value(const PictureInput& input, std::int32_t character) {
-  return std::clamp(input.values[character], 1, 3);
-}
-
-std::uint32_t RgbOf(const Rgb16& colour) {
-  auto eight = [](std::int32_t component) {
-    if (component < 0) component += 65536;
-    return static_cast<std::uint32_t>(component / 256) & 0xFF;
-  };
-  return eight(colour.red) << 16 | eight(colour.green) << 8 | eight(colour.blue);
-}
-
-// Each component scaled by `factor` (below 1 darkens).
-std::uint32_t Shade(std::uint32_t rgb, double factor) {
-  std::uint32_t result = 0;
-  for (int shift = 0; shift <= 16; shift += 8) {
-    const double component = static_cast<double>((rgb >> shift) & 0xFF) * factor;
-    result |= static_cast<std::uint32_t>(std::clamp(std::lround(component), 0L, 255L)) << shift;
-  }
-  return result;
-}
+using Point = ArtPoint;
 
 // Shapes are worked out for the left half; the right half is its mirror image.
 class Painter {
@@ -263,13 +240,13 @@ void DrawAntennae(Painter& painter, std::int32_t value, std::uint32_t edge) {
 void DrawFly(Drawing& drawing, const PictureInput& input) {
   const OrganismPalette palette = input.palette ? *input.palette : DefaultPalette();
   const bool male = input.values[1] >= 2;
-  const std::int32_t antennae = Value(input, 2);
-  const std::uint32_t eyes = RgbOf(palette.flyEyes[Value(input, 3) - 1]);
-  const std::int32_t veins = Value(input, 4);
-  const std::int32_t haltere = Value(input, 5);
-  const std::int32_t eyeSize = Value(input, 6);
-  const std::int32_t bristles = Value(input, 7);
-  const std::uint32_t body = RgbOf(palette.flyBody[Value(input, 8) - 1]);
+  const std::int32_t antennae = CharacterValue(input, 2);
+  const std::uint32_t eyes = RgbOf(palette.flyEyes[CharacterValue(input, 3) - 1]);
+  const std::int32_t veins = CharacterValue(input, 4);
+  const std::int32_t haltere = CharacterValue(input, 5);
+  const std::int32_t eyeSize = CharacterValue(input, 6);
+  const std::int32_t bristles = CharacterValue(input, 7);
+  const std::uint32_t body = RgbOf(palette.flyBody[CharacterValue(input, 8) - 1]);
   const std::uint32_t edge = Shade(body, 0.45);
 
   drawing.PenSize(1);

@@ -1,5 +1,7 @@
 #include "genetics/pictures/plant.h"
 
+#include "genetics/pictures/art_kit.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -21,32 +23,7 @@ constexpr std::uint32_t kSoil = 0x9A7650;
 constexpr std::uint32_t kSoilEdge = 0x6A4E32;
 constexpr std::uint32_t kHair = 0x7A8A6E;
 
-struct Point {
-  double x = 0;
-  double y = 0;
-};
-
-std::int32_t Value(const PictureInput& input, std::int32_t character) {
-  return std::clamp(input.values[character], 1, 3);
-}
-
-std::uint32_t RgbOf(const Rgb16& colour) {
-  auto eight = [](std::int32_t component) {
-    if (component < 0) component += 65536;
-    return static_cast<std::uint32_t>(component / 256) & 0xFF;
-  };
-  return eight(colour.red) << 16 | eight(colour.green) << 8 | eight(colour.blue);
-}
-
-// Each component scaled by `factor` (below 1 darkens).
-std::uint32_t Shade(std::uint32_t rgb, double factor) {
-  std::uint32_t result = 0;
-  for (int shift = 0; shift <= 16; shift += 8) {
-    const double component = static_cast<double>((rgb >> shift) & 0xFF) * factor;
-    result |= static_cast<std::uint32_t>(std::clamp(std::lround(component), 0L, 255L)) << shift;
-  }
-  return result;
-}
+using Point = ArtPoint;
 
 class Painter {
  public:
@@ -183,13 +160,13 @@ constexpr Nodes kNodes[3] = {{{43.5, 58.5}, {43.5, 58.5}}, {{42, 57}, {45.5, 60.
 
 void DrawPlant(Drawing& drawing, const PictureInput& input) {
   const OrganismPalette palette = input.palette ? *input.palette : DefaultPalette();
-  const std::int32_t anthers = Value(input, 2);
-  const std::int32_t petals = 6 - Value(input, 3);
-  const std::uint32_t petal = RgbOf(palette.plantFlowers[Value(input, 4) - 1]);
-  const std::uint32_t sepal = RgbOf(palette.plantSepals[Value(input, 5) - 1]);
-  const Nodes& nodes = kNodes[Value(input, 6) - 1];
-  const std::int32_t striations = Value(input, 7);
-  const std::int32_t hairs = Value(input, 8);
+  const std::int32_t anthers = CharacterValue(input, 2);
+  const std::int32_t petals = 6 - CharacterValue(input, 3);
+  const std::uint32_t petal = RgbOf(palette.plantFlowers[CharacterValue(input, 4) - 1]);
+  const std::uint32_t sepal = RgbOf(palette.plantSepals[CharacterValue(input, 5) - 1]);
+  const Nodes& nodes = kNodes[CharacterValue(input, 6) - 1];
+  const std::int32_t striations = CharacterValue(input, 7);
+  const std::int32_t hairs = CharacterValue(input, 8);
   const std::uint32_t stem = RgbOf(palette.plantStem);
 
   drawing.PenSize(1);

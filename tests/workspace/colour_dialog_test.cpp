@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/workspace/running_program.h"
+
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 
@@ -10,21 +12,7 @@ namespace {
 
 using namespace main_window;
 
-class ColourDialog : public ::testing::Test {
- protected:
-  ColourDialog() {
-    service.SetScripted(true);
-    service.PretendScreen({1024, 768});
-    service.AnswerNextDialog([](ScriptedDialog& d) { d.ClickBackground(); });
-    service.AnswerNextDialog([](ScriptedDialog& d) {
-      d.SetText(11, "Ann");
-      d.Click(1000);
-    });
-    ProgramEntry(session);  // the getting-started Monkbears
-  }
-
-  Session session;
-  WindowService& service = session.service;
+class ColourDialog : public testing::RunningProgram {
 };
 
 TEST_F(ColourDialog, ASwatchTakesTheChosenColour) {

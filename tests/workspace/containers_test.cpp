@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/workspace/running_program.h"
+
 #include "genetics/genotype_classes.h"
 #include "workspace/crossing_box.h"
 #include "workspace/individuals.h"
@@ -15,35 +17,9 @@ namespace {
 using namespace main_window;
 using namespace containers;
 
-// A running program in the getting-started exercise (no sexes, one locus),
-// with helpers that use the mouse the way a student does.
-class Containers : public ::testing::Test {
+// Containers and individuals made the way a student makes them.
+class Containers : public testing::RunningProgram {
  protected:
-  Containers() {
-    service.SetScripted(true);
-    service.PretendScreen({1024, 768});
-    service.AnswerNextDialog([](ScriptedDialog& d) { d.ClickBackground(); });
-    service.AnswerNextDialog([](ScriptedDialog& d) {
-      d.SetText(11, "Ann");
-      d.Click(1000);
-    });
-    ProgramEntry(session);
-  }
-
-  ServiceRect Rect(std::int32_t item) {
-    service.ItemSelect(kWindow, item);
-    const auto& r = service.Registers().windowRect;
-    return {r.top, r.left, r.bottom, r.right};
-  }
-
-  void DragBy(std::int32_t item, std::int32_t dx, std::int32_t dy, bool fromCentre = true) {
-    const ServiceRect r = Rect(item);
-    const std::int32_t x = fromCentre ? (r.left + r.right) / 2 : r.left + 1;
-    const std::int32_t y = fromCentre ? (r.top + r.bottom) / 2 : r.top + 1;
-    service.QueuePointerPath({{{x, y}, {x + dx, y + dy}}});
-    service.PressPicture(kWindow, item);
-  }
-
   // Takes the spare container to (left, top) of the workspace.
   std::int32_t NewContainer(std::int32_t left, std::int32_t top) {
     std::int32_t spare = 0;
@@ -65,8 +41,6 @@ class Containers : public ::testing::Test {
     return object;
   }
 
-  Session session;
-  WindowService& service = session.service;
 };
 
 TEST_F(Containers, TheExerciseStartsWithStorageAndOneSpare) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/workspace/running_program.h"
+
 #include "layer/layout_text.h"
 #include "workspace/instructions.h"
 #include "workspace/main_window.h"
@@ -10,21 +12,7 @@ namespace {
 
 using namespace instructions;
 
-class Instructions : public ::testing::Test {
- protected:
-  Instructions() {
-    service.SetScripted(true);
-    service.PretendScreen({1024, 768});
-    service.AnswerNextDialog([](ScriptedDialog& d) { d.ClickBackground(); });
-    service.AnswerNextDialog([](ScriptedDialog& d) {
-      d.SetText(11, "Ann");
-      d.Click(1000);
-    });
-    ProgramEntry(session);
-  }
-
-  Session session;
-  WindowService& service = session.service;
+class Instructions : public testing::RunningProgram {
 };
 
 TEST_F(Instructions, TheExerciseOpensWithItsDescription) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/workspace/running_program.h"
+
 #include "workspace/individuals.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
@@ -11,34 +13,8 @@ namespace {
 
 using namespace main_window;
 
-class ScreenObjects : public ::testing::Test {
+class ScreenObjects : public testing::RunningProgram {
  protected:
-  ScreenObjects() {
-    service.SetScripted(true);
-    service.PretendScreen({1024, 768});
-    service.AnswerNextDialog([](ScriptedDialog& d) { d.ClickBackground(); });
-    service.AnswerNextDialog([](ScriptedDialog& d) {
-      d.SetText(11, "Ann");
-      d.Click(1000);
-    });
-    ProgramEntry(session);  // the getting-started exercise: any two individuals may be crossed
-  }
-
-  ServiceRect Rect(std::int32_t item) {
-    service.ItemSelect(kWindow, item);
-    const auto& r = service.Registers().windowRect;
-    return {r.top, r.left, r.bottom, r.right};
-  }
-
-  // Presses on an item's centre and moves the pointer by (dx, dy) before letting go.
-  void DragBy(std::int32_t item, std::int32_t dx, std::int32_t dy) {
-    const ServiceRect r = Rect(item);
-    const std::int32_t x = (r.left + r.right) / 2;
-    const std::int32_t y = (r.top + r.bottom) / 2;
-    service.QueuePointerPath({{{x, y}, {x + dx, y + dy}}});
-    service.PressPicture(kWindow, item);
-  }
-
   // Moves the waiting offspring out to (left, top) of the workspace; returns it.
   std::int32_t TakeOffspringTo(std::int32_t left, std::int32_t top) {
     const std::int32_t object = session.offspring.pending;
@@ -46,9 +22,6 @@ class ScreenObjects : public ::testing::Test {
     DragBy(object, left - r.left, top - r.top);
     return object;
   }
-
-  Session session;
-  WindowService& service = session.service;
 };
 
 TEST_F(ScreenObjects, TheOffspringLeavesTheBoxAndTheNextOneComes) {
