@@ -14,6 +14,17 @@ struct ServiceRect {
   std::int32_t right = 0;
 };
 
+constexpr bool Contains(const ServiceRect& r, std::int32_t x, std::int32_t y) {
+  return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+}
+
+// Square pixels that two rectangles share, 0 when they do not meet.
+constexpr std::int32_t OverlapArea(const ServiceRect& a, const ServiceRect& b) {
+  const std::int32_t w = (a.right < b.right ? a.right : b.right) - (a.left > b.left ? a.left : b.left);
+  const std::int32_t h = (a.bottom < b.bottom ? a.bottom : b.bottom) - (a.top > b.top ? a.top : b.top);
+  return w > 0 && h > 0 ? w * h : 0;
+}
+
 // The registers through which every service call passes its results. Each
 // keeps its value until the next call that writes it, except resultWord,
 // which every call first sets to 0.

@@ -459,6 +459,12 @@ std::int32_t WindowService::GetControlValue() {
   return button && button->isChecked() ? 1 : 0;
 }
 
+ServiceRect WindowService::ItemRect(std::int32_t window, std::int32_t item) {
+  if (!impl_->Lookup(window, item)) return {};
+  const auto& r = registers_.windowRect;
+  return {r.top, r.left, r.bottom, r.right};
+}
+
 bool WindowService::ItemVisible(std::int32_t window, std::int32_t item) {
   QWidget* w = impl_->Lookup(window, item);
   return w && !w->isHidden();

@@ -157,6 +157,8 @@ class WindowService {
   // a picture item takes it as the name of an SVG picture to show, centred.
   void SetItemText(std::int32_t window, std::int32_t item, const std::string& text);
   bool ItemVisible(std::int32_t window, std::int32_t item);
+  // An item's place in its window (all zero when there is no such item).
+  ServiceRect ItemRect(std::int32_t window, std::int32_t item);
 
   // Windows.
   void WindowOpen(std::int32_t window, std::int32_t mode);

@@ -23,22 +23,6 @@ constexpr std::int32_t kBlack = 33;
 constexpr std::int32_t kFirstTakenOutLeft = 300;
 constexpr std::int32_t kFirstTakenOutTop = 200;
 
-ServiceRect RectOf(WindowService& service, std::int32_t window, std::int32_t item) {
-  service.ItemSelect(window, item);
-  const auto& r = service.Registers().windowRect;
-  return {r.top, r.left, r.bottom, r.right};
-}
-
-bool Contains(const ServiceRect& r, std::int32_t x, std::int32_t y) {
-  return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
-}
-
-std::int32_t Overlap(const ServiceRect& a, const ServiceRect& b) {
-  const std::int32_t w = std::min(a.right, b.right) - std::max(a.left, b.left);
-  const std::int32_t h = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
-  return w > 0 && h > 0 ? w * h : 0;
-}
-
 void Place(WindowService& service, std::int32_t window, std::int32_t item, std::int32_t left, std::int32_t top) {
   service.ItemTemplate(window, item);
   service.ItemMove(service.Registers().resultWord, top, left, MoveMode::Place);
@@ -380,11 +364,11 @@ void ContainerLabelRedraw(Session& session, std::int32_t container) {
   service.ItemResize(kHeight, kWidth);
   service.SetLocalCoordinates(true);
   DrawOutline(service.ItemDrawing(), session.genetics.kind, record.count);
-  const ServiceRect picture = RectOf(service, kWindow, container);
+  const ServiceRect picture = service.ItemRect(kWindow, container);
   const std::int32_t label = container + kLabelOffset;
   service.SetItemText(kWindow, label, record.name);
   service.ItemFitText(kWindow, label, 8);
-  const ServiceRect size = RectOf(service, kWindow, label);
+  const ServiceRect size = service.ItemRect(kWindow, label);
   const std::int32_t width = size.right - size.left;
   Place(service, kWindow, label, picture.left + (kWidth - width) / 2, picture.bottom + 1);
   if (record.count >= 0 && !record.name.empty()) {
@@ -403,10 +387,10 @@ void Deselect(Session& session) {
 void SelectContainer(Session& session, std::int32_t container) {
   WindowService& service = session.service;
   session.containers.selected = container;
-  const ServiceRect picture = RectOf(service, kWindow, container);
+  const ServiceRect picture = service.ItemRect(kWindow, container);
   ServiceRect frame = picture;
   if (service.ItemVisible(kWindow, container + kLabelOffset)) {
-    const ServiceRect label = RectOf(service, kWindow, container + kLabelOffset);
+    const ServiceRect label = service.ItemRect(kWindow, container + kLabelOffset);
     frame = {std::min(frame.top, label.top), std::min(frame.left, label.left), std::max(frame.bottom, label.bottom),
              std::max(frame.right, label.right)};
   }
@@ -534,8 +518,8 @@ void DragContainer(Session& session, std::int32_t container, bool doubleClick) {
   const std::int32_t limit = 85 + 40 * ((session.genetics.kind + 1) / 3);
   if (drop.left <= 430 && drop.top <= limit) return;  // not into the boxes at the top
 
-  const ServiceRect bin = RectOf(service, kWindow, screen::kBin);
-  if (Contains(bin, x, y) || Overlap(drop, bin) > 400) {
+  const ServiceRect bin = service.ItemRect(kWindow, screen::kBin);
+  if (Contains(bin, x, y) || OverlapArea(drop, bin) > 400) {
     if (state.Record(container).count >= 1) {
       state.selected = container;
       if (Confirm(session, 9, true, true)) EmptyContainer(session, container);
@@ -551,7 +535,7 @@ void DragContainer(Session& session, std::int32_t container, bool doubleClick) {
     ShowSparePile(session);
     return;
   }
-  if (Contains(pile, x, y) || Overlap(drop, pile) > 0) return;
+  if (Contains(pile, x, y) || OverlapArea(drop, pile) > 0) return;
 
   Place(service, kWindow, container, drop.left, drop.top);
   if (fromPile) {
@@ -574,7 +558,7 @@ void TakeOutOfContainer(Session& session, std::int32_t shown) {
   service.ItemTemplate(view, shown);
   service.ItemMove(service.Registers().resultWord, 0, 0, MoveMode::DragAndPlace);
   const ServiceRect drop = service.Registers().dragRect;
-  const ServiceRect area = RectOf(service, view, kViewArea);
+  const ServiceRect area = service.ItemRect(view, kViewArea);
   const bool inside = drop.left >= 0 && drop.top >= 0 && drop.right <= area.right - area.left &&
                       drop.bottom <= area.bottom - area.top;
   if (inside) return;

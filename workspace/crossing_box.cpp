@@ -18,17 +18,6 @@ constexpr std::int32_t kProgressTotal = 2025;
 constexpr std::int32_t kProgressText = 2022;
 constexpr std::int32_t kAutoFillPause = 3;  // ticks between two offspring
 
-ServiceRect RectOf(WindowService& service, std::int32_t item) {
-  service.ItemSelect(kWindow, item);
-  const auto& r = service.Registers().windowRect;
-  return {r.top, r.left, r.bottom, r.right};
-}
-
-bool Meets(const ServiceRect& a, const ServiceRect& b) {
-  return std::min(a.right, b.right) > std::max(a.left, b.left) &&
-         std::min(a.bottom, b.bottom) > std::max(a.top, b.top);
-}
-
 void SendBack(WindowService& service, std::int32_t object, const ServiceRect& start) {
   service.ItemTemplate(kWindow, object);
   service.ItemMove(service.Registers().resultWord, start.top, start.left, MoveMode::Place);
@@ -59,7 +48,10 @@ bool DropOnParentPlace(Session& session, std::int32_t object, const ServiceRect&
   const std::int32_t topLimit = 40 + 10 * (genetics.kind / 2);
   for (std::int32_t i = 0; i < 2; ++i) {
     const std::int32_t place = kFirstParentObject + i;
-    if (genetics.objectClass[place] != 0 || drop.top >= topLimit || !Meets(drop, RectOf(service, place))) continue;
+    if (genetics.objectClass[place] != 0 || drop.top >= topLimit ||
+        OverlapArea(drop, service.ItemRect(kWindow, place)) == 0) {
+      continue;
+    }
     const std::int32_t classNumber = genetics.objectClass[object];
     const std::int32_t sex = genetics.classes[classNumber].Sex();
     if (!genetics.hermaphrodite && !genetics.hiddenSex && sex != i) {

@@ -16,22 +16,6 @@ using namespace screen;
 
 constexpr std::int32_t kBlinkTicks = 3;
 
-ServiceRect RectOf(WindowService& service, std::int32_t item) {
-  service.ItemSelect(kWindow, item);
-  const auto& r = service.Registers().windowRect;
-  return {r.top, r.left, r.bottom, r.right};
-}
-
-bool Contains(const ServiceRect& r, std::int32_t x, std::int32_t y) {
-  return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
-}
-
-std::int32_t OverlapArea(const ServiceRect& a, const ServiceRect& b) {
-  const std::int32_t w = std::min(a.right, b.right) - std::max(a.left, b.left);
-  const std::int32_t h = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
-  return w > 0 && h > 0 ? w * h : 0;
-}
-
 void MoveTo(WindowService& service, std::int32_t item, std::int32_t left, std::int32_t top) {
   service.ItemTemplate(kWindow, item);
   service.ItemMove(service.Registers().resultWord, top, left, MoveMode::Place);
@@ -64,7 +48,7 @@ void Destroy(Session& session, std::int32_t object) {
 std::int32_t ContainerAt(Session& session, const ServiceRect& drop, std::int32_t x, std::int32_t y) {
   for (std::int32_t c = containers::kFirst; c <= containers::kLast; ++c) {
     if (session.containers.Record(c).count < 0) continue;
-    const ServiceRect r = RectOf(session.service, c);
+    const ServiceRect r = session.service.ItemRect(kWindow, c);
     if (Contains(r, x, y) || OverlapArea(drop, r) > kContainerOverlap) return c;
   }
   return 0;
@@ -101,7 +85,7 @@ std::int32_t PickIndividual(Session& session, std::int32_t x, std::int32_t y) {
     if (session.genetics.objectClass[object] == 0) continue;
     service.ItemSelect(kWindow, object);
     if (!service.Registers().itemFound || !service.Registers().itemState.visible) continue;
-    if (Contains(RectOf(service, object), x, y)) return object;
+    if (Contains(service.ItemRect(kWindow, object), x, y)) return object;
   }
   return 0;
 }
@@ -115,7 +99,7 @@ void DragIndividual(Session& session) {
   // Locked parents stay: refusing the drag keeps them safe from the bin.
   if (IsParentPlace(picked) && session.exercises.options[session.progress.current].On(79)) return;
 
-  const ServiceRect start = RectOf(service, picked);
+  const ServiceRect start = service.ItemRect(kWindow, picked);
   service.ItemTemplate(kWindow, picked);
   service.ItemMove(service.Registers().resultWord, 0, 0, MoveMode::Drag);
   const ServiceRect drop = service.Registers().dragRect;
@@ -123,14 +107,14 @@ void DragIndividual(Session& session) {
   const std::int32_t y = service.Registers().pointerY;
   const bool wasPending = picked == session.offspring.pending;
 
-  const ServiceRect bin = RectOf(service, kBin);
+  const ServiceRect bin = service.ItemRect(kWindow, kBin);
   if (Contains(bin, x, y) || OverlapArea(drop, bin) > 0) {
     Destroy(session, picked);
     if (wasPending) ShowNextOffspring(session);
     return;
   }
   // A parent dropped on its own place stays; anywhere else it leaves the box.
-  if (IsParentPlace(picked) && OverlapArea(drop, RectOf(service, picked)) > 0) return;
+  if (IsParentPlace(picked) && OverlapArea(drop, service.ItemRect(kWindow, picked)) > 0) return;
 
   if (const std::int32_t container = ContainerAt(session, drop, x, y)) {
     const std::int32_t individual = Individual(session, picked);
@@ -153,9 +137,9 @@ void DragIndividual(Session& session) {
   Deselect(session);
   if (!IsParentPlace(picked) && !wasPending && DropOnParentPlace(session, picked, drop, start)) return;
 
-  const bool overBox = OverlapArea(drop, RectOf(service, kOffspringFrame)) > 0 ||
-                       OverlapArea(drop, RectOf(service, kFirstParentObject)) > 0 ||
-                       OverlapArea(drop, RectOf(service, kSecondParentObject)) > 0;
+  const bool overBox = OverlapArea(drop, service.ItemRect(kWindow, kOffspringFrame)) > 0 ||
+                       OverlapArea(drop, service.ItemRect(kWindow, kFirstParentObject)) > 0 ||
+                       OverlapArea(drop, service.ItemRect(kWindow, kSecondParentObject)) > 0;
   if (overBox) {
     if (!IsParentPlace(picked)) MoveTo(service, picked, start.left, start.top);
     return;

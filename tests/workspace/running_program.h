@@ -23,11 +23,7 @@ class RunningProgram : public ::testing::Test {
     ProgramEntry(session);
   }
 
-  ServiceRect Rect(std::int32_t item) {
-    service.ItemSelect(main_window::kWindow, item);
-    const auto& r = service.Registers().windowRect;
-    return {r.top, r.left, r.bottom, r.right};
-  }
+  ServiceRect Rect(std::int32_t item) { return service.ItemRect(main_window::kWindow, item); }
 
   // Presses on an item (its centre, or just inside its top-left corner) and
   // moves the pointer by (dx, dy) before letting go.
