@@ -1,8 +1,10 @@
 // One window class per dialog number, each built from its Designer file.
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
 
@@ -12,6 +14,7 @@
 
 #include "ui_TW1191.h"
 #include "ui_TW200.h"
+#include "ui_TW303.h"
 #include "ui_TW381.h"
 #include "ui_TW382.h"
 #include "ui_TW383.h"
@@ -20,6 +23,8 @@
 #include "ui_TW411.h"
 #include "ui_TW412.h"
 #include "ui_TW413.h"
+#include "ui_TW419.h"
+#include "ui_TW420.h"
 #include "ui_TW422.h"
 #include "ui_TW423.h"
 #include "ui_TW430.h"
@@ -27,9 +32,15 @@
 #include "ui_TW442.h"
 #include "ui_TW443.h"
 #include "ui_TW444.h"
+#include "ui_TW498.h"
+#include "ui_TW500.h"
+#include "ui_TW503.h"
+#include "ui_TW504.h"
 #include "ui_TW546.h"
+#include "ui_TW563.h"
 #include "ui_TW752.h"
 #include "ui_TW753.h"
+#include "ui_TW779.h"
 #include "ui_TW785.h"
 
 namespace crossmere {
@@ -89,11 +100,41 @@ class CloseAsExit : public QObject {
   bool closing_ = false;
 };
 
+// A question window is put away by its own "Hide question" button, so that the
+// program knows; the close box and Escape press that button instead.
+class CloseAsHide : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // Only the window system's close: the program's own close() goes through.
+    const bool closeBox = event->type() == QEvent::Close && event->spontaneous();
+    const bool escape = event->type() == QEvent::KeyPress &&
+                        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    if (closeBox || escape) {
+      event->ignore();
+      for (auto* button : static_cast<QWidget*>(watched)->findChildren<QAbstractButton*>()) {
+        if (button->property("item").toInt() == 999) {
+          button->click();
+          break;
+        }
+      }
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
 template <typename Form, typename Window>
 Window* Build() {
   auto* window = new Window;
   Form form;
   form.setupUi(window);
+  // Labels let the pointer through, so one with a tip must take it back to show it.
+  for (auto* label : window->template findChildren<QLabel*>()) {
+    if (!label->toolTip().isEmpty()) label->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+  }
   return window;
 }
 
@@ -115,19 +156,39 @@ QWidget* CreateDialog() {
   return Build<Form, QDialog>();
 }
 
+// Question windows stay open beside the workspace: Return must not press a
+// button by accident, and closing them hides them the program's way.
+template <typename Form>
+QWidget* CreateQuestion() {
+  QDialog* dialog = Build<Form, QDialog>();
+  dialog->installEventFilter(new CloseAsHide(dialog));
+  for (auto* button : dialog->findChildren<QPushButton*>()) button->setAutoDefault(false);
+  return dialog;
+}
+
 std::map<std::int32_t, WindowCreator>& WindowClasses() {
   static std::map<std::int32_t, WindowCreator> classes = {
-      {200, CreateDialog<Ui::TW200>},   {381, CreateDialog<Ui::TW381>},
-      {382, CreateDialog<Ui::TW382>},   {383, CreateDialog<Ui::TW383>},
-      {384, CreateDialog<Ui::TW384>},   {410, CreateDialog<Ui::TW410>},
-      {411, CreateDialog<Ui::TW411>},
-      {412, CreateDialog<Ui::TW412>},   {413, CreateDialog<Ui::TW413>},
-      {422, CreateDialog<Ui::TW422>},   {423, CreateDialog<Ui::TW423>},
-      {430, CreateDialog<Ui::TW430>},   {441, CreateDialog<Ui::TW441>},
-      {442, CreateDialog<Ui::TW442>},   {443, CreateDialog<Ui::TW443>},
-      {444, CreateDialog<Ui::TW444>},
-      {546, CreateDialog<Ui::TW546>}, {752, CreateWelcome},
-      {753, CreateMainWindow},          {785, CreateDialog<Ui::TW785>},
+      {200, CreateDialog<Ui::TW200>},    {303, CreateDialog<Ui::TW303>},
+      {381, CreateDialog<Ui::TW381>},    {382, CreateDialog<Ui::TW382>},
+      {383, CreateDialog<Ui::TW383>},    {384, CreateDialog<Ui::TW384>},
+      {410, CreateDialog<Ui::TW410>},    {411, CreateDialog<Ui::TW411>},
+      {412, CreateDialog<Ui::TW412>},    {413, CreateDialog<Ui::TW413>},
+      {419, CreateDialog<Ui::TW419>},    {420, CreateDialog<Ui::TW420>},
+      {422, CreateDialog<Ui::TW422>},    {423, CreateDialog<Ui::TW423>},
+      {430, CreateDialog<Ui::TW430>},    {441, CreateDialog<Ui::TW441>},
+      {442, CreateDialog<Ui::TW442>},    {443, CreateDialog<Ui::TW443>},
+      {444, CreateDialog<Ui::TW444>},    {498, CreateDialog<Ui::TW498>},
+      {500, CreateDialog<Ui::TW500>},
+      // One form serves several question types.
+      {503, CreateQuestion<Ui::TW503>},  {504, CreateQuestion<Ui::TW504>},
+      {507, CreateQuestion<Ui::TW504>},  {510, CreateQuestion<Ui::TW504>},
+      {513, CreateQuestion<Ui::TW503>},  {517, CreateQuestion<Ui::TW503>},
+      {519, CreateQuestion<Ui::TW503>},
+      {546, CreateDialog<Ui::TW546>},
+      // The explanation of a question looks like an exercise description.
+      {550, CreateDialog<Ui::TW430>},    {563, CreateDialog<Ui::TW563>},
+      {752, CreateWelcome},              {753, CreateMainWindow},
+      {779, CreateDialog<Ui::TW779>},    {785, CreateDialog<Ui::TW785>},
       {1191, CreateDialog<Ui::TW1191>},
   };
   return classes;

@@ -6,6 +6,7 @@ set(string_files
   ${PROJECT_SOURCE_DIR}/resources/strings/exercises.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/main_window.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/questions.txt
+  ${PROJECT_SOURCE_DIR}/resources/strings/progression.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/dialogs.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/organisms.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/setup.txt
@@ -28,6 +29,7 @@ target_sources(crossmere_core PRIVATE ${string_data_cpp})
 # Dialogs, one Qt Designer file per dialog number.
 qt6_wrap_ui(dialog_headers
   resources/dialogs/TW200.ui
+  resources/dialogs/TW303.ui
   resources/dialogs/TW381.ui
   resources/dialogs/TW382.ui
   resources/dialogs/TW383.ui
@@ -36,6 +38,8 @@ qt6_wrap_ui(dialog_headers
   resources/dialogs/TW411.ui
   resources/dialogs/TW412.ui
   resources/dialogs/TW413.ui
+  resources/dialogs/TW419.ui
+  resources/dialogs/TW420.ui
   resources/dialogs/TW422.ui
   resources/dialogs/TW423.ui
   resources/dialogs/TW430.ui
@@ -43,9 +47,15 @@ qt6_wrap_ui(dialog_headers
   resources/dialogs/TW442.ui
   resources/dialogs/TW443.ui
   resources/dialogs/TW444.ui
+  resources/dialogs/TW498.ui
+  resources/dialogs/TW500.ui
+  resources/dialogs/TW503.ui
+  resources/dialogs/TW504.ui
   resources/dialogs/TW546.ui
+  resources/dialogs/TW563.ui
   resources/dialogs/TW752.ui
   resources/dialogs/TW753.ui
+  resources/dialogs/TW779.ui
   resources/dialogs/TW785.ui
   resources/dialogs/TW1191.ui
 )

@@ -41,6 +41,10 @@ void ShowProgress(WindowService& service, std::int32_t made, std::int32_t total,
 
 }  // namespace
 
+bool ParentsLocked(const Session& session) {
+  return session.cross.parentsLocked || session.exercises.options[session.progress.current].On(79);
+}
+
 bool DropOnParentPlace(Session& session, std::int32_t object, const ServiceRect& drop, const ServiceRect& start) {
   WindowService& service = session.service;
   GeneticsState& genetics = session.genetics;

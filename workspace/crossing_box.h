@@ -13,7 +13,12 @@ struct CrossState {
   std::int32_t number = 0;                  // counts crosses; containers remember it
   std::array<std::int32_t, 2> lastParents{};  // who last stood in each place
   std::int32_t inBoxes = 0;                 // individuals standing in the parent places
+  bool parentsLocked = false;               // kept for questions that count their offspring
 };
+
+// The parents may not leave the crossing box: the exercise fixes them, or a
+// question still counts their offspring.
+bool ParentsLocked(const Session& session);
 
 // Offers a dropped individual to the parent places; true when one took it.
 // `start` is where its drag began, for sending it back.

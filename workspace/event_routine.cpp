@@ -1,5 +1,8 @@
 #include "workspace/event_routine.h"
 
+#include "exercises/progression.h"
+#include "exercises/question_framework.h"
+#include "exercises/question_window.h"
 #include "workspace/colour_dialog.h"
 #include "workspace/containers.h"
 #include "workspace/instructions.h"
@@ -11,6 +14,12 @@ namespace crossmere {
 namespace {
 
 using namespace main_window;
+
+bool IsMenu(std::int32_t window) {
+  return window == kFileMenu || window == kAutoMenu || IsContainerMenu(window) || window == kExercisesMenu ||
+         window == kExerciseAndAnswersMenu || window == kQuestionsMenu || window == kTrialMenu ||
+         window == kInstructionsMenu || window == kAnswersMenu || window == kAnswersMenuCopy;
+}
 
 void ToggleCheck(Session& session, bool& setting, std::int32_t command) {
   setting = !setting;
@@ -25,8 +34,16 @@ void MainEventRoutine(Session& session) {
   const std::int32_t window = service.Registers().eventWindow;
   const std::int32_t item = service.Registers().eventItem;
 
+  if (QuestionWindowEvent(session, window, item)) return;
   if (CloseInstructionWindow(session, window, item)) return;
-  if (window == kWindow && item >= kFirstParentObject && item < 700) {
+  const bool onWorkspace = window == kWindow && ((item >= kFirstParentObject && item <= kLastObject) ||
+                                                 item == screen::kBin ||
+                                                 (item >= containers::kFirst && item <= containers::kLast));
+  const bool inView = window > containers::kFirstViewWindow && window <= containers::kFirstViewWindow + kPlant;
+  if ((onWorkspace || inView) && QuestionWorkspaceClick(session, item)) return;
+  // Any menu command hides the question showing before it does anything else.
+  if (IsMenu(window)) HideQuestion(session);
+  if (window == kWindow && item >= kFirstParentObject && item <= kLastObject) {
     DragIndividual(session);
     return;
   }
@@ -38,13 +55,22 @@ void MainEventRoutine(Session& session) {
     DragContainer(session, item, service.Registers().clickCount == 2);
     return;
   }
-  if (window > containers::kFirstViewWindow && window <= containers::kFirstViewWindow + kPlant &&
-      item >= containers::kFirstShown) {
+  if (inView && item >= containers::kFirstShown) {
     TakeOutOfContainer(session, item);
     return;
   }
   if (IsContainerMenu(window) && item >= containers::kRename && item <= containers::kShut) {
     ContainerCommand(session, item);
+    return;
+  }
+  if (ProgressionEvent(session, window, item)) return;
+  if (window == kQuestionsMenu && item == question_window::kRulesCommand) {
+    ShowRules(session);
+    return;
+  }
+  if (window == kQuestionsMenu && item >= question_window::kFirstQuestionCommand &&
+      item < question_window::kFirstQuestionCommand + kMaxQuestions) {
+    SelectQuestion(session, item - question_window::kRulesCommand);
     return;
   }
   if (window == kFileMenu && item == kColourCommand) {

@@ -40,7 +40,7 @@ void PrecomputeStudentKinds(Session& session) {
   PrecomputeKinds(session.example, session.random, seed, session.exercises.options, SettingsOf(session));
 }
 
-void StartExercise(Session& session) {
+void SetUpExercise(Session& session) {
   ProgressState& progress = session.progress;
   const std::int32_t ex = progress.current;
   const QuestionList& standard = session.exercises.questions[ex];

@@ -10,8 +10,9 @@ void LoadExercises(Session& session);
 // The kind of organism of every exercise, fixed for the student just identified.
 void PrecomputeStudentKinds(Session& session);
 
-// Starts a try of the current exercise: its example, its starting stock and
-// its first offspring, and its questions.
-void StartExercise(Session& session);
+// Sets up the current exercise's example for a new try: its organisms, its
+// starting stock and first offspring, its containers and its question list,
+// then shows its description.
+void SetUpExercise(Session& session);
 
 }  // namespace crossmere

@@ -91,4 +91,23 @@ void ShowPendingOffspring(Session& session) {
                 well.top + (well.bottom - well.top - frame.height) / 2);
 }
 
+void RedrawIndividuals(Session& session) {
+  WindowService& service = session.service;
+  GeneticsState& genetics = session.genetics;
+  genetics.classPictureBuilt.fill(false);
+  for (std::int32_t object = kFirstParentObject; object <= kLastObject; ++object) {
+    const std::int32_t classNumber = genetics.objectClass[object];
+    if (classNumber == 0) continue;
+    service.ItemSelect(kWindow, object);
+    if (!service.Registers().itemFound) continue;
+    BuildClassPicture(session, classNumber);
+    const PictureFrame frame = FrameOfClass(session, classNumber);
+    if (object > kSecondParentObject) {
+      service.ItemSelect(kWindow, object);
+      service.ItemResize(frame.height, frame.width);
+    }
+    service.ItemCopyPicture(kWindow, classNumber, object);
+  }
+}
+
 }  // namespace crossmere

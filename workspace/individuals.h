@@ -31,4 +31,8 @@ void ShowCrossingBox(Session& session);
 // The waiting offspring, centred in the offspring box.
 void ShowPendingOffspring(Session& session);
 
+// Draws every class picture again (after the genotype display has changed)
+// and shows the new pictures on the individuals and parents of the workspace.
+void RedrawIndividuals(Session& session);
+
 }  // namespace crossmere

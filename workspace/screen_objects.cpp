@@ -97,7 +97,7 @@ void DragIndividual(Session& session) {
       PickIndividual(session, service.Registers().pointerX, service.Registers().pointerY);
   if (picked == 0) return;
   // Locked parents stay: refusing the drag keeps them safe from the bin.
-  if (IsParentPlace(picked) && session.exercises.options[session.progress.current].On(79)) return;
+  if (IsParentPlace(picked) && ParentsLocked(session)) return;
 
   const ServiceRect start = service.ItemRect(kWindow, picked);
   service.ItemTemplate(kWindow, picked);

@@ -4,6 +4,8 @@
 #include <cstdint>
 
 #include "exercises/catalogue.h"
+#include "exercises/progress.h"
+#include "exercises/question_state.h"
 #include "genetics/exercise_setup.h"
 #include "genetics/genetics_state.h"
 #include "genetics/offspring.h"
@@ -32,16 +34,6 @@ struct AutoSettings {
   bool autoName = true;
 };
 
-// Where the student is among the exercises.
-struct ProgressState {
-  std::int32_t current = 1;
-  std::array<std::int32_t, 21> tryCount{};
-  bool trialRunning = false;
-  std::int32_t trialArrangement = 0;
-  std::int32_t pickedKind = 0;
-  std::int32_t questionsFor = 0;  // the exercise whose questions are prepared
-};
-
 // The whole state of one run. Every routine reaches it the same way, and a
 // test starts from a fresh one.
 struct Session {
@@ -58,6 +50,7 @@ struct Session {
   ExampleState example;
   OffspringState offspring;
   PreparedQuestions questions;
+  QuestionState questionState;
   OrganismPalette palette = DefaultPalette();
   ContainerState containers;
   CrossState cross;

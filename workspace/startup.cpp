@@ -1,5 +1,6 @@
 #include "layer/tick_count.h"
 #include "workspace/event_routine.h"
+#include "exercises/progression.h"
 #include "workspace/exercise_start.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
@@ -73,6 +74,7 @@ void CentreOnLayout(WindowService& service, std::int32_t dialog, const LayoutSiz
 
 void ProgramEntry(Session& session) {
   CreateMainWindow(session);
+  session.progress.programStart = TickCount();
   session.service.StartupFolder();
   session.startup.fixedSeedMode = false;
   PlaceMainWindow(session);

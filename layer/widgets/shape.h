@@ -18,6 +18,13 @@ class Shape : public QFrame {
     outline.setColor(QPalette::WindowText, QColor(0x2A, 0x6F, 0xDB));
     setPalette(outline);
   }
+
+ protected:
+  // An outline marks what it surrounds, so it stays above the items around it.
+  void showEvent(QShowEvent* event) override {
+    QFrame::showEvent(event);
+    raise();
+  }
 };
 
 }  // namespace crossmere

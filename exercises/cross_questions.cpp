@@ -1,0 +1,138 @@
+// Questions answered by setting up a cross in the crossing box.
+
+#include "exercises/cross_check.h"
+#include "exercises/question_families.h"
+#include "exercises/question_framework.h"
+#include "exercises/question_window.h"
+#include "workspace/main_window.h"
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+constexpr std::int32_t kTexts = 504;
+constexpr std::int32_t kIntercrossInstruction = 1;
+constexpr std::int32_t kTestcrossInstruction = 2;
+constexpr std::int32_t kSetOneUp = 5;
+constexpr std::int32_t kGood = 6;
+constexpr std::int32_t kIntercrossExplanation = 21;
+constexpr std::int32_t kTestcrossExplanation = 22;
+constexpr std::int32_t kCommonExplanation = 23;
+constexpr std::int32_t kCommonExplanationCount = 2;
+
+constexpr std::int32_t kYes = 61;
+constexpr std::int32_t kNo = 62;
+constexpr std::int32_t kTestcross = 7;
+constexpr std::int32_t kParentsLockedLabel = 4131;
+
+std::string Text(const Session& session, std::int32_t index) { return session.strings.ListString(kTexts, index); }
+
+// Observed-and-expected questions count the offspring of the cross set up here.
+bool NeedsCross(std::int32_t type) {
+  return type == 5 || type == 6 || type == 8 || type == 9 || type == 15 || type == 16 || type == 18;
+}
+
+void ResetAnswer(WindowService& service, std::int32_t window) {
+  for (const std::int32_t item : {kYes, kNo}) {
+    service.ItemEnable(window, item);
+    service.ItemSelect(window, item);
+    service.SetControlValue(0);
+  }
+  service.ItemHide(window, question_window::kMark);
+}
+
+void SetUp(Session& session, std::int32_t q) {
+  const std::int32_t type = QuestionType(session, q);
+  const std::int32_t window = 500 + type;
+  session.service.SetItemText(window, question_window::kInstruction,
+                              Text(session, type == kTestcross ? kTestcrossInstruction : kIntercrossInstruction));
+  ResetAnswer(session.service, window);
+}
+
+void ItemEvent(Session& session, std::int32_t q, std::int32_t item) {
+  if ((item == kYes || item == kNo) && EarlierQuestionsDone(session, q)) {
+    session.service.ItemShow(500 + QuestionType(session, q), question_window::kMark);
+  }
+}
+
+void LockParents(Session& session) {
+  session.cross.parentsLocked = true;
+  session.service.ItemShow(main_window::kWindow, kParentsLockedLabel);
+}
+
+CrossParent ParentIn(const Session& session, std::int32_t place) {
+  const std::int32_t object = session.example.parentObjects[place - kFirstParentObject];
+  const bool f1 = object >= kFirstOffspringObject && object <= kLastOffspringObject && session.offspring.f1[object] != 0;
+  return {session.genetics.objectClass[place], f1};
+}
+
+void MarkAnswer(Session& session, std::int32_t q) {
+  WindowService& service = session.service;
+  QuestionState& state = session.questionState;
+  QuestionRecord& record = state.records[q];
+  const std::int32_t type = QuestionType(session, q);
+  const std::int32_t window = 500 + type;
+  service.ItemSelect(window, kYes);
+  const bool yes = service.GetControlValue() != 0;
+  service.ItemSelect(window, kNo);
+  const bool no = service.GetControlValue() != 0;
+  service.ItemDisable(window, kYes);
+  service.ItemDisable(window, kNo);
+  if (!yes && !no) {
+    state.refuse = true;
+    ResetAnswer(service, window);
+    return;
+  }
+  if (no) {
+    state.refuse = true;
+    ShowBad(session, Text(session, kSetOneUp));
+    ResetAnswer(service, window);
+    return;
+  }
+  const std::int32_t result = CrossCheck(
+      session.genetics, {ParentIn(session, kFirstParentObject), ParentIn(session, kSecondParentObject)}, type);
+  if (result != cross_check::kRight) {
+    state.refuse = true;
+    ++record.maximum;  // records that an attempt failed
+    ShowBad(session, Text(session, CrossCheckMessageIndex(result)));
+    ResetAnswer(service, window);
+    return;
+  }
+  const std::int32_t worth = session.questions.maximum[q];
+  if (record.maximum == worth) {
+    ShowGood(session, Text(session, kGood));
+  } else {
+    record.mark = 0;
+    record.maximum = worth;
+  }
+  for (std::int32_t k = 1; k <= session.questions.list.count; ++k) {
+    if (NeedsCross(session.questions.list.types[k])) {
+      LockParents(session);
+      break;
+    }
+  }
+}
+
+std::string Explanation(Session& session, std::int32_t q) {
+  std::string text =
+      Text(session, QuestionType(session, q) == kTestcross ? kTestcrossExplanation : kIntercrossExplanation);
+  for (std::int32_t k = 0; k < kCommonExplanationCount; ++k) text += "\n\n" + Text(session, kCommonExplanation + k);
+  return text;
+}
+
+}  // namespace
+
+const QuestionFamily kCrossSetUpFamily = {SetUp, MarkAnswer, nullptr, ItemEvent, Explanation};
+
+void ReleaseParentsWhenDone(Session& session) {
+  if (!session.cross.parentsLocked) return;
+  for (std::int32_t k = 1; k <= session.questions.list.count; ++k) {
+    if (NeedsCross(session.questions.list.types[k]) && !session.questionState.records[k].completed) return;
+  }
+  session.cross.parentsLocked = false;
+  if (!session.exercises.options[session.progress.current].On(option_item::kLocked)) {
+    session.service.ItemHide(main_window::kWindow, kParentsLockedLabel);
+  }
+}
+
+}  // namespace crossmere

@@ -1,0 +1,166 @@
+// Questions answered by clicking an individual of a requested genotype.
+
+#include "exercises/individual_check.h"
+#include "exercises/question_families.h"
+#include "exercises/question_framework.h"
+#include "exercises/question_window.h"
+#include "workspace/individual_selection.h"
+#include "workspace/main_window.h"
+#include "workspace/screen_objects.h"
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+using namespace find_text;
+
+constexpr std::int32_t kTexts = 503;
+constexpr std::int32_t kCharacterLabel = 402;
+constexpr std::int32_t kCharacterValue = 403;
+constexpr std::int32_t kPhenotypeLabel = 404;
+constexpr std::int32_t kPhenotypeValue = 405;
+constexpr std::int32_t kContainerLine = 306;
+constexpr std::int32_t kPositionLine = 307;
+constexpr std::int32_t kNoIndividualConfirm = 563;
+
+std::string Text(const Session& session, std::int32_t index) { return session.strings.ListString(kTexts, index); }
+
+std::int32_t CharacterList(const Session& session) { return 420 + 10 * session.genetics.kind; }
+
+std::string CharacterName(const Session& session, std::int32_t locus) {
+  const std::int32_t character = session.genetics.loci[locus].character;
+  return session.strings.ListString(CharacterList(session), character - 1);
+}
+
+std::string HomozygotePhenotype(const Session& session, const FindContext& context) {
+  const LocusRule& rule = session.genetics.loci[context.locus];
+  const std::int32_t value = rule.phenotype[2 * context.requestedAllele];
+  return session.strings.ListString(CharacterList(session) + value, rule.character - 1);
+}
+
+void SetUp(Session& session, std::int32_t q) {
+  WindowService& service = session.service;
+  const std::int32_t type = QuestionType(session, q);
+  const std::int32_t window = 500 + type;
+  const FindContext& context = session.questionState.find;
+  const bool homozygote = IsHomozygoteQuestion(type);
+  const bool backcross =
+      session.exercises.options[session.progress.current].On(option_item::kDominantBackcrossParents);
+  if (homozygote && backcross) {
+    const bool first = FirstHomozygoteQuestion(session.questions, q);
+    service.SetItemText(window, question_window::kInstruction,
+                        Text(session, first ? kRecessiveInstruction : kDominantInstruction));
+    for (const std::int32_t item : {kCharacterLabel, kCharacterValue, kPhenotypeLabel, kPhenotypeValue}) {
+      service.ItemHide(window, item);
+    }
+    return;
+  }
+  service.SetItemText(window, question_window::kInstruction,
+                      Text(session, homozygote ? kHomozygoteInstruction : kHeterozygoteInstruction));
+  service.SetItemText(window, kCharacterValue, CharacterName(session, context.locus));
+  service.ItemShow(window, kCharacterLabel);
+  service.ItemShow(window, kCharacterValue);
+  if (homozygote) {
+    service.SetItemText(window, kPhenotypeValue, HomozygotePhenotype(session, context));
+    service.ItemShow(window, kPhenotypeLabel);
+    service.ItemShow(window, kPhenotypeValue);
+  } else {
+    service.ItemHide(window, kPhenotypeLabel);
+    service.ItemHide(window, kPhenotypeValue);
+  }
+}
+
+bool ConfirmNoIndividual(Session& session) {
+  WindowService& service = session.service;
+  service.WindowOpen(kNoIndividualConfirm, 0);
+  CentreOnLayout(service, kNoIndividualConfirm, session.startup.layout);
+  service.WindowRunModal(kNoIndividualConfirm);
+  const bool yes = service.Registers().itemHit == 1000;
+  service.WindowRelease(kNoIndividualConfirm);
+  return yes;
+}
+
+// Shows where an individual of the asked-for genotype could have been found.
+void PointToExample(Session& session) {
+  const FindContext& context = session.questionState.find;
+  if (const std::int32_t object = FindOnScreen(session, [&](std::int32_t classNumber) {
+        return HasRequestedGenotype(session.genetics, classNumber, context);
+      })) {
+    session.questionState.find.selected = object;
+    ShowSelectionBox(session, object);
+    ShowBad(session, Text(session, kOnScreen));
+    return;
+  }
+  const ContainerState& containers = session.containers;
+  for (std::int32_t c = containers::kFirst; c <= containers::kLast; ++c) {
+    const ContainerRecord& record = containers.Record(c);
+    for (std::int32_t spot = 1; spot <= record.count; ++spot) {
+      if (!HasRequestedGenotype(session.genetics, record.spots[spot], context)) continue;
+      ShowBad(session, Text(session, kInContainer));
+      ShowResultLine(session, kContainerLine, Text(session, kContainerName) + record.name);
+      ShowResultLine(session, kPositionLine, Text(session, kPosition) + std::to_string(spot));
+      return;
+    }
+  }
+  ShowBad(session, Text(session, kNoneProduced));
+}
+
+void MarkAnswer(Session& session, std::int32_t q) {
+  QuestionState& state = session.questionState;
+  QuestionRecord& record = state.records[q];
+  record.mark = 0;
+  const FindContext context = state.find;
+  if (context.selected != 0) {
+    const std::int32_t classNumber = session.genetics.objectClass[context.selected];
+    const FindVerdict verdict = JudgeIndividual(session.genetics, classNumber, QuestionType(session, q), context);
+    if (verdict.good) {
+      ShowGood(session, Text(session, verdict.message));
+      record.mark = 1;
+    } else {
+      ShowBad(session, Text(session, verdict.message));
+    }
+    return;
+  }
+  if (!ConfirmNoIndividual(session)) {
+    state.refuse = true;
+    return;
+  }
+  if (RequestedGenotypeLethal(session.genetics, context)) {
+    ShowGood(session, Text(session, kLethal));
+    record.mark = 2;  // one more than the question is worth
+    return;
+  }
+  PointToExample(session);
+}
+
+std::string Explanation(Session& session, std::int32_t) {
+  std::string text;
+  for (std::int32_t k = 0; k < kExplanationCount; ++k) {
+    if (k > 0) text += "\n\n";
+    text += Text(session, kFirstExplanation + k);
+  }
+  return text;
+}
+
+// While the question shows, a click picks an individual instead of moving it.
+bool WorkspaceClick(Session& session, std::int32_t, std::int32_t item) {
+  FindContext& context = session.questionState.find;
+  const bool onIndividual = item >= kFirstParentObject && item <= kLastObject;
+  const std::int32_t object =
+      onIndividual ? PickIndividual(session, session.service.Registers().pointerX,
+                                    session.service.Registers().pointerY)
+                   : 0;
+  context.selected = object;
+  if (object != 0) {
+    ShowSelectionBox(session, object);
+  } else {
+    HideSelectionBox(session);
+  }
+  return true;
+}
+
+}  // namespace
+
+const QuestionFamily kFindIndividualFamily = {SetUp, MarkAnswer, nullptr, nullptr, Explanation, WorkspaceClick};
+
+}  // namespace crossmere

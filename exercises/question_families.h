@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace crossmere {
+
+struct Session;
+
+// What a family of questions adds to the common question machinery. Every
+// hook gets the question number; the family reads its type from the session.
+struct QuestionFamily {
+  // Fills the window when it is first shown; may set the refuse flag.
+  void (*setUp)(Session& session, std::int32_t q) = nullptr;
+  // Judges the answer: writes the results, lowers the mark or refuses.
+  void (*markAnswer)(Session& session, std::int32_t q) = nullptr;
+  // Restores a window shown again.
+  void (*reshow)(Session& session, std::int32_t q) = nullptr;
+  // The student used one of the window's own controls.
+  void (*itemEvent)(Session& session, std::int32_t q, std::int32_t item) = nullptr;
+  // The text of "Explain question".
+  std::string (*explanation)(Session& session, std::int32_t q) = nullptr;
+  // A click on the workspace while the question shows; true when the
+  // question took it, so that nothing else happens.
+  bool (*workspaceClick)(Session& session, std::int32_t q, std::int32_t item) = nullptr;
+};
+
+// The family that asks questions of a type; nullptr when this version has none.
+const QuestionFamily* FamilyOf(std::int32_t type);
+
+// Click on an individual: types 3, 13, 17 and 19.
+extern const QuestionFamily kFindIndividualFamily;
+// Set up a cross in the crossing box: types 4, 7 and 10.
+extern const QuestionFamily kCrossSetUpFamily;
+// Lets the parents of a confirmed cross go once no question needs them.
+void ReleaseParentsWhenDone(Session& session);
+
+}  // namespace crossmere

@@ -1,0 +1,315 @@
+#include "exercises/question_framework.h"
+
+#include "exercises/individual_check.h"
+#include "exercises/progression.h"
+#include "exercises/question_families.h"
+#include "exercises/question_window.h"
+#include "workspace/individual_selection.h"
+#include "workspace/individuals.h"
+#include "workspace/main_window.h"
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+using namespace question_window;
+
+constexpr std::int32_t kMarkCaption = 7;  // list 300
+constexpr char kBullet[] = "\u2022 ";
+
+QuestionRecord& Record(Session& session, std::int32_t q) { return session.questionState.records[q]; }
+
+void SetTextColour(WindowService& service, std::int32_t window, std::int32_t item, std::uint32_t rgb) {
+  service.ItemSelect(window, item);
+  if (!service.Registers().itemFound) return;
+  service.Registers().colour.rgb = rgb;
+  service.ItemColour(2);
+}
+
+void HideResults(Session& session, std::int32_t window, std::int32_t last) {
+  for (std::int32_t item = kFirstResult; item <= last; ++item) session.service.ItemHide(window, item);
+}
+
+void CaptionQuestionCommand(Session& session, std::int32_t q, bool bullet) {
+  WindowService& service = session.service;
+  const std::string title = QuestionMenuTitle(session.strings, session.progress.current, q, session.questions);
+  service.Registers().stringRegister = bullet ? kBullet + title : title;
+  service.Menu(kFirstQuestionCommand - 1 + q, 0, static_cast<std::int32_t>(MenuAction::Caption), 0);
+  service.Menu(kFirstQuestionCommand - 1 + q, bullet ? 1 : 0, static_cast<std::int32_t>(MenuAction::Check), 0);
+}
+
+// Places a question window at the bottom right of the workspace, where it
+// leaves the crossing box and the containers in sight.
+void PlaceQuestionWindow(Session& session, std::int32_t window) {
+  WindowService& service = session.service;
+  service.WindowBounds(window);
+  const auto bounds = service.Registers().windowRect;
+  const LayoutSize& layout = session.startup.layout;
+  service.WindowPlace(window, layout.width - (bounds.right - bounds.left) - 12,
+                      layout.height - (bounds.bottom - bounds.top) - 40);
+}
+
+void SetUpWindow(Session& session, std::int32_t q, const QuestionFamily& family) {
+  WindowService& service = session.service;
+  QuestionState& state = session.questionState;
+  const std::int32_t type = QuestionType(session, q);
+  const std::int32_t window = 500 + type;
+  service.WindowOpen(window, 2);
+  service.Registers().fileNameRegister =
+      "Ex" + std::to_string(session.progress.current) + " Q" + std::to_string(q);
+  service.WindowSetTitle();
+  PlaceQuestionWindow(session, window);
+  service.ItemShow(window, kExplain);
+  service.ItemShow(window, kHide);
+  service.SetItemText(window, kMark, session.strings.ListString(300, kMarkCaption));
+  service.ItemShow(window, kMark);
+  service.ItemHide(window, kSeeGenotypes);
+  if (!EarlierQuestionsDone(session, q)) service.ItemHide(window, kMark);
+  HideResults(session, window, kLastResult);
+  for (std::int32_t item = kFirstResult; item <= 310; ++item) {
+    SetTextColour(service, window, item, item <= kGoodText ? kGoodColour : kBadColour);
+  }
+  service.SetItemText(window, kGoodImage, ":/pictures/tick.svg");
+  service.SetItemText(window, kBadImage, ":/pictures/cross.svg");
+  state.refuse = false;
+  family.setUp(session, q);
+  if (!state.refuse) Record(session, q).opened = true;
+  service.WindowShow(window);
+  Record(session, q).mark = QuestionMarks(type);
+}
+
+bool AllQuestionsDone(const Session& session) {
+  for (std::int32_t q = 1; q <= session.questions.list.count; ++q) {
+    if (!session.questionState.records[q].completed) return false;
+  }
+  return true;
+}
+
+bool GenotypesFullyShown(const Session& session) {
+  const ExerciseOptions& options = session.exercises.options[session.progress.current];
+  return !options.On(option_item::kGenotypesNo) && !options.On(option_item::kGenotypesPart) &&
+         !options.On(option_item::kHideOffspring);
+}
+
+void OutOfOrder(Session& session) {
+  WindowService& service = session.service;
+  service.WindowOpen(kOutOfOrder, 0);
+  CentreOnLayout(service, kOutOfOrder, session.startup.layout);
+  service.WindowRunModal(kOutOfOrder);
+  service.WindowRelease(kOutOfOrder);
+}
+
+}  // namespace
+
+std::int32_t QuestionType(const Session& session, std::int32_t q) {
+  return q >= 1 && q <= session.questions.list.count ? session.questions.list.types[q] : 0;
+}
+
+std::int32_t QuestionWindowNumber(const Session& session) {
+  const QuestionState& state = session.questionState;
+  return 500 + QuestionType(session, state.showing != 0 ? state.showing : state.current);
+}
+
+bool EarlierQuestionsDone(const Session& session, std::int32_t q) {
+  for (std::int32_t k = 1; k < q; ++k) {
+    if (!session.questionState.records[k].completed) return false;
+  }
+  return true;
+}
+
+void RebuildQuestionsMenu(Session& session) {
+  WindowService& service = session.service;
+  for (std::int32_t q = 1; q <= kMaxQuestions; ++q) {
+    const std::int32_t command = kFirstQuestionCommand - 1 + q;
+    if (q > session.questions.list.count) {
+      service.Menu(command, 0, 0, -2);
+      continue;
+    }
+    service.Menu(command, 0, 0, -1);
+    CaptionQuestionCommand(session, q, false);
+  }
+}
+
+void ClearQuestions(Session& session) {
+  WindowService& service = session.service;
+  for (std::int32_t window = kFirst; window <= kLast; ++window) {
+    if (service.WindowExists(window)) service.WindowRelease(window);
+  }
+  if (service.WindowExists(kExplanation)) service.WindowRelease(kExplanation);
+  if (session.questionState.find.selected != 0) HideSelectionBox(session);
+  session.questionState = QuestionState();
+}
+
+void SelectQuestion(Session& session, std::int32_t q) {
+  QuestionState& state = session.questionState;
+  if (q < 1 || q > session.questions.list.count) return;
+  if (state.showing != 0) HideQuestion(session);
+  const std::int32_t type = QuestionType(session, q);
+  const QuestionFamily* family = FamilyOf(type);
+  if (family == nullptr) {
+    session.service.Alert(op::kInformationBox, session.strings.ListString(603, 20));
+    return;
+  }
+  state.current = q;
+  state.characterUnderStudy = (type == 5 || type == 8) ? 1 : (type == 6 || type == 9) ? 2 : 0;
+  if (IsHomozygoteQuestion(type) || IsHeterozygoteQuestion(type)) {
+    state.find = FindQuestionContext(session.genetics, session.questions,
+                                     session.exercises.options[session.progress.current], q);
+  }
+  QuestionRecord& record = Record(session, q);
+  const std::int32_t window = 500 + type;
+  if (record.opened && session.service.WindowExists(window)) {
+    record.attempted = false;
+    if (!record.completed) HideResults(session, window, 308);
+    if (family->reshow) family->reshow(session, q);
+    session.service.WindowShow(window);
+  } else {
+    SetUpWindow(session, q, *family);
+  }
+  state.showing = q;
+}
+
+void MarkQuestion(Session& session) {
+  QuestionState& state = session.questionState;
+  const std::int32_t q = state.showing;
+  if (q == 0) return;
+  QuestionRecord& record = Record(session, q);
+  if (record.completed) return;
+  record.attempted = true;
+  if (!EarlierQuestionsDone(session, q)) {
+    OutOfOrder(session);
+    return;
+  }
+  const QuestionFamily* family = FamilyOf(QuestionType(session, q));
+  if (family == nullptr) return;
+  state.refuse = false;
+  family->markAnswer(session, q);
+  if (state.refuse) return;
+
+  WindowService& service = session.service;
+  const std::int32_t window = QuestionWindowNumber(session);
+  service.ItemHide(window, kMark);
+  record.completed = true;
+  CaptionQuestionCommand(session, q, true);
+  if (record.mark < 0) record.mark = 0;
+  ProgressState& progress = session.progress;
+  progress.marksThisTry[progress.current] += record.mark;
+  if (!session.classOptions.NoMarks() && !progress.trialRunning) {
+    ShowMarks(session, record.mark, record.maximum, window, kMarksText);
+    service.ItemShow(window, kMarksText);
+  }
+  ReleaseParentsWhenDone(session);
+  if (AllQuestionsDone(session)) {
+    FinishTry(session);
+    if (!GenotypesFullyShown(session) && !session.classOptions.NoAnswers() && !progress.trialRunning) {
+      service.ItemShow(window, kSeeGenotypes);
+    }
+  }
+}
+
+void HideQuestion(Session& session) {
+  QuestionState& state = session.questionState;
+  const std::int32_t q = state.showing;
+  if (q == 0) return;
+  const std::int32_t window = QuestionWindowNumber(session);
+  state.showing = 0;
+  if (Record(session, q).opened) {
+    session.service.WindowHide(window);
+  } else {
+    session.service.WindowRelease(window);
+  }
+  if (state.find.selected != 0) {
+    state.find.selected = 0;
+    HideSelectionBox(session);
+  }
+}
+
+void ExplainQuestion(Session& session) {
+  const std::int32_t q = session.questionState.showing;
+  const QuestionFamily* family = FamilyOf(QuestionType(session, q));
+  if (q == 0 || family == nullptr || family->explanation == nullptr) return;
+  WindowService& service = session.service;
+  const bool fresh = !service.WindowExists(kExplanation);
+  service.WindowOpen(kExplanation, 1);
+  if (fresh) CentreOnLayout(service, kExplanation, session.startup.layout);
+  const std::string title = "Explain Ex" + std::to_string(session.progress.current) + " Q" + std::to_string(q);
+  service.Registers().fileNameRegister = title;
+  service.WindowSetTitle();
+  service.SetItemText(kExplanation, 5, QuestionMenuTitle(session.strings, session.progress.current, q,
+                                                         session.questions));
+  service.SetItemText(kExplanation, 10, family->explanation(session, q));
+  service.WindowShow(kExplanation);
+}
+
+void SeeGenotypes(Session& session) {
+  HideQuestion(session);
+  ExampleState& example = session.example;
+  for (std::int32_t k = 1; k <= session.genetics.lociCount; ++k) example.showGenotypes[k] = true;
+  RedrawIndividuals(session);
+}
+
+void ShowRules(Session& session) {
+  WindowService& service = session.service;
+  const bool fresh = !service.WindowExists(kRules);
+  service.WindowOpen(kRules, 1);
+  if (fresh) CentreOnLayout(service, kRules, session.startup.layout);
+  service.WindowShow(kRules);
+}
+
+bool QuestionWindowEvent(Session& session, std::int32_t window, std::int32_t item) {
+  if ((window == kRules || window == kExplanation) && item == 1000) {
+    session.service.WindowRelease(window);
+    return true;
+  }
+  if (!IsQuestionWindow(window)) return false;
+  QuestionState& state = session.questionState;
+  if (state.showing == 0 || window != QuestionWindowNumber(session)) return true;
+  switch (item) {
+    case kMark:
+      MarkQuestion(session);
+      return true;
+    case kExplain:
+      ExplainQuestion(session);
+      return true;
+    case kHide:
+      HideQuestion(session);
+      return true;
+    case kSeeGenotypes:
+      SeeGenotypes(session);
+      return true;
+    default:
+      break;
+  }
+  const QuestionFamily* family = FamilyOf(QuestionType(session, state.showing));
+  if (family != nullptr && family->itemEvent != nullptr && !Record(session, state.showing).completed) {
+    family->itemEvent(session, state.showing, item);
+  }
+  return true;
+}
+
+bool QuestionWorkspaceClick(Session& session, std::int32_t item) {
+  const std::int32_t q = session.questionState.showing;
+  if (q == 0) return false;
+  const QuestionFamily* family = FamilyOf(QuestionType(session, q));
+  return family != nullptr && family->workspaceClick != nullptr && family->workspaceClick(session, q, item);
+}
+
+void ShowGood(Session& session, const std::string& text) {
+  const std::int32_t window = QuestionWindowNumber(session);
+  session.service.ItemShow(window, kGoodImage);
+  ShowResultLine(session, kGoodText, text);
+}
+
+void ShowBad(Session& session, const std::string& text) {
+  const std::int32_t window = QuestionWindowNumber(session);
+  session.service.ItemShow(window, kBadImage);
+  ShowResultLine(session, kBadText, text);
+}
+
+void ShowResultLine(Session& session, std::int32_t item, const std::string& text) {
+  const std::int32_t window = QuestionWindowNumber(session);
+  session.service.SetItemText(window, item, text);
+  session.service.ItemShow(window, item);
+}
+
+}  // namespace crossmere

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace crossmere {
+
+struct Session;
+
+// The questions menu as a new try begins: a title for each question of the
+// exercise, no bullets, the rest hidden.
+void RebuildQuestionsMenu(Session& session);
+
+// Closes every question window and forgets the questions of the last try.
+void ClearQuestions(Session& session);
+
+// The student chose question q from the questions menu.
+void SelectQuestion(Session& session, std::int32_t q);
+// The marking button of the showing question.
+void MarkQuestion(Session& session);
+// "Hide question" or the window's close box.
+void HideQuestion(Session& session);
+void ExplainQuestion(Session& session);
+void SeeGenotypes(Session& session);
+void ShowRules(Session& session);
+
+// Handles a click in a question window or its companions; false when the
+// event belongs to someone else.
+bool QuestionWindowEvent(Session& session, std::int32_t window, std::int32_t item);
+
+// A click on the workspace or in a container's view while a question shows;
+// true when the question took it, so that nothing is dragged.
+bool QuestionWorkspaceClick(Session& session, std::int32_t item);
+
+// Helpers the families use to report on the showing question.
+void ShowGood(Session& session, const std::string& text);
+void ShowBad(Session& session, const std::string& text);
+void ShowResultLine(Session& session, std::int32_t item, const std::string& text);
+// The window of the showing (or current) question.
+std::int32_t QuestionWindowNumber(const Session& session);
+std::int32_t QuestionType(const Session& session, std::int32_t q);
+// Every question before q is completed, so q may be marked.
+bool EarlierQuestionsDone(const Session& session, std::int32_t q);
+
+}  // namespace crossmere
