@@ -36,7 +36,10 @@ struct ProgressState {
 
   bool trialRunning = false;
   std::int32_t savedTryCount = 0;  // the exercise's try count when the trial began
-  std::array<bool, kMaxCharacter + 1> savedUsedCharacters{};  // and its characters used so far
+  // The exercise's record of characters used, as it stood before the try the
+  // trial interrupts, so that ending the trial brings back the same example.
+  std::array<bool, kMaxCharacter + 1> savedUsedCharacters{};
+  std::array<bool, kMaxCharacter + 1> usedBeforeTry{};
   std::int32_t trialArrangement = 0;
   std::int32_t pickedKind = 0;
   std::int32_t questionsFor = 0;  // the exercise whose questions are prepared

@@ -253,6 +253,7 @@ void StartExercise(Session& session) {
   progress.marksThisTry[ex] = 0;
   progress.tryFinished = false;
   progress.exerciseStart = TickCount();
+  if (!progress.trialRunning) progress.usedBeforeTry = session.example.usedCharacters[ex];
   SetUpExercise(session);
   for (std::int32_t q = 1; q <= session.questions.list.count; ++q) {
     session.questionState.records[q].maximum = session.questions.maximum[q];
@@ -332,7 +333,7 @@ void ShowExerciseList(Session& session) {
   service.CursorSet(kWaitCursor);
   service.WindowOpen(kExerciseList, 0);
   const bool marks = !session.classOptions.NoMarks();
-  const std::int32_t rows = progress.setMode ? progress.exerciseCount : progress.exerciseCount;
+  const std::int32_t rows = progress.exerciseCount;
   const std::int32_t spacing = ExerciseListRowSpacing(rows);
   const std::int32_t firstTop = service.ItemRect(kExerciseList, 101).top;
   for (std::int32_t column = 6; column <= 8 && !marks; ++column) service.ItemHide(kExerciseList, 100 * column);
@@ -399,7 +400,7 @@ void StartTrial(Session& session) {
   }
   if (!progress.trialRunning) {
     progress.savedTryCount = progress.tryCount[ex];
-    progress.savedUsedCharacters = session.example.usedCharacters[ex];
+    progress.savedUsedCharacters = progress.usedBeforeTry;
     progress.trialRunning = true;
   }
   ++progress.tryCount[ex];

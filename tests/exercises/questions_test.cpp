@@ -1,0 +1,402 @@
+#include <QApplication>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "tests/workspace/running_program.h"
+
+#include "exercises/progression.h"
+#include "exercises/question_framework.h"
+#include "exercises/question_window.h"
+#include "genetics/genotype_classes.h"
+#include "workspace/containers.h"
+#include "workspace/exercise_start.h"
+#include "workspace/individuals.h"
+#include "workspace/main_window.h"
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+using namespace main_window;
+using namespace question_window;
+
+constexpr std::int32_t kMarksValue = 1513;
+constexpr std::int32_t kYes = 61;
+constexpr std::int32_t kNo = 62;
+
+// A student at a chosen exercise, answering its questions with the mouse.
+class Questions : public testing::RunningProgram {
+ protected:
+  void Start(bool advanced, std::int32_t ex) {
+    session.startup.advancedLevel = advanced ? 1 : 0;
+    LoadExercises(session);
+    PrecomputeStudentKinds(session);
+    session.progress.current = ex;
+    StartExercise(session);
+    service.ClearTranscript();
+  }
+
+  std::int32_t Window(std::int32_t q) { return 500 + session.questions.list.types[q]; }
+
+  // A living genotype class with `copies` of allele 1 at locus 1.
+  std::int32_t ClassWith(std::int32_t copies, std::int32_t sex = 0) {
+    const GeneticsState& g = session.genetics;
+    for (std::int32_t c = 1; c <= kClassCount; ++c) {
+      const Genotype& genotype = g.classes[c];
+      if (genotype.Sum(g.locusPosition[1]) == copies && genotype.Sex() == sex && !IsLethalClass(g, c)) return c;
+    }
+    ADD_FAILURE() << "no class with " << copies << " copies";
+    return 1;
+  }
+
+  std::int32_t Homozygote(std::int32_t allele, std::int32_t sex = 0) { return ClassWith(2 * allele, sex); }
+
+  std::int32_t PutOnWorkspace(std::int32_t classNumber, std::int32_t left = 300, std::int32_t top = 420) {
+    std::int32_t object = kFirstOffspringObject;
+    while (session.genetics.objectClass[object] != 0) ++object;
+    session.genetics.objectClass[object] = classNumber;
+    session.offspring.highestObject = std::max(session.offspring.highestObject, object);
+    NewIndividual(session, object, left, top);
+    return object;
+  }
+
+  // Nothing on the workspace but the two parents, both of this class.
+  void OnlyParentsOf(std::int32_t classNumber) {
+    ClearIndividuals(session);
+    for (std::int32_t object = kFirstOffspringObject; object <= kLastObject; ++object) {
+      session.genetics.objectClass[object] = 0;
+    }
+    session.offspring.pending = 0;
+    session.genetics.objectClass[kFirstParentObject] = classNumber;
+    session.genetics.objectClass[kSecondParentObject] = classNumber;
+  }
+
+  void Choose(std::int32_t q) { service.PostEvent(kQuestionsMenu, kFirstQuestionCommand - 1 + q, 0); }
+  void Click(std::int32_t object) { service.PressPicture(kWindow, object); }
+  void MarkMe(std::int32_t q) { service.PostEvent(Window(q), kMark, 0); }
+  void Answer(std::int32_t q, std::int32_t radio) {
+    service.ItemSelect(Window(q), radio);
+    service.SetControlValue(1);
+    service.PostEvent(Window(q), radio, 0);
+  }
+  void AnswerDialog(std::int32_t number, std::int32_t button) {
+    service.AnswerNextDialog([number, button](ScriptedDialog& d) {
+      EXPECT_EQ(d.Number(), number);
+      d.Click(button);
+    });
+  }
+
+  const QuestionRecord& Record(std::int32_t q) { return session.questionState.records[q]; }
+  std::string Good(std::int32_t q) { return service.ItemVisible(Window(q), kGoodText) ? service.ItemText(Window(q), kGoodText) : ""; }
+  std::string Bad(std::int32_t q) { return service.ItemVisible(Window(q), kBadText) ? service.ItemText(Window(q), kBadText) : ""; }
+
+  // The text colour of a main-window label, as the student sees it.
+  std::uint32_t TextColour(std::int32_t item) {
+    for (QWidget* w : QApplication::allWidgets()) {
+      if (w->property("item").toInt() == item && w->window()->property("dialog").toInt() == kWindow) {
+        return w->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF;
+      }
+    }
+    return 0;
+  }
+
+  bool Checked(std::int32_t command) { return service.MenuItems(command).front().checked; }
+  bool Enabled(std::int32_t command) { return service.MenuItems(command).front().enabled; }
+};
+
+TEST_F(Questions, AFinishedTryAddsItsMarksToTheExercise) {
+  Start(true, 2);  // B2: an intercross and its chi-square, 10 marks
+  ASSERT_EQ(session.progress.marksAvailable[2], 10);
+  session.progress.marksThisTry[2] = 7;
+  FinishTry(session);
+  EXPECT_EQ(service.ItemText(kWindow, kMarksValue), "7  /  10");
+  EXPECT_EQ(TextColour(kMarksValue), kBadColour) << "not full marks";
+  EXPECT_EQ(session.progress.marksObtained[2], 7);
+  EXPECT_EQ(session.progress.marksPossible[2], 10);
+  EXPECT_TRUE(service.ItemVisible(kWindow, progression::kNextButton));
+  EXPECT_TRUE(service.ItemVisible(kWindow, progression::kRepeatButton));
+  EXPECT_TRUE(service.ItemVisible(kWindow, 1511));
+
+  service.PostEvent(kWindow, progression::kRepeatButton, 0);
+  EXPECT_EQ(session.progress.current, 2);
+  EXPECT_FALSE(service.ItemVisible(kWindow, kMarksValue)) << "a new try starts without marks";
+  session.progress.marksThisTry[2] = 10;
+  FinishTry(session);
+  EXPECT_EQ(service.ItemText(kWindow, kMarksValue), "10  /  10");
+  EXPECT_EQ(TextColour(kMarksValue), kGoodColour);
+  EXPECT_EQ(session.progress.marksObtained[2], 17);
+  EXPECT_EQ(session.progress.marksPossible[2], 20);
+  EXPECT_EQ(session.progress.totalPossible, 20);
+  EXPECT_EQ(session.progress.tryCount[2], 2);
+}
+
+TEST_F(Questions, TheMenuListsTheExercisesQuestions) {
+  Start(false, 3);  // A3: two homozygote questions
+  EXPECT_EQ(service.MenuItems(1101).front().caption, "Ex3 Q1 - Find homozygote");
+  EXPECT_TRUE(service.MenuItems(1102).front().visible);
+  EXPECT_FALSE(service.MenuItems(1103).front().visible);
+}
+
+TEST_F(Questions, QuestionsAreMarkedInOrder) {
+  Start(false, 3);
+  Choose(2);
+  EXPECT_TRUE(service.WindowVisible(Window(2)));
+  EXPECT_FALSE(service.ItemVisible(Window(2), kMark)) << "question 1 is not done yet";
+  AnswerDialog(kOutOfOrder, 1000);
+  MarkMe(2);
+  EXPECT_EQ(service.PendingResponders(), 0u) << "the out-of-order alert showed";
+  EXPECT_FALSE(Record(2).completed);
+}
+
+TEST_F(Questions, OneQuestionShowsAtATime) {
+  Start(false, 6);  // A6: [3, 13, 17]
+  Choose(2);
+  Choose(3);
+  EXPECT_FALSE(service.WindowVisible(Window(2)));
+  EXPECT_TRUE(service.WindowVisible(Window(3)));
+  EXPECT_EQ(session.questionState.showing, 3);
+  service.PostEvent(Window(3), kHide, 0);
+  EXPECT_FALSE(service.WindowVisible(Window(3)));
+  EXPECT_EQ(session.questionState.showing, 0);
+}
+
+TEST_F(Questions, TwoHomozygoteQuestionsAskRecessiveThenDominant) {
+  Start(false, 3);  // one locus, Aa x Aa
+  const std::int32_t dominant = PutOnWorkspace(Homozygote(session.genetics.loci[1].dominantAllele));
+  Choose(1);
+  Click(dominant);
+  EXPECT_TRUE(service.ItemVisible(kWindow, kSelectionBox));
+  MarkMe(1);
+  EXPECT_EQ(Bad(1), "That one is homozygous, but for the wrong allele.");
+  EXPECT_TRUE(Record(1).completed);
+  EXPECT_EQ(Record(1).mark, 0);
+  EXPECT_EQ(service.ItemText(Window(1), kMarksText), "0  /  1");
+  EXPECT_TRUE(Checked(1101));
+  EXPECT_EQ(service.MenuItems(1101).front().caption.rfind("\u2022 ", 0), 0u) << "a bullet marks it done";
+
+  Choose(2);
+  EXPECT_FALSE(service.ItemVisible(kWindow, kSelectionBox)) << "hiding a question clears the selection";
+  EXPECT_TRUE(service.ItemVisible(Window(2), kMark));
+  Click(dominant);
+  MarkMe(2);
+  EXPECT_EQ(Good(2), "Good");
+  EXPECT_EQ(session.progress.tryCount[3], 1);
+  EXPECT_EQ(session.progress.marksObtained[3], 1);
+  EXPECT_EQ(session.progress.marksPossible[3], 2);
+
+  MarkMe(2);  // a completed question cannot be marked again
+  EXPECT_EQ(session.progress.tryCount[3], 1);
+  EXPECT_EQ(session.progress.marksPossible[3], 2);
+}
+
+TEST_F(Questions, ClickingAHeterozygoteForAHomozygoteQuestion) {
+  Start(false, 3);
+  Choose(1);
+  Click(kFirstParentObject);  // the parents are heterozygotes
+  MarkMe(1);
+  EXPECT_EQ(Bad(1), "That one is a heterozygote.");
+}
+
+TEST_F(Questions, AMaleIsOnlyHemizygousForASexLinkedGene) {
+  Start(false, 12);  // A12: [17, 3, 13], sex-linked
+  ASSERT_TRUE(IsXLinked(session.genetics.locusPosition[1]));
+  const std::int32_t carrier = PutOnWorkspace(ClassWith(1, 0), 300, 420);
+  const std::int32_t male = PutOnWorkspace(ClassWith(0, 1), 420, 420);
+  Choose(1);
+  Click(carrier);
+  MarkMe(1);
+  EXPECT_EQ(Good(1), "Good");
+  Choose(2);
+  Click(male);
+  MarkMe(2);
+  EXPECT_EQ(Bad(2), "Males can only be 'hemizygous' for a sex-linked gene, not homozygous or heterozygous.");
+  EXPECT_EQ(Record(2).mark, 0);
+}
+
+TEST_F(Questions, NoIndividualForALethalHomozygoteEarnsTwo) {
+  Start(false, 3);
+  session.genetics.loci[1].lethal = true;
+  Choose(1);
+  Click(kFirstParentObject);
+  MarkMe(1);
+  Choose(2);  // the dominant homozygote
+  AnswerDialog(563, 1000);
+  MarkMe(2);
+  EXPECT_EQ(Good(2), "Good!  That genotype is lethal.");
+  EXPECT_EQ(Record(2).mark, 2);
+  EXPECT_EQ(session.progress.marksThisTry[3], 2);
+}
+
+TEST_F(Questions, NoIndividualWhenOneExists) {
+  Start(false, 3);
+  OnlyParentsOf(ClassWith(1));
+  Choose(1);  // the recessive homozygote
+  AnswerDialog(563, 990);
+  MarkMe(1);
+  EXPECT_FALSE(Record(1).completed) << "cancelled: not answered";
+
+  const std::int32_t recessive = Homozygote(session.genetics.loci[1].recessiveAllele);
+  PutInContainer(session, containers::kFirst, PutOnWorkspace(recessive));
+  AnswerDialog(563, 1000);
+  MarkMe(1);
+  EXPECT_EQ(Bad(1), "There is at least one such genotype in a cage.");
+  EXPECT_EQ(service.ItemText(Window(1), 306), "Cage name:  " + session.containers.Record(containers::kFirst).name);
+  EXPECT_EQ(service.ItemText(Window(1), 307), "Animal number:  1");
+  EXPECT_TRUE(Record(1).completed);
+
+  const std::int32_t onScreen = PutOnWorkspace(Homozygote(session.genetics.loci[1].dominantAllele));
+  Choose(2);
+  AnswerDialog(563, 1000);
+  MarkMe(2);
+  EXPECT_EQ(Bad(2), "There is at least one such genotype on the screen.");
+  EXPECT_EQ(session.questionState.find.selected, onScreen);
+}
+
+TEST_F(Questions, NoIndividualWhenNoneWasProduced) {
+  Start(false, 3);
+  OnlyParentsOf(ClassWith(1));
+  Choose(1);
+  AnswerDialog(563, 1000);
+  MarkMe(1);
+  EXPECT_EQ(Bad(1), "The genotype exists, but you don't seem to have produced one.");
+  EXPECT_EQ(Record(1).mark, 0);
+}
+
+TEST_F(Questions, ATestcrossMustBeRightToBeDone) {
+  Start(true, 3);  // B3: F1 testcross, then observed and expected
+  const std::int32_t heterozygote = ClassWith(1);
+  session.genetics.objectClass[kFirstParentObject] = heterozygote;
+  session.genetics.objectClass[kSecondParentObject] = heterozygote;
+  Choose(1);
+  EXPECT_FALSE(service.ItemVisible(Window(1), kMark)) << "nothing chosen yet";
+  Answer(1, kYes);
+  EXPECT_TRUE(service.ItemVisible(Window(1), kMark));
+  MarkMe(1);
+  EXPECT_EQ(Bad(1), "This looks more like an intercross then a testcross");
+  EXPECT_FALSE(Record(1).completed);
+  EXPECT_EQ(Record(1).maximum, 2);
+
+  Answer(1, kNo);
+  MarkMe(1);
+  EXPECT_EQ(Bad(1), "Then please set one up.");
+  EXPECT_FALSE(Record(1).completed);
+
+  session.genetics.objectClass[kSecondParentObject] = Homozygote(session.genetics.loci[1].recessiveAllele);
+  Answer(1, kYes);
+  MarkMe(1);
+  EXPECT_TRUE(Record(1).completed);
+  EXPECT_EQ(Record(1).mark, 0);
+  EXPECT_EQ(Record(1).maximum, 1);
+  EXPECT_EQ(service.ItemText(Window(1), kMarksText), "0  /  1");
+  EXPECT_TRUE(session.cross.parentsLocked) << "the next question counts this cross's offspring";
+  EXPECT_TRUE(service.ItemVisible(kWindow, 4131));
+}
+
+TEST_F(Questions, AnIntercrossQuestionWithAnEmptyBox) {
+  Start(true, 2);  // B2: F1 intercross
+  session.genetics.objectClass[kSecondParentObject] = 0;
+  Choose(1);
+  Answer(1, kYes);
+  MarkMe(1);
+  EXPECT_EQ(Bad(1), "No cross currently set up.  Please set up the required cross.");
+  EXPECT_FALSE(Record(1).completed);
+}
+
+TEST_F(Questions, ANominatedSingleExerciseCannotBeChosenAgain) {
+  session.progress.setMode = false;
+  session.progress.exerciseCount = 1;
+  LoadExercises(session);
+  session.exercises.options[1].Set(option_item::kSingleExample);
+  session.progress.current = 1;
+  StartExercise(session);
+  EXPECT_FALSE(Enabled(progression::kChooseCommand));
+  service.ClearTranscript();
+  ChooseExercise(session);
+  ASSERT_EQ(service.Transcript().size(), 1u);
+  EXPECT_EQ(service.Transcript()[0], (MessageRecord{op::kWarningBox, "There is only one exercise in this set."}));
+}
+
+TEST_F(Questions, ChoosingAnotherExerciseAsksBeforeAbandoningQuestions) {
+  Start(false, 3);
+  auto chooseFive = [](ScriptedDialog& d) {
+    EXPECT_EQ(d.Number(), 303);
+    d.SetChecked(5, true);
+    d.Click(1000);
+  };
+  service.AnswerNextDialog(chooseFive);
+  AnswerDialog(422, 990);
+  service.PostEvent(kQuestionsMenu, progression::kChooseCommand, 0);
+  EXPECT_EQ(session.progress.current, 3);
+
+  service.AnswerNextDialog(chooseFive);
+  AnswerDialog(422, 1000);
+  service.PostEvent(kQuestionsMenu, progression::kChooseCommand, 0);
+  EXPECT_EQ(session.progress.current, 5);
+  EXPECT_EQ(session.progress.tryCount[3], 1) << "leaving counts as a try, for a new example next time";
+  EXPECT_EQ(service.ItemText(kWindow, 1502), "5");
+}
+
+TEST_F(Questions, ATrialAddsNoMarksAndEndsOnTheSameExample) {
+  Start(false, 6);  // A6: [3, 13, 17], trials allowed
+  const auto parents = std::array{session.genetics.objectClass[kFirstParentObject],
+                                  session.genetics.objectClass[kSecondParentObject]};
+  const std::int32_t character = session.genetics.loci[1].character;
+  service.PostEvent(kTrialMenu, progression::kTrialCommand, 0);
+  EXPECT_TRUE(session.progress.trialRunning);
+  EXPECT_TRUE(service.ItemVisible(kWindow, 2010));
+  EXPECT_EQ(service.MenuItems(progression::kTrialCommand).front().caption, "New trial");
+  EXPECT_TRUE(service.MenuItems(progression::kEndTrialCommand).front().visible);
+  EXPECT_FALSE(Enabled(progression::kChooseCommand));
+
+  Choose(1);
+  Click(kFirstParentObject);
+  MarkMe(1);
+  Choose(2);
+  Click(kFirstParentObject);
+  MarkMe(2);
+  Choose(3);
+  Click(kFirstParentObject);
+  MarkMe(3);
+  EXPECT_TRUE(session.progress.tryFinished);
+  EXPECT_EQ(session.progress.totalPossible, 0);
+  EXPECT_FALSE(service.ItemVisible(Window(3), kMarksText));
+  EXPECT_FALSE(service.ItemVisible(kWindow, progression::kNextButton));
+
+  service.PostEvent(kTrialMenu, progression::kEndTrialCommand, 0);
+  EXPECT_FALSE(session.progress.trialRunning);
+  EXPECT_FALSE(service.ItemVisible(kWindow, 2010));
+  EXPECT_EQ(session.progress.tryCount[6], 0);
+  EXPECT_EQ(session.genetics.loci[1].character, character);
+  EXPECT_EQ(session.genetics.objectClass[kFirstParentObject], parents[0]);
+  EXPECT_EQ(session.genetics.objectClass[kSecondParentObject], parents[1]);
+  EXPECT_FALSE(Record(1).completed) << "the questions start afresh";
+}
+
+TEST_F(Questions, TheListOfExercisesShowsMarks) {
+  Start(false, 3);
+  NoteAttempt(session.progress, 3);
+  session.progress.marksThisTry[3] = 1;
+  FinishTry(session);
+  std::vector<std::string> row;
+  service.AnswerNextDialog([&](ScriptedDialog& d) {
+    EXPECT_EQ(d.Number(), 419);
+    for (std::int32_t column = 1; column <= 8; ++column) row.push_back(service.ItemText(419, 100 * column + 2));
+    EXPECT_FALSE(service.ItemVisible(419, 103)) << "only exercises attempted";
+    d.Click(1000);
+  });
+  service.PostEvent(kQuestionsMenu, progression::kListCommand, 0);
+  EXPECT_EQ(row, (std::vector<std::string>{"3", "Make homozygotes", "G", "", "M", "2", "1", "2"}));
+  EXPECT_EQ(service.MenuItems(progression::kListCommand).front().caption, "Exercises attempted");
+}
+
+TEST_F(Questions, GettingStartedEndsWithQuitInstructions) {
+  EXPECT_TRUE(service.ItemVisible(kWindow, progression::kQuitInstructionsButton));
+  service.PostEvent(kWindow, progression::kQuitInstructionsButton, 0);
+  EXPECT_EQ(session.progress.current, 2);
+  EXPECT_TRUE(session.progress.completed[1]);
+  EXPECT_FALSE(service.ItemVisible(kWindow, progression::kQuitInstructionsButton));
+  EXPECT_EQ(session.progress.exerciseCount, 2);
+}
+
+}  // namespace
+}  // namespace crossmere
