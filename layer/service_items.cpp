@@ -437,7 +437,11 @@ void WindowService::SetControlValue(std::int32_t value) {
   QWidget* w = impl_->currentItem;
   if (!w) return;
   if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isCheckable()) {
+    // A radio button of a group can only be cleared with the group's rule set aside.
+    const bool exclusive = button->autoExclusive();
+    if (value == 0) button->setAutoExclusive(false);
     button->setChecked(value != 0);
+    button->setAutoExclusive(exclusive);
   } else if (auto* label = qobject_cast<Tlabelp*>(w)) {
     label->setValue(value);
     // The table's own text: a class set-up's overrides do not reach labels.

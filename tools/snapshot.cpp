@@ -1,14 +1,19 @@
 // Writes pictures of the program's windows as a newcomer first sees them:
 // welcome.png, entry.png, main_window.png, description.png (the first
-// exercise), description_17.png, colours.png and the help pages
-// (help_program.png, help_menus.png, about.png) in the folder given. Run it on the
-// offscreen platform to refresh the pictures under docs/.
+// exercise), description_17.png, colours.png, the help pages
+// (help_program.png, help_menus.png, about.png), a cross question answered
+// wrongly (question_cross.png) and the list of exercises attempted
+// (exercise_list.png) in the folder given. Run it on the offscreen platform
+// to refresh the pictures under docs/.
 
 #include <QApplication>
 #include <cstdio>
 #include <string>
 #include <tuple>
 
+#include "exercises/progression.h"
+#include "exercises/question_window.h"
+#include "workspace/exercise_start.h"
 #include "workspace/instructions.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
@@ -57,6 +62,28 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     saved &= service.SaveWindowImage(window, folder + file);
   }
+  // The advanced set's intercross question, answered "Yes" while the box
+  // still holds the pure-breeding parents.
+  namespace mw = crossmere::main_window;
+  session.startup.advancedLevel = 1;
+  crossmere::LoadExercises(session);
+  crossmere::PrecomputeStudentKinds(session);
+  crossmere::NoteAttempt(session.progress, 2);
+  session.progress.current = 2;
+  crossmere::StartExercise(session);
+  service.PostEvent(mw::kQuestionsMenu, crossmere::question_window::kFirstQuestionCommand, 0);
+  constexpr std::int32_t kCrossQuestion = 504;
+  service.ItemSelect(kCrossQuestion, 61);
+  service.SetControlValue(1);
+  service.PostEvent(kCrossQuestion, 61, 0);
+  service.PostEvent(kCrossQuestion, crossmere::question_window::kMark, 0);
+  QApplication::processEvents();
+  saved &= service.SaveWindowImage(kCrossQuestion, folder + "/question_cross.png");
+  service.AnswerNextDialog([&](crossmere::ScriptedDialog& list) {
+    saved &= service.SaveWindowImage(list.Number(), folder + "/exercise_list.png");
+    list.Click(1000);
+  });
+  service.PostEvent(mw::kQuestionsMenu, crossmere::progression::kListCommand, 0);
   if (!saved) std::fprintf(stderr, "could not write the pictures to %s\n", folder.c_str());
   return saved ? 0 : 1;
 }

@@ -275,6 +275,9 @@ TEST_F(Questions, ATestcrossMustBeRightToBeDone) {
   EXPECT_EQ(Bad(1), "This looks more like an intercross then a testcross");
   EXPECT_FALSE(Record(1).completed);
   EXPECT_EQ(Record(1).maximum, 2);
+  service.ItemSelect(Window(1), kYes);
+  EXPECT_EQ(service.GetControlValue(), 0) << "the answer is asked again";
+  EXPECT_FALSE(service.ItemVisible(Window(1), kMark));
 
   Answer(1, kNo);
   MarkMe(1);
