@@ -281,7 +281,11 @@ bool QuestionWindowEvent(Session& session, std::int32_t window, std::int32_t ite
       break;
   }
   const QuestionFamily* family = FamilyOf(QuestionType(session, state.showing));
-  if (family != nullptr && family->itemEvent != nullptr && !Record(session, state.showing).completed) {
+  // Once marked, a question still lets the student look: hide or show the
+  // chi-square working, show ratios, look at genotypes.
+  const bool stillUseful = item == 951 || item == 952 || item == 980;
+  if (family != nullptr && family->itemEvent != nullptr &&
+      (!Record(session, state.showing).completed || stillUseful)) {
     family->itemEvent(session, state.showing, item);
   }
   return true;

@@ -262,6 +262,32 @@ TEST_F(Questions, NoIndividualWhenNoneWasProduced) {
   EXPECT_EQ(Record(1).mark, 0);
 }
 
+TEST_F(Questions, HiddenGenotypesCanBeSeenOnceTheExerciseIsDone) {
+  Start(false, 4);  // A4: genotypes not shown, [17]
+  ASSERT_FALSE(session.example.showGenotypes[1]);
+  Choose(1);
+  EXPECT_FALSE(service.ItemVisible(Window(1), kSeeGenotypes));
+  Click(PutOnWorkspace(ClassWith(1)));
+  MarkMe(1);
+  ASSERT_TRUE(session.progress.tryFinished);
+  EXPECT_TRUE(service.ItemVisible(Window(1), kSeeGenotypes));
+  service.PostEvent(Window(1), kSeeGenotypes, 0);
+  EXPECT_TRUE(session.example.showGenotypes[1]);
+  EXPECT_FALSE(service.WindowVisible(Window(1)));
+  EXPECT_EQ(session.questionState.showing, 0);
+}
+
+TEST_F(Questions, ExplainingAQuestion) {
+  Start(false, 3);
+  Choose(2);
+  service.PostEvent(Window(2), kExplain, 0);
+  ASSERT_TRUE(service.WindowVisible(kExplanation));
+  EXPECT_EQ(service.ItemText(kExplanation, 5), "Ex3 Q2 - Find homozygote");
+  EXPECT_NE(service.ItemText(kExplanation, 10).find("red 'selection box'"), std::string::npos);
+  service.PostEvent(kExplanation, 1000, 0);
+  EXPECT_FALSE(service.WindowExists(kExplanation) && service.WindowVisible(kExplanation));
+}
+
 TEST_F(Questions, ATestcrossMustBeRightToBeDone) {
   Start(true, 3);  // B3: F1 testcross, then observed and expected
   const std::int32_t heterozygote = ClassWith(1);
