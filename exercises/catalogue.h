@@ -62,8 +62,10 @@ namespace question_type {
 inline constexpr std::int32_t kShowGenotypes = 1;
 inline constexpr std::int32_t kShowGenotypesNotation = 2;
 inline constexpr std::int32_t kFindHomozygote = 3;
+inline constexpr std::int32_t kIntercross = 4;
 inline constexpr std::int32_t kObservedExpected = 5;
 inline constexpr std::int32_t kObservedExpected2 = 6;
+inline constexpr std::int32_t kTestcross = 7;
 inline constexpr std::int32_t kTestcrossObserved = 8;
 inline constexpr std::int32_t kTestcrossObserved2 = 9;
 inline constexpr std::int32_t kSecondShowGenotypes = 11;

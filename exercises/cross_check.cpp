@@ -1,11 +1,11 @@
 #include "exercises/cross_check.h"
 
+#include "exercises/catalogue.h"
+
 namespace crossmere {
 namespace {
 
 using namespace cross_check;
-
-constexpr std::int32_t kTestcross = 7;
 
 // Copies of a locus's allele 1 in a parent (0..2); a male at a sex-linked
 // locus has one X, which counts twice, as a homozygote would.
@@ -50,7 +50,7 @@ std::int32_t CrossCheck(const GeneticsState& genetics, const std::array<CrossPar
   if (parents[0].classNumber == 0 || parents[1].classNumber == 0) return kNoCross;
   const Genotype& first = genetics.classes[parents[0].classNumber];
   const Genotype& second = genetics.classes[parents[1].classNumber];
-  const bool testcross = type == kTestcross;
+  const bool testcross = type == question_type::kTestcross;
   const std::int32_t loci = type >= 10 ? 2 : 1;
   for (std::int32_t k = 1; k <= loci && k <= genetics.lociCount; ++k) {
     const std::int32_t position = genetics.locusPosition[k];

@@ -22,8 +22,6 @@ constexpr std::int32_t kCommonExplanationCount = 2;
 
 constexpr std::int32_t kYes = 61;
 constexpr std::int32_t kNo = 62;
-constexpr std::int32_t kTestcross = 7;
-constexpr std::int32_t kParentsLockedLabel = 4131;
 
 std::string Text(const Session& session, std::int32_t index) { return session.strings.ListString(kTexts, index); }
 
@@ -45,7 +43,7 @@ void SetUp(Session& session, std::int32_t q) {
   const std::int32_t type = QuestionType(session, q);
   const std::int32_t window = 500 + type;
   session.service.SetItemText(window, question_window::kInstruction,
-                              Text(session, type == kTestcross ? kTestcrossInstruction : kIntercrossInstruction));
+                              Text(session, type == question_type::kTestcross ? kTestcrossInstruction : kIntercrossInstruction));
   ResetAnswer(session.service, window);
 }
 
@@ -57,7 +55,7 @@ void ItemEvent(Session& session, std::int32_t q, std::int32_t item) {
 
 void LockParents(Session& session) {
   session.cross.parentsLocked = true;
-  session.service.ItemShow(main_window::kWindow, kParentsLockedLabel);
+  session.service.ItemShow(main_window::kWindow, main_window::kParentsLockedLabel);
 }
 
 CrossParent ParentIn(const Session& session, std::int32_t place) {
@@ -115,7 +113,7 @@ void MarkAnswer(Session& session, std::int32_t q) {
 
 std::string Explanation(Session& session, std::int32_t q) {
   std::string text =
-      Text(session, QuestionType(session, q) == kTestcross ? kTestcrossExplanation : kIntercrossExplanation);
+      Text(session, QuestionType(session, q) == question_type::kTestcross ? kTestcrossExplanation : kIntercrossExplanation);
   for (std::int32_t k = 0; k < kCommonExplanationCount; ++k) text += "\n\n" + Text(session, kCommonExplanation + k);
   return text;
 }
@@ -131,7 +129,7 @@ void ReleaseParentsWhenDone(Session& session) {
   }
   session.cross.parentsLocked = false;
   if (!session.exercises.options[session.progress.current].On(option_item::kLocked)) {
-    session.service.ItemHide(main_window::kWindow, kParentsLockedLabel);
+    session.service.ItemHide(main_window::kWindow, main_window::kParentsLockedLabel);
   }
 }
 

@@ -143,9 +143,10 @@ std::string Explanation(Session& session, std::int32_t) {
 }
 
 // While the question shows, a click picks an individual instead of moving it.
-bool WorkspaceClick(Session& session, std::int32_t, std::int32_t item) {
+// A click in an open container's view selects nothing.
+bool WorkspaceClick(Session& session, std::int32_t, std::int32_t window, std::int32_t item) {
   FindContext& context = session.questionState.find;
-  const bool onIndividual = item >= kFirstParentObject && item <= kLastObject;
+  const bool onIndividual = window == main_window::kWindow && item >= kFirstParentObject && item <= kLastObject;
   const std::int32_t object =
       onIndividual ? PickIndividual(session, session.service.Registers().pointerX,
                                     session.service.Registers().pointerY)

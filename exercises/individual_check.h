@@ -25,7 +25,6 @@ inline constexpr std::int32_t kInContainer = 14;
 inline constexpr std::int32_t kContainerName = 15;
 inline constexpr std::int32_t kPosition = 16;
 inline constexpr std::int32_t kNoneProduced = 17;
-inline constexpr std::int32_t kClickFirst = 18;
 inline constexpr std::int32_t kFirstExplanation = 21;
 inline constexpr std::int32_t kExplanationCount = 3;
 }  // namespace find_text

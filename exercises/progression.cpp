@@ -53,7 +53,6 @@ constexpr std::int32_t kMarksValue = 1513;
 constexpr std::int32_t kTimeLabel = 1514;
 constexpr std::int32_t kTimeValue = 1515;
 constexpr std::int32_t kTrialLabel = 2010;
-constexpr std::int32_t kParentsLocked = 4131;
 
 constexpr std::int32_t kOffspringBeforeAsking = 10;
 constexpr std::int32_t kGettingStarted = 23;
@@ -62,16 +61,9 @@ bool Single(const Session& session, std::int32_t ex) {
   return session.exercises.options[ex].On(option_item::kSingleExample);
 }
 
-bool SomeQuestionOpen(const Session& session) {
-  for (std::int32_t q = 1; q <= session.questions.list.count; ++q) {
-    if (!session.questionState.records[q].completed) return true;
-  }
-  return false;
-}
-
 // The message that warns of leaving the current try, or 0 when nothing would be lost.
 std::int32_t LeavingWarning(const Session& session) {
-  if (SomeQuestionOpen(session)) return kUnansweredConfirm;
+  if (!AllQuestionsDone(session)) return kUnansweredConfirm;
   if (session.questions.list.count == 0 && session.offspring.counters[0] > kOffspringBeforeAsking) {
     return kLeaveConfirm;
   }
@@ -137,9 +129,9 @@ void ShowProgressLabels(Session& session) {
     service.ItemHide(kWindow, kTrialLabel);
   }
   if (session.exercises.options[progress.current].On(option_item::kLocked)) {
-    service.ItemShow(kWindow, kParentsLocked);
+    service.ItemShow(kWindow, main_window::kParentsLockedLabel);
   } else {
-    service.ItemHide(kWindow, kParentsLocked);
+    service.ItemHide(kWindow, main_window::kParentsLockedLabel);
   }
 }
 
@@ -380,11 +372,8 @@ void ShowMarks(Session& session, std::int32_t marks, std::int32_t available, std
                std::int32_t item) {
   WindowService& service = session.service;
   service.SetItemText(dialog, item, MarksText(marks, available));
-  service.ItemSelect(dialog, item);
-  if (!service.Registers().itemFound) return;
-  service.Registers().colour.rgb =
-      marks == available ? question_window::kGoodColour : question_window::kBadColour;
-  service.ItemColour(2);
+  service.SetItemTextColour(dialog, item,
+                            marks == available ? question_window::kGoodColour : question_window::kBadColour);
 }
 
 void ShowElapsed(Session& session, std::int64_t start, std::int32_t dialog, std::int32_t item) {

@@ -22,7 +22,7 @@ struct QuestionFamily {
   std::string (*explanation)(Session& session, std::int32_t q) = nullptr;
   // A click on the workspace while the question shows; true when the
   // question took it, so that nothing else happens.
-  bool (*workspaceClick)(Session& session, std::int32_t q, std::int32_t item) = nullptr;
+  bool (*workspaceClick)(Session& session, std::int32_t q, std::int32_t window, std::int32_t item) = nullptr;
 };
 
 // The family that asks questions of a type; nullptr when this version has none.

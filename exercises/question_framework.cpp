@@ -19,15 +19,28 @@ constexpr char kBullet[] = "\u2022 ";
 
 QuestionRecord& Record(Session& session, std::int32_t q) { return session.questionState.records[q]; }
 
-void SetTextColour(WindowService& service, std::int32_t window, std::int32_t item, std::uint32_t rgb) {
-  service.ItemSelect(window, item);
-  if (!service.Registers().itemFound) return;
-  service.Registers().colour.rgb = rgb;
-  service.ItemColour(2);
+// Items 311 and 312 are the radio buttons of the recombination cross
+// questions, not result texts.
+bool IsResultText(std::int32_t type, std::int32_t item) {
+  return !((type == 30 || type == 31) && (item == 311 || item == 312));
 }
 
-void HideResults(Session& session, std::int32_t window, std::int32_t last) {
-  for (std::int32_t item = kFirstResult; item <= last; ++item) session.service.ItemHide(window, item);
+void HideResults(Session& session, std::int32_t type, std::int32_t last) {
+  for (std::int32_t item = kFirstResult; item <= last; ++item) {
+    if (IsResultText(type, item)) session.service.ItemHide(500 + type, item);
+  }
+}
+
+// The marking button shows only while the question is open and every
+// question before it is done.
+void ShowMarkingButton(Session& session, std::int32_t q) {
+  const bool markable = !Record(session, q).completed && EarlierQuestionsDone(session, q);
+  const std::int32_t window = 500 + QuestionType(session, q);
+  if (markable) {
+    session.service.ItemShow(window, kMark);
+  } else {
+    session.service.ItemHide(window, kMark);
+  }
 }
 
 void CaptionQuestionCommand(Session& session, std::int32_t q, bool bullet) {
@@ -62,27 +75,22 @@ void SetUpWindow(Session& session, std::int32_t q, const QuestionFamily& family)
   service.ItemShow(window, kExplain);
   service.ItemShow(window, kHide);
   service.SetItemText(window, kMark, session.strings.ListString(300, kMarkCaption));
-  service.ItemShow(window, kMark);
   service.ItemHide(window, kSeeGenotypes);
-  if (!EarlierQuestionsDone(session, q)) service.ItemHide(window, kMark);
-  HideResults(session, window, kLastResult);
+  ShowMarkingButton(session, q);
+  HideResults(session, type, kLastResult);
   for (std::int32_t item = kFirstResult; item <= 310; ++item) {
-    SetTextColour(service, window, item, item <= kGoodText ? kGoodColour : kBadColour);
+    service.SetItemTextColour(window, item, item <= kGoodText ? kGoodColour : kBadColour);
   }
-  service.SetItemText(window, kGoodImage, ":/pictures/tick.svg");
-  service.SetItemText(window, kBadImage, ":/pictures/cross.svg");
+  // A window belongs to one question at a time: another question of the
+  // same type is set up afresh when it is chosen again.
+  for (std::int32_t k = 1; k <= session.questions.list.count; ++k) {
+    if (k != q && QuestionType(session, k) == type) Record(session, k).opened = false;
+  }
   state.refuse = false;
   family.setUp(session, q);
   if (!state.refuse) Record(session, q).opened = true;
   service.WindowShow(window);
   Record(session, q).mark = QuestionMarks(type);
-}
-
-bool AllQuestionsDone(const Session& session) {
-  for (std::int32_t q = 1; q <= session.questions.list.count; ++q) {
-    if (!session.questionState.records[q].completed) return false;
-  }
-  return true;
 }
 
 bool GenotypesFullyShown(const Session& session) {
@@ -108,6 +116,13 @@ std::int32_t QuestionType(const Session& session, std::int32_t q) {
 std::int32_t QuestionWindowNumber(const Session& session) {
   const QuestionState& state = session.questionState;
   return 500 + QuestionType(session, state.showing != 0 ? state.showing : state.current);
+}
+
+bool AllQuestionsDone(const Session& session) {
+  for (std::int32_t q = 1; q <= session.questions.list.count; ++q) {
+    if (!session.questionState.records[q].completed) return false;
+  }
+  return true;
 }
 
 bool EarlierQuestionsDone(const Session& session, std::int32_t q) {
@@ -159,8 +174,8 @@ void SelectQuestion(Session& session, std::int32_t q) {
   QuestionRecord& record = Record(session, q);
   const std::int32_t window = 500 + type;
   if (record.opened && session.service.WindowExists(window)) {
-    record.attempted = false;
-    if (!record.completed) HideResults(session, window, 308);
+    if (!record.completed) HideResults(session, type, 308);
+    ShowMarkingButton(session, q);
     if (family->reshow) family->reshow(session, q);
     session.service.WindowShow(window);
   } else {
@@ -175,7 +190,6 @@ void MarkQuestion(Session& session) {
   if (q == 0) return;
   QuestionRecord& record = Record(session, q);
   if (record.completed) return;
-  record.attempted = true;
   if (!EarlierQuestionsDone(session, q)) {
     OutOfOrder(session);
     return;
@@ -291,11 +305,11 @@ bool QuestionWindowEvent(Session& session, std::int32_t window, std::int32_t ite
   return true;
 }
 
-bool QuestionWorkspaceClick(Session& session, std::int32_t item) {
+bool QuestionWorkspaceClick(Session& session, std::int32_t window, std::int32_t item) {
   const std::int32_t q = session.questionState.showing;
   if (q == 0) return false;
   const QuestionFamily* family = FamilyOf(QuestionType(session, q));
-  return family != nullptr && family->workspaceClick != nullptr && family->workspaceClick(session, q, item);
+  return family != nullptr && family->workspaceClick != nullptr && family->workspaceClick(session, q, window, item);
 }
 
 void ShowGood(Session& session, const std::string& text) {

@@ -30,7 +30,7 @@ bool QuestionWindowEvent(Session& session, std::int32_t window, std::int32_t ite
 
 // A click on the workspace or in a container's view while a question shows;
 // true when the question took it, so that nothing is dragged.
-bool QuestionWorkspaceClick(Session& session, std::int32_t item);
+bool QuestionWorkspaceClick(Session& session, std::int32_t window, std::int32_t item);
 
 // Helpers the families use to report on the showing question.
 void ShowGood(Session& session, const std::string& text);
@@ -41,5 +41,7 @@ std::int32_t QuestionWindowNumber(const Session& session);
 std::int32_t QuestionType(const Session& session, std::int32_t q);
 // Every question before q is completed, so q may be marked.
 bool EarlierQuestionsDone(const Session& session, std::int32_t q);
+// Every question of the try is completed (true for an exercise without questions).
+bool AllQuestionsDone(const Session& session);
 
 }  // namespace crossmere

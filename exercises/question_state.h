@@ -11,7 +11,6 @@ namespace crossmere {
 struct QuestionRecord {
   bool opened = false;     // its window has been set up in this try
   bool completed = false;  // marked; the menu shows a bullet
-  bool attempted = false;  // the marking button was pressed since it was last shown
   std::int32_t mark = 0;
   std::int32_t maximum = 0;
 };

@@ -70,6 +70,8 @@ struct WindowService::Impl {
 
   // Events from controls.
   void OnPicturePressed(Picture* picture, Qt::MouseButton button, bool doubleClick, QPoint at);
+  // A left click on the main window's workspace away from its pictures: item 0.
+  void OnBackgroundPressed(QWidget* window, QPoint at);
   void OnButtonClicked(QWidget* window, QWidget* button);
   void OnMenuTriggered(const QMenu* menu, QAction* action);
 

@@ -7,9 +7,7 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QPainter>
 #include <QScrollBar>
-#include <QSvgRenderer>
 
 #include "layer/number_text.h"
 #include "layer/service_impl.h"
@@ -20,28 +18,6 @@
 #include "layer/widgets/tlabelp.h"
 
 namespace crossmere {
-namespace {
-
-// Draws an SVG file centred in a picture, shrunk to fit when it is larger.
-void ShowVectorPicture(Picture& picture, const QString& file) {
-  QSvgRenderer renderer(file);
-  if (!renderer.isValid()) return;
-  const qreal ratio = picture.devicePixelRatioF();
-  QPixmap canvas(picture.size() * ratio);
-  canvas.setDevicePixelRatio(ratio);
-  canvas.fill(Qt::white);
-  QSizeF size = renderer.defaultSize();
-  size.scale(size.boundedTo(picture.size()), Qt::KeepAspectRatio);
-  const QRectF place((picture.width() - size.width()) / 2, (picture.height() - size.height()) / 2, size.width(),
-                     size.height());
-  QPainter painter(&canvas);
-  renderer.render(&painter, place);
-  painter.end();
-  picture.ShowImage(canvas);
-}
-
-}  // namespace
-
 std::int32_t WindowService::Impl::NumberOf(const QObject* object) {
   return object ? object->property("item").toInt() : 0;
 }
@@ -261,6 +237,16 @@ void WindowService::ItemColour(std::int32_t which) {
   w->setPalette(palette);
 }
 
+void WindowService::SetItemTextColour(std::int32_t window, std::int32_t item, std::uint32_t rgb) {
+  ItemSelect(window, item);
+  if (!registers_.itemFound) return;
+  registers_.colour.rgb = rgb;
+  registers_.colour.red = static_cast<std::int32_t>((rgb >> 16) & 0xFF) * 256;
+  registers_.colour.green = static_cast<std::int32_t>((rgb >> 8) & 0xFF) * 256;
+  registers_.colour.blue = static_cast<std::int32_t>(rgb & 0xFF) * 256;
+  ItemColour(2);
+}
+
 void WindowService::ItemSymbolFont(std::int32_t font) {
   registers_.resultWord = 0;
   if (font != 23 || !impl_->currentItem) return;
@@ -401,7 +387,7 @@ void WindowService::SetItemText(std::int32_t window, std::int32_t item, const st
   QWidget* w = impl_->Lookup(window, item);
   const QString value = QString::fromStdString(text);
   if (auto* picture = qobject_cast<Picture*>(w)) {
-    ShowVectorPicture(*picture, value);
+    picture->setSvg(value);
   } else if (auto* label = qobject_cast<QLabel*>(w)) {
     label->setText(value);
   } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {

@@ -1,6 +1,8 @@
 // Windows: opening by number, modal runs, placing, and the wiring of their
 // controls to the event flow.
 
+#include <functional>
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,6 +44,26 @@ const char* TitleOf(std::int32_t number) {
     default: return nullptr;
   }
 }
+
+// Reports left clicks on the workspace itself, between its pictures.
+class BackgroundClicks : public QObject {
+ public:
+  BackgroundClicks(QWidget* area, std::function<void(QPoint)> report)
+      : QObject(area), area_(area), report_(std::move(report)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == area_ && event->type() == QEvent::MouseButtonPress) {
+      auto* press = static_cast<QMouseEvent*>(event);
+      if (press->button() == Qt::LeftButton) report_(press->position().toPoint());
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QWidget* area_;
+  std::function<void(QPoint)> report_;
+};
 
 // A modal dialog answered by a test instead of a person.
 class DialogAnswer : public ScriptedDialog {
@@ -119,7 +141,11 @@ void WindowService::Impl::Adopt(std::int32_t number, QWidget* window) {
     WireControl(window, child);
   }
   windows.push_back(std::move(entry));
-  if (auto* main = qobject_cast<QMainWindow*>(window)) WireMenus(main);
+  if (auto* main = qobject_cast<QMainWindow*>(window)) {
+    WireMenus(main);
+    QWidget* area = ItemArea(main);
+    area->installEventFilter(new BackgroundClicks(area, [this, main](QPoint at) { OnBackgroundPressed(main, at); }));
+  }
 }
 
 void WindowService::Impl::WireControl(QWidget* window, QWidget* control) {
@@ -147,6 +173,16 @@ void WindowService::Impl::OnPicturePressed(Picture* picture, Qt::MouseButton but
   regs.clickCount = doubleClick && container ? 2 : 1;
   const WindowEntry* entry = EntryOf(picture->window());
   self.PostEvent(entry ? entry->number : 0, number, 0);
+}
+
+void WindowService::Impl::OnBackgroundPressed(QWidget* window, QPoint at) {
+  auto& regs = self.registers_;
+  if (regs.dragActive) return;
+  regs.pointerX = at.x();
+  regs.pointerY = at.y();
+  regs.clickCount = 1;
+  const WindowEntry* entry = EntryOf(window);
+  self.PostEvent(entry ? entry->number : 0, 0, 0);
 }
 
 void WindowService::Impl::OnButtonClicked(QWidget* window, QWidget* button) {
@@ -336,6 +372,10 @@ void WindowService::PressPicture(std::int32_t window, std::int32_t item, bool do
   if (!picture) return;
   impl_->OnPicturePressed(picture, leftButton ? Qt::LeftButton : Qt::RightButton, doubleClick,
                           picture->geometry().center());
+}
+
+void WindowService::PressBackground(std::int32_t window, std::int32_t x, std::int32_t y) {
+  if (WindowEntry* entry = impl_->FindWindow(window)) impl_->OnBackgroundPressed(entry->widget, QPoint(x, y));
 }
 
 void WindowService::ReleasePicture() { registers_.dragActive = false; }

@@ -151,6 +151,8 @@ class WindowService {
   void ItemRead(std::int32_t window, std::int32_t item);
   // The text a control shows now (labels, buttons, edit fields, memos).
   std::string ItemText(std::int32_t window, std::int32_t item);
+  // The colour of a control's text (0xRRGGBB), through the colour register.
+  void SetItemTextColour(std::int32_t window, std::int32_t item, std::uint32_t rgb);
   // Sizes a label to its text, with `extraWidth` pixels to spare.
   void ItemFitText(std::int32_t window, std::int32_t item, std::int32_t extraWidth);
   // Shows a text in a label, button, edit field or memo ("\n" breaks lines);
@@ -234,6 +236,8 @@ class WindowService {
   void PressPicture(std::int32_t window, std::int32_t item, bool doubleClick = false,
                     bool leftButton = true);
   void ReleasePicture();
+  // A left-button press on a window's own background at (x, y), as the mouse would give it.
+  void PressBackground(std::int32_t window, std::int32_t x, std::int32_t y);
   // Hides every window and ends the message loop.
   void Quit();
   bool QuitRequested() const;

@@ -36,11 +36,11 @@ void MainEventRoutine(Session& session) {
 
   if (QuestionWindowEvent(session, window, item)) return;
   if (CloseInstructionWindow(session, window, item)) return;
-  const bool onWorkspace = window == kWindow && ((item >= kFirstParentObject && item <= kLastObject) ||
+  const bool onWorkspace = window == kWindow && (item == 0 || (item >= kFirstParentObject && item <= kLastObject) ||
                                                  item == screen::kBin ||
                                                  (item >= containers::kFirst && item <= containers::kLast));
   const bool inView = window > containers::kFirstViewWindow && window <= containers::kFirstViewWindow + kPlant;
-  if ((onWorkspace || inView) && QuestionWorkspaceClick(session, item)) return;
+  if ((onWorkspace || inView) && QuestionWorkspaceClick(session, window, item)) return;
   // Any menu command hides the question showing before it does anything else.
   if (IsMenu(window)) HideQuestion(session);
   if (window == kWindow && item >= kFirstParentObject && item <= kLastObject) {
@@ -70,7 +70,7 @@ void MainEventRoutine(Session& session) {
   }
   if (window == kQuestionsMenu && item >= question_window::kFirstQuestionCommand &&
       item < question_window::kFirstQuestionCommand + kMaxQuestions) {
-    SelectQuestion(session, item - question_window::kRulesCommand);
+    SelectQuestion(session, item - question_window::kFirstQuestionCommand + 1);
     return;
   }
   if (window == kFileMenu && item == kColourCommand) {

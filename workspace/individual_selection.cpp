@@ -21,8 +21,7 @@ void ShowSelectionBox(Session& session, std::int32_t object) {
   service.ItemMove(service.Registers().resultWord, around.top - kMargin, around.left - kMargin, MoveMode::Place);
   service.ItemSelect(kWindow, kSelectionBox);
   service.ItemResize(around.bottom - around.top + 2 * kMargin, around.right - around.left + 2 * kMargin);
-  service.Registers().colour.rgb = kSelectionRed;
-  service.ItemColour(2);
+  service.SetItemTextColour(kWindow, kSelectionBox, kSelectionRed);
   service.ItemShow(kWindow, kSelectionBox);
 }
 

@@ -16,6 +16,7 @@ inline constexpr std::int32_t kWelcome = 752;
 inline constexpr std::int32_t kClassPictureTemplate = 1;
 inline constexpr std::int32_t kLastClassPicture = 128;
 inline constexpr std::int32_t kSelectionBox = 1350;  // red frame round a chosen individual
+inline constexpr std::int32_t kParentsLockedLabel = 4131;
 
 inline constexpr std::int32_t kFileMenu = 102;
 inline constexpr std::int32_t kAutoMenu = 105;

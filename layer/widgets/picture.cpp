@@ -2,6 +2,8 @@
 
 #include <QBitmap>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
 
 namespace crossmere {
 
@@ -10,6 +12,34 @@ Picture::Picture(QWidget* parent) : QLabel(parent) {}
 void Picture::ShowImage(QPixmap image) {
   if (transparent_) image.setMask(image.createMaskFromColor(Qt::white));
   setPixmap(image);
+}
+
+void Picture::setSvg(const QString& file) {
+  svg_ = file;
+  DrawSvg();
+}
+
+void Picture::DrawSvg() {
+  if (svg_.isEmpty()) return;
+  QSvgRenderer renderer(svg_);
+  if (!renderer.isValid()) return;
+  const qreal ratio = devicePixelRatioF();
+  QPixmap canvas(size() * ratio);
+  canvas.setDevicePixelRatio(ratio);
+  canvas.fill(Qt::white);
+  QSizeF shown = renderer.defaultSize();
+  shown.scale(shown.boundedTo(size()), Qt::KeepAspectRatio);
+  const QRectF place((width() - shown.width()) / 2, (height() - shown.height()) / 2, shown.width(),
+                     shown.height());
+  QPainter painter(&canvas);
+  renderer.render(&painter, place);
+  painter.end();
+  ShowImage(canvas);
+}
+
+void Picture::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  DrawSvg();
 }
 
 void Picture::mousePressEvent(QMouseEvent* event) {

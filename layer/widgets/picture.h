@@ -11,6 +11,9 @@ class Picture : public QLabel {
   Q_OBJECT
   // White shows what lies beneath, as for individuals on the workspace.
   Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
+  // An SVG file drawn centred in the picture, shrunk to fit, at the screen's
+  // pixel ratio; a dialog's design may name one.
+  Q_PROPERTY(QString svg READ svg WRITE setSvg)
 
  public:
   explicit Picture(QWidget* parent = nullptr);
@@ -19,6 +22,8 @@ class Picture : public QLabel {
   void setTransparent(bool transparent) { transparent_ = transparent; }
   // Shows an image, its white made see-through when the picture is transparent.
   void ShowImage(QPixmap image);
+  QString svg() const { return svg_; }
+  void setSvg(const QString& file);
 
  signals:
   // `at` is the pointer in the picture's own coordinates.
@@ -29,9 +34,13 @@ class Picture : public QLabel {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void DrawSvg();
+
   bool transparent_ = false;
+  QString svg_;
 };
 
 }  // namespace crossmere

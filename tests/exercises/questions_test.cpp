@@ -148,6 +148,43 @@ TEST_F(Questions, QuestionsAreMarkedInOrder) {
   EXPECT_FALSE(Record(2).completed);
 }
 
+TEST_F(Questions, AQuestionOpenedEarlyCanBeMarkedOnceItsTurnComes) {
+  Start(false, 3);
+  Choose(2);
+  EXPECT_FALSE(service.ItemVisible(Window(2), kMark));
+  Choose(1);
+  Click(kFirstParentObject);
+  MarkMe(1);
+  Choose(2);
+  EXPECT_TRUE(service.ItemVisible(Window(2), kMark));
+  Click(kFirstParentObject);
+  MarkMe(2);
+  EXPECT_TRUE(Record(2).completed);
+}
+
+TEST_F(Questions, TheSelectionFollowsTheClicks) {
+  Start(false, 3);
+  const std::int32_t offspring = PutOnWorkspace(ClassWith(1));
+  Choose(1);
+  Click(kFirstParentObject);
+  EXPECT_EQ(session.questionState.find.selected, kFirstParentObject);
+  Click(offspring);
+  EXPECT_EQ(session.questionState.find.selected, offspring);
+  EXPECT_EQ(Rect(kSelectionBox).left, Rect(offspring).left - 3);
+  const ServiceRect where = Rect(offspring);
+  service.PressBackground(kWindow, where.right + 150, where.bottom + 40);
+  EXPECT_EQ(session.questionState.find.selected, 0) << "a click elsewhere clears it";
+  EXPECT_FALSE(service.ItemVisible(kWindow, kSelectionBox));
+
+  Click(offspring);
+  const ServiceRect before = Rect(offspring);
+  service.QueuePointerPath({{{before.left + 5, before.top + 5}, {before.left + 200, before.top}}});
+  Click(offspring);
+  EXPECT_EQ(Rect(offspring).left, before.left) << "individuals stay put while the question shows";
+  service.PostEvent(containers::kFirstViewWindow + session.genetics.kind, containers::kFirstShown, 0);
+  EXPECT_EQ(session.questionState.find.selected, 0) << "a container's view selects nothing";
+}
+
 TEST_F(Questions, OneQuestionShowsAtATime) {
   Start(false, 6);  // A6: [3, 13, 17]
   Choose(2);
