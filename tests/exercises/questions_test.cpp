@@ -382,6 +382,79 @@ TEST_F(Questions, ANominatedSingleExerciseCannotBeChosenAgain) {
   EXPECT_EQ(service.Transcript()[0], (MessageRecord{op::kWarningBox, "There is only one exercise in this set."}));
 }
 
+TEST_F(Questions, ANominatedListOffersTheNextExerciseOnceOneIsDone) {
+  session.progress.setMode = false;
+  session.progress.exerciseCount = 3;
+  Start(false, 2);  // A2: [17]
+  EXPECT_EQ(service.ItemText(kWindow, 1504), "3");
+  Choose(1);
+  Click(PutOnWorkspace(ClassWith(1)));
+  MarkMe(1);
+  ASSERT_TRUE(session.progress.tryFinished);
+  EXPECT_TRUE(service.ItemVisible(kWindow, progression::kNextButton));
+
+  service.AnswerNextDialog([&](ScriptedDialog& d) {
+    EXPECT_EQ(d.Number(), 420);
+    EXPECT_EQ(service.ItemText(420, 50),
+              "Exercise completed.  Click OK to go to next exercise (selected), or nominate a different exercise.");
+    service.ItemSelect(420, 3);
+    EXPECT_EQ(service.GetControlValue(), 1);
+    EXPECT_FALSE(service.ItemVisible(420, 4)) << "only the list's three exercises";
+    EXPECT_FALSE(service.ItemVisible(420, 31));
+    d.Click(1000);
+  });
+  ChooseExercise(session);
+  EXPECT_EQ(session.progress.current, 3);
+
+  service.AnswerNextDialog([&](ScriptedDialog& d) {
+    EXPECT_EQ(service.ItemText(420, 50),
+              "You have not answered all questions for this exercise.  Sure you want to start a new one?");
+    d.Click(990);
+  });
+  ChooseExercise(session);
+  EXPECT_EQ(session.progress.current, 3);
+
+  OnlyParentsOf(ClassWith(1));
+  for (std::int32_t q = 1; q <= 2; ++q) {
+    Choose(q);
+    Click(kFirstParentObject);
+    MarkMe(q);
+  }
+  ASSERT_TRUE(session.progress.tryFinished);
+  EXPECT_FALSE(service.ItemVisible(kWindow, progression::kNextButton)) << "the last of the list";
+  service.AnswerNextDialog([&](ScriptedDialog& d) {
+    EXPECT_EQ(service.ItemText(420, 50), "That's the last exercise.  Want to do another exercise or quit?");
+    EXPECT_TRUE(service.ItemVisible(420, 31));
+    EXPECT_TRUE(service.ItemVisible(420, 32));
+    d.SetChecked(1, true);
+    d.Click(32);
+  });
+  ChooseExercise(session);
+  EXPECT_EQ(session.progress.current, 1);
+}
+
+TEST_F(Questions, ClassOptionsTakeAwayMarksTimeAndRepeat) {
+  for (const std::int32_t item : {71, 75, 76}) session.classOptions.SetItem(item, true);
+  Start(false, 2);
+  Choose(1);
+  Click(PutOnWorkspace(ClassWith(1)));
+  MarkMe(1);
+  ASSERT_TRUE(session.progress.tryFinished);
+  EXPECT_FALSE(service.ItemVisible(Window(1), kMarksText));
+  EXPECT_FALSE(service.ItemVisible(kWindow, kMarksValue));
+  EXPECT_FALSE(service.ItemVisible(kWindow, 1515)) << "no timing";
+  EXPECT_FALSE(service.ItemVisible(kWindow, progression::kRepeatButton));
+  EXPECT_TRUE(service.ItemVisible(kWindow, progression::kNextButton));
+  EXPECT_EQ(session.progress.totalPossible, 0);
+}
+
+TEST_F(Questions, NoSelfTestExercisesLeavesTheMenuWithoutQuestions) {
+  session.classOptions.SetItem(78, true);
+  Start(false, 3);
+  EXPECT_FALSE(service.MenuItems(kQuestionsMenu).front().visible);
+  EXPECT_TRUE(service.MenuItems(kExercisesMenu).front().visible);
+}
+
 TEST_F(Questions, ChoosingAnotherExerciseAsksBeforeAbandoningQuestions) {
   Start(false, 3);
   auto chooseFive = [](ScriptedDialog& d) {
