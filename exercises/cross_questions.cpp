@@ -47,6 +47,23 @@ void SetUp(Session& session, std::int32_t q) {
   ResetAnswer(session.service, window);
 }
 
+bool Answered(WindowService& service, std::int32_t window) {
+  bool any = false;
+  for (const std::int32_t item : {kYes, kNo}) {
+    service.ItemSelect(window, item);
+    any = any || service.GetControlValue() != 0;
+  }
+  return any;
+}
+
+// The marking button waits for a "Yes" or a "No".
+void Reshow(Session& session, std::int32_t q) {
+  const std::int32_t window = 500 + QuestionType(session, q);
+  if (!session.questionState.records[q].completed && !Answered(session.service, window)) {
+    session.service.ItemHide(window, question_window::kMark);
+  }
+}
+
 void ItemEvent(Session& session, std::int32_t q, std::int32_t item) {
   if ((item == kYes || item == kNo) && EarlierQuestionsDone(session, q)) {
     session.service.ItemShow(500 + QuestionType(session, q), question_window::kMark);
@@ -120,7 +137,7 @@ std::string Explanation(Session& session, std::int32_t q) {
 
 }  // namespace
 
-const QuestionFamily kCrossSetUpFamily = {SetUp, MarkAnswer, nullptr, ItemEvent, Explanation};
+const QuestionFamily kCrossSetUpFamily = {SetUp, MarkAnswer, Reshow, ItemEvent, Explanation};
 
 void ReleaseParentsWhenDone(Session& session) {
   if (!session.cross.parentsLocked) return;

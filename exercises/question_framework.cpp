@@ -52,7 +52,7 @@ void CaptionQuestionCommand(Session& session, std::int32_t q, bool bullet) {
 }
 
 // Places a question window at the bottom right of the workspace, where it
-// leaves the crossing box and the containers in sight.
+// leaves the crossing box, the Storage container and the labels in sight.
 void PlaceQuestionWindow(Session& session, std::int32_t window) {
   WindowService& service = session.service;
   service.WindowBounds(window);
@@ -67,7 +67,7 @@ void SetUpWindow(Session& session, std::int32_t q, const QuestionFamily& family)
   QuestionState& state = session.questionState;
   const std::int32_t type = QuestionType(session, q);
   const std::int32_t window = 500 + type;
-  service.WindowOpen(window, 2);
+  service.WindowOpen(window, 1);
   service.Registers().fileNameRegister =
       "Ex" + std::to_string(session.progress.current) + " Q" + std::to_string(q);
   service.WindowSetTitle();

@@ -131,6 +131,11 @@ void WindowService::Impl::ReportMissingWindow(std::int32_t number) {
 }
 
 void WindowService::Impl::Adopt(std::int32_t number, QWidget* window) {
+  // Dialogs belong to the main window: they float above it, not above
+  // every other program on the desktop.
+  if (auto* dialog = qobject_cast<QDialog*>(window); dialog && MainWindow()) {
+    dialog->setParent(MainWindow(), dialog->windowFlags());
+  }
   WindowEntry entry;
   entry.number = number;
   entry.widget = window;
