@@ -41,7 +41,8 @@ struct ProgressState {
   std::array<bool, kMaxCharacter + 1> savedUsedCharacters{};
   std::array<bool, kMaxCharacter + 1> usedBeforeTry{};
   std::int32_t trialArrangement = 0;
-  std::int32_t pickedKind = 0;
+  std::int32_t pickedKind = 0;     // organism the student chose, 0 = none
+  bool keepPickedKind = false;     // the choice lasts until changed, not for one start
   std::int32_t questionsFor = 0;  // the exercise whose questions are prepared
 };
 

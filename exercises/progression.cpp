@@ -37,6 +37,8 @@ constexpr std::int32_t kSetChooser = 303;
 constexpr std::int32_t kListChooser = 420;
 constexpr std::int32_t kExerciseList = 419;
 constexpr std::int32_t kInfoWindow = 779;
+constexpr std::int32_t kOrganismChooser = 343;
+constexpr std::int32_t kKeepOrganism = 10;
 constexpr std::int32_t kChooserMessage = 50;
 constexpr std::int32_t kChooserRepeat = 30;
 constexpr std::int32_t kChooserQuit = 31;
@@ -159,23 +161,53 @@ void CheckRadio(WindowService& service, std::int32_t window, std::int32_t item) 
   service.SetControlValue(1);
 }
 
+// "Choose organism:": the kind for the next exercise started (or for every
+// one, with the keep box), where the exercise lets the student choose.
+void ChooseOrganism(Session& session) {
+  WindowService& service = session.service;
+  ProgressState& progress = session.progress;
+  service.WindowOpen(kOrganismChooser, 0);
+  CentreOnLayout(service, kOrganismChooser, session.startup.layout);
+  for (std::int32_t kind = kDinosaurDog; kind <= kPlant; ++kind) {
+    if (session.classOptions.Unavailable(kind)) service.ItemDisable(kOrganismChooser, kind);
+  }
+  CheckRadio(service, kOrganismChooser, progress.pickedKind != 0 ? progress.pickedKind : session.genetics.kind);
+  std::int32_t keep = progress.keepPickedKind ? 1 : 0;
+  service.ItemSelect(kOrganismChooser, kKeepOrganism);
+  service.ItemBind(keep);
+  service.ItemWrite(kOrganismChooser, kKeepOrganism);
+  service.WindowRunModal(kOrganismChooser);
+  if (service.Registers().itemHit == 1000) {
+    const std::int32_t kind = CheckedRadio(service, kOrganismChooser, kPlant);
+    service.ItemRead(kOrganismChooser, kKeepOrganism);
+    if (kind != 0) progress.pickedKind = kind;
+    progress.keepPickedKind = keep != 0;
+  }
+  service.WindowRelease(kOrganismChooser);
+}
+
 void ChooseFromSet(Session& session) {
   WindowService& service = session.service;
   ProgressState& progress = session.progress;
-  service.WindowOpen(kSetChooser, 0);
-  CentreOnLayout(service, kSetChooser, session.startup.layout);
-  for (std::int32_t ex = 1; ex <= kExercisesPerSet; ++ex) {
-    service.SetItemText(kSetChooser, ex, " (" + std::to_string(ex) + ") " + ExerciseName(session, ex));
+  std::int32_t selected = progress.current;
+  std::int32_t hit = kChooseOrganism;
+  while (hit == kChooseOrganism) {
+    service.WindowOpen(kSetChooser, 0);
+    CentreOnLayout(service, kSetChooser, session.startup.layout);
+    for (std::int32_t ex = 1; ex <= kExercisesPerSet; ++ex) {
+      service.SetItemText(kSetChooser, ex, " (" + std::to_string(ex) + ") " + ExerciseName(session, ex));
+    }
+    CheckRadio(service, kSetChooser, selected);
+    if (session.classOptions.NoOrganismChoice()) service.ItemHide(kSetChooser, kChooseOrganism);
+    // An exercise's parameters are changed in the class set-up.
+    service.ItemHide(kSetChooser, kEditParameters);
+    service.WindowRunModal(kSetChooser);
+    hit = service.Registers().itemHit;
+    selected = CheckedRadio(service, kSetChooser, kExercisesPerSet);
+    service.WindowRelease(kSetChooser);
+    if (hit == kChooseOrganism) ChooseOrganism(session);
   }
-  CheckRadio(service, kSetChooser, progress.current);
-  // Organisms and parameters are chosen in the class set-up.
-  service.ItemHide(kSetChooser, kChooseOrganism);
-  service.ItemHide(kSetChooser, kEditParameters);
-  service.WindowRunModal(kSetChooser);
-  const bool ok = service.Registers().itemHit == 1000;
-  const std::int32_t chosen = ok ? CheckedRadio(service, kSetChooser, kExercisesPerSet) : 0;
-  service.WindowRelease(kSetChooser);
-  if (chosen != 0 && MayLeave(session)) MoveTo(session, chosen);
+  if (hit == 1000 && selected != 0 && MayLeave(session)) MoveTo(session, selected);
 }
 
 // The chooser of a nominated list; after a finished try it offers the next exercise.
@@ -247,6 +279,7 @@ void StartExercise(Session& session) {
   progress.exerciseStart = TickCount();
   if (!progress.trialRunning) progress.usedBeforeTry = session.example.usedCharacters[ex];
   SetUpExercise(session);
+  if (!progress.keepPickedKind) progress.pickedKind = 0;
   for (std::int32_t q = 1; q <= session.questions.list.count; ++q) {
     session.questionState.records[q].maximum = session.questions.maximum[q];
   }

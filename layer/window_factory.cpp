@@ -15,6 +15,7 @@
 #include "ui_TW1191.h"
 #include "ui_TW200.h"
 #include "ui_TW303.h"
+#include "ui_TW343.h"
 #include "ui_TW381.h"
 #include "ui_TW382.h"
 #include "ui_TW383.h"
@@ -168,7 +169,7 @@ QWidget* CreateQuestion() {
 
 std::map<std::int32_t, WindowCreator>& WindowClasses() {
   static std::map<std::int32_t, WindowCreator> classes = {
-      {200, CreateDialog<Ui::TW200>},    {303, CreateDialog<Ui::TW303>},
+      {200, CreateDialog<Ui::TW200>},    {303, CreateDialog<Ui::TW303>},    {343, CreateDialog<Ui::TW343>},
       {381, CreateDialog<Ui::TW381>},    {382, CreateDialog<Ui::TW382>},
       {383, CreateDialog<Ui::TW383>},    {384, CreateDialog<Ui::TW384>},
       {410, CreateDialog<Ui::TW410>},    {411, CreateDialog<Ui::TW411>},

@@ -30,6 +30,7 @@ target_sources(crossmere_core PRIVATE ${string_data_cpp})
 qt6_wrap_ui(dialog_headers
   resources/dialogs/TW200.ui
   resources/dialogs/TW303.ui
+  resources/dialogs/TW343.ui
   resources/dialogs/TW381.ui
   resources/dialogs/TW382.ui
   resources/dialogs/TW383.ui

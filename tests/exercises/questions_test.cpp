@@ -455,6 +455,39 @@ TEST_F(Questions, NoSelfTestExercisesLeavesTheMenuWithoutQuestions) {
   EXPECT_TRUE(service.MenuItems(kExercisesMenu).front().visible);
 }
 
+TEST_F(Questions, TheStudentMayChooseTheOrganismOfTheNextExercise) {
+  Start(false, 2);
+  session.progress.completed[2] = true;
+  session.questionState.records[1].completed = true;  // nothing left to lose
+  service.AnswerNextDialog([](ScriptedDialog& d) {
+    d.SetChecked(4, true);
+    d.Click(40);  // "Choose organism"
+  });
+  service.AnswerNextDialog([](ScriptedDialog& d) {
+    EXPECT_EQ(d.Number(), 343);
+    d.SetChecked(3, true);
+    d.Click(1000);
+  });
+  service.AnswerNextDialog([&](ScriptedDialog& d) {
+    EXPECT_EQ(d.Number(), 303);
+    service.ItemSelect(303, 4);
+    EXPECT_EQ(service.GetControlValue(), 1) << "the exercise chosen before stays chosen";
+    d.Click(1000);
+  });
+  ChooseExercise(session);
+  EXPECT_EQ(service.PendingResponders(), 0u);
+  EXPECT_EQ(session.progress.current, 4);
+  EXPECT_EQ(session.genetics.kind, kFly);
+  const std::int32_t own = session.example.precomputedKinds[5];
+  session.questionState.records[1].completed = true;
+  service.AnswerNextDialog([](ScriptedDialog& d) {
+    d.SetChecked(5, true);
+    d.Click(1000);
+  });
+  ChooseExercise(session);
+  EXPECT_EQ(session.genetics.kind, own) << "the choice was for one exercise only";
+}
+
 TEST_F(Questions, ChoosingAnotherExerciseAsksBeforeAbandoningQuestions) {
   Start(false, 3);
   auto chooseFive = [](ScriptedDialog& d) {
