@@ -32,20 +32,6 @@ bool Available(const ExampleSettings& settings, std::int32_t kind) {
   return !settings.unavailable[kind];
 }
 
-PaletteColour DrawPaletteColour(RandomGenerator& random) {
-  PaletteColour colour;
-  std::int32_t sum = 0;
-  do {
-    colour.red = 2 * random.Random15();
-    colour.green = 2 * random.Random15();
-    colour.blue = 2 * random.Random15();
-    sum = colour.red + colour.green + colour.blue;
-  } while (sum >= 140000);  // no very light colours
-  for (std::int32_t* component : {&colour.red, &colour.green, &colour.blue}) {
-    if (*component > 32767) *component -= 65536;
-  }
-  return colour;
-}
 
 bool FirstQuestionIs(const ExampleRequest& request, std::int32_t type) {
   return !request.questionTypes.empty() && request.questionTypes.front() == type;
@@ -91,6 +77,21 @@ void LoadKindTexts(GeneticsState& genetics, const StringLists& strings,
 }
 
 }  // namespace
+
+PaletteColour DrawPaletteColour(RandomGenerator& random) {
+  PaletteColour colour;
+  std::int32_t sum = 0;
+  do {
+    colour.red = 2 * random.Random15();
+    colour.green = 2 * random.Random15();
+    colour.blue = 2 * random.Random15();
+    sum = colour.red + colour.green + colour.blue;
+  } while (sum >= 140000);  // no very light colours
+  for (std::int32_t* component : {&colour.red, &colour.green, &colour.blue}) {
+    if (*component > 32767) *component -= 65536;
+  }
+  return colour;
+}
 
 std::int32_t KindRule(RandomGenerator& random, const ExerciseOptions& options,
                       const ExampleSettings& settings) {

@@ -46,6 +46,9 @@ struct PaletteColour {
   std::int32_t blue = 0;
 };
 
+// One of the Monkbear's random colours, never a very light one.
+PaletteColour DrawPaletteColour(RandomGenerator& random);
+
 // The example of the current exercise, beyond its genetics.
 struct ExampleState {
   std::array<std::int32_t, 21> precomputedKinds{};  // per exercise 1..20

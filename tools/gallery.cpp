@@ -27,17 +27,6 @@ using namespace crossmere;
 constexpr int kCaption = 16;
 constexpr int kGap = 10;
 
-void DrawOrganism(Drawing& drawing, const PictureInput& input) {
-  drawing.ClearItem();
-  drawing.ColourByNumber(33);
-  switch (input.kind) {
-    case kDinosaurDog: DrawDinosaurDog(drawing, input); break;
-    case kMonkbear: DrawMonkbear(drawing, input); break;
-    case kFly: DrawFly(drawing, input); break;
-    default: DrawPlant(drawing, input); break;
-  }
-}
-
 // A picture item off screen, drawn by the program's own primitives.
 QPixmap Render(const std::function<void(Drawing&)>& draw, int width, int height, qreal ratio) {
   Picture picture;
@@ -97,7 +86,10 @@ bool WriteSheet(std::int32_t kind, const std::string& folder, qreal ratio, const
         input.values[1] = sex;
         input.values[c] = value;
         const int x = nameW + ((sex - 1) * 3 + value - 1) * cellW;
-        painter.drawPixmap(x, y, Render([&](Drawing& d) { DrawOrganism(d, input); }, frame.width, frame.height, ratio));
+        painter.drawPixmap(x, y, Render([&](Drawing& d) {
+          d.ClearItem();
+          DrawOrganism(d, input);
+        }, frame.width, frame.height, ratio));
         const std::string caption = vocabulary.characters[c].phenotypes[value - 1] +
                                     (sexes == 2 ? (sex == 1 ? "  (F)" : "  (M)") : "");
         painter.drawText(QRect(x, y + frame.height + 1, cellW - kGap, kCaption), Qt::AlignHCenter,

@@ -43,6 +43,8 @@ inline constexpr std::int32_t kLastContainerCommand = 189;
 inline constexpr std::int32_t kWelcomeElementary = 71;
 inline constexpr std::int32_t kWelcomeAdvanced = 72;
 inline constexpr std::int32_t kWelcomeSetup = 56;
+inline constexpr std::int32_t kWelcomeLeftOrganism = 22;
+inline constexpr std::int32_t kWelcomeRightOrganism = 24;
 }  // namespace main_window
 
 // Creates the main window with its class pictures, then runs start-up: the

@@ -1,8 +1,12 @@
+#include "workspace/main_window.h"
+
+#include <algorithm>
+
+#include "exercises/progression.h"
+#include "genetics/pictures/class_picture.h"
 #include "layer/tick_count.h"
 #include "workspace/event_routine.h"
-#include "exercises/progression.h"
 #include "workspace/exercise_start.h"
-#include "workspace/main_window.h"
 #include "workspace/session.h"
 #include "workspace/student_entry.h"
 
@@ -44,10 +48,41 @@ void AdjustMenus(Session& session) {
   service.Menu(kColourCommand, 0, static_cast<std::int32_t>(MenuAction::Caption), 0);
 }
 
+// Two organisms of random kinds and looks greet the student.
+void DrawWelcomeOrganisms(Session& session) {
+  WindowService& service = session.service;
+  RandomGenerator random;
+  random.RandomSeed(static_cast<std::int32_t>(TickCount()));
+  std::array<bool, kPlant + 1> unavailable{};
+  for (std::int32_t kind = kDinosaurDog; kind <= kPlant; ++kind) {
+    unavailable[kind] = session.classOptions.Unavailable(kind);
+  }
+  // Neighbouring clock seeds start alike; the generator settles after a few draws.
+  for (std::int32_t i = 0; i < 16; ++i) random.Random15();
+  std::int32_t firstKind = 0;
+  for (const std::int32_t box : {kWelcomeLeftOrganism, kWelcomeRightOrganism}) {
+    std::array<bool, kPlant + 1> excluded = unavailable;
+    // Two different organisms, where the class has more than one.
+    if (firstKind != 0 && std::count(excluded.begin() + 1, excluded.end(), false) > 1) excluded[firstKind] = true;
+    const PictureInput input = RandomOrganism(random, excluded, session.palette);
+    firstKind = input.kind;
+    const ServiceRect area = service.ItemRect(kWelcome, box);
+    service.ItemSelect(kWelcome, box);
+    service.SetLocalCoordinates(true);
+    Drawing& drawing = service.ItemDrawing();
+    drawing.ClearItem();
+    // Centred: the drawing's origin moves to the free space's half.
+    drawing.UseWindowCoordinates(-(area.right - area.left - input.width) / 2,
+                                 -(area.bottom - area.top - input.height) / 2);
+    DrawOrganism(drawing, input);
+  }
+}
+
 void ShowWelcome(Session& session) {
   WindowService& service = session.service;
   service.WindowOpen(kWelcome, 0);
   CentreOnLayout(service, kWelcome, session.startup.layout);
+  DrawWelcomeOrganisms(session);
 
   service.ItemSelect(kWelcome, kWelcomeAdvanced);
   service.ItemBind(session.startup.advancedLevel);

@@ -75,21 +75,48 @@ PictureFrame FrameOf(const GeneticsState& genetics, bool labels, bool limitedGen
   }
 }
 
-void DrawClassPicture(Drawing& drawing, const GeneticsState& genetics, const ExampleState& example,
-                      const OrganismPalette& palette, std::int32_t classNumber, bool labels) {
-  drawing.ClearItem();
-  if (IsLethalClass(genetics, classNumber)) return;
-  const PictureFrame frame = FrameOf(genetics, labels, false);
-  const PictureInput input = InputOf(genetics, example, palette, classNumber, frame);
+void DrawOrganism(Drawing& drawing, const PictureInput& input) {
   drawing.PenSize(1);
   drawing.PenPattern(1);
   drawing.ColourByNumber(kBlack);
-  switch (genetics.kind) {
+  switch (input.kind) {
     case kDinosaurDog: DrawDinosaurDog(drawing, input); break;
     case kMonkbear: DrawMonkbear(drawing, input); break;
     case kFly: DrawFly(drawing, input); break;
     default: DrawPlant(drawing, input); break;
   }
+}
+
+PictureInput RandomOrganism(RandomGenerator& random, const std::array<bool, kPlant + 1>& unavailable,
+                            const OrganismPalette& palette) {
+  PictureInput input;
+  std::array<std::int32_t, kPlant> kinds{};
+  std::int32_t count = 0;
+  for (std::int32_t kind = kDinosaurDog; kind <= kPlant; ++kind) {
+    if (!unavailable[kind]) kinds[count++] = kind;
+  }
+  input.kind = count == 0 ? kMonkbear : kinds[random.Random15() % count];
+  input.values[1] = input.kind == kPlant ? 1 : random.Random15() % 2 + 1;
+  for (std::int32_t c = 2; c <= CharacterCount(input.kind); ++c) input.values[c] = random.Random15() % 3 + 1;
+  input.palette = &palette;
+  for (auto& colour : input.randomColours) {
+    const PaletteColour drawn = DrawPaletteColour(random);
+    colour = {drawn.red, drawn.green, drawn.blue};
+  }
+  GeneticsState shape;
+  shape.kind = input.kind;
+  const PictureFrame frame = FrameOf(shape, false, false);
+  input.width = frame.width;
+  input.height = frame.height;
+  return input;
+}
+
+void DrawClassPicture(Drawing& drawing, const GeneticsState& genetics, const ExampleState& example,
+                      const OrganismPalette& palette, std::int32_t classNumber, bool labels) {
+  drawing.ClearItem();
+  if (IsLethalClass(genetics, classNumber)) return;
+  const PictureFrame frame = FrameOf(genetics, labels, false);
+  DrawOrganism(drawing, InputOf(genetics, example, palette, classNumber, frame));
   if (labels) DrawLabel(drawing, genetics, example, classNumber, frame);
 }
 

@@ -25,6 +25,15 @@ bool ShowsGenotypeLabel(const GeneticsState& genetics, const ExampleState& examp
 PictureFrame FrameOf(const GeneticsState& genetics, bool labels, bool limitedGenotypes,
                      std::int32_t scale = 1);
 
+// Draws an organism as the input describes it (the colour of the pen is black).
+void DrawOrganism(Drawing& drawing, const PictureInput& input);
+
+// An organism of a kind not marked unavailable (index 1..4), each character
+// showing one of its forms at random, in its natural frame: the welcome
+// window's decoration.
+PictureInput RandomOrganism(RandomGenerator& random, const std::array<bool, kPlant + 1>& unavailable,
+                            const OrganismPalette& palette);
+
 // Draws the picture of a genotype class (nothing for a lethal class) into a
 // cleared frame, with its genotype label when one applies.
 void DrawClassPicture(Drawing& drawing, const GeneticsState& genetics, const ExampleState& example,
