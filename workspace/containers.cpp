@@ -257,6 +257,23 @@ void Shut(Session& session) {
   SetMenusForOpenContainer(session, false);
 }
 
+// A question alone needs no room for a name or the "Don't ask me again" box.
+void CloseUpConfirmation(WindowService& service) {
+  constexpr std::int32_t kGap = 16;
+  const ServiceRect question = service.ItemRect(kConfirmWindow, 50);
+  const std::int32_t buttonTop = question.bottom + kGap;
+  std::int32_t buttonHeight = 0;
+  for (const std::int32_t button : {990, 1000}) {
+    const ServiceRect place = service.ItemRect(kConfirmWindow, button);
+    buttonHeight = place.bottom - place.top;
+    service.ItemTemplate(kConfirmWindow, button);
+    service.ItemMove(service.Registers().resultWord, buttonTop, place.left, MoveMode::Place);
+  }
+  service.WindowBounds(kConfirmWindow);
+  const auto bounds = service.Registers().windowRect;
+  service.WindowResize(kConfirmWindow, buttonTop + buttonHeight + kGap, bounds.right - bounds.left);
+}
+
 }  // namespace
 
 std::string ContainerWord(const Session& session) {
@@ -440,6 +457,7 @@ bool Confirm(Session& session, std::int32_t kind, bool showName, bool skippable)
   service.ItemSelect(kConfirmWindow, 90);
   service.ItemBind(skip);
   if (!skippable) service.ItemHide(kConfirmWindow, 90);
+  if (!showName && !skippable) CloseUpConfirmation(service);
   service.WindowRunModal(kConfirmWindow);
   const bool yes = service.Registers().itemHit == 1000;
   if (yes) {
