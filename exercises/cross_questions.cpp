@@ -47,20 +47,18 @@ void SetUp(Session& session, std::int32_t q) {
   ResetAnswer(session.service, window);
 }
 
-bool Answered(WindowService& service, std::int32_t window) {
-  bool any = false;
-  for (const std::int32_t item : {kYes, kNo}) {
-    service.ItemSelect(window, item);
-    any = any || service.GetControlValue() != 0;
-  }
-  return any;
+bool Checked(WindowService& service, std::int32_t window, std::int32_t radio) {
+  service.ItemSelect(window, radio);
+  return service.GetControlValue() != 0;
 }
 
 // The marking button waits for a "Yes" or a "No".
 void Reshow(Session& session, std::int32_t q) {
   const std::int32_t window = 500 + QuestionType(session, q);
-  if (!session.questionState.records[q].completed && !Answered(session.service, window)) {
-    session.service.ItemHide(window, question_window::kMark);
+  WindowService& service = session.service;
+  if (!session.questionState.records[q].completed && !Checked(service, window, kYes) &&
+      !Checked(service, window, kNo)) {
+    service.ItemHide(window, question_window::kMark);
   }
 }
 
@@ -87,10 +85,8 @@ void MarkAnswer(Session& session, std::int32_t q) {
   QuestionRecord& record = state.records[q];
   const std::int32_t type = QuestionType(session, q);
   const std::int32_t window = 500 + type;
-  service.ItemSelect(window, kYes);
-  const bool yes = service.GetControlValue() != 0;
-  service.ItemSelect(window, kNo);
-  const bool no = service.GetControlValue() != 0;
+  const bool yes = Checked(service, window, kYes);
+  const bool no = Checked(service, window, kNo);
   service.ItemDisable(window, kYes);
   service.ItemDisable(window, kNo);
   if (!yes && !no) {

@@ -25,17 +25,13 @@ constexpr std::int32_t kNoIndividualConfirm = 563;
 
 std::string Text(const Session& session, std::int32_t index) { return session.strings.ListString(kTexts, index); }
 
-std::int32_t CharacterList(const Session& session) { return 420 + 10 * session.genetics.kind; }
-
-std::string CharacterName(const Session& session, std::int32_t locus) {
-  const std::int32_t character = session.genetics.loci[locus].character;
-  return session.strings.ListString(CharacterList(session), character - 1);
+const CharacterTexts& CharacterOf(const Session& session, std::int32_t locus) {
+  return session.genetics.vocabulary.characters[session.genetics.loci[locus].character];
 }
 
 std::string HomozygotePhenotype(const Session& session, const FindContext& context) {
-  const LocusRule& rule = session.genetics.loci[context.locus];
-  const std::int32_t value = rule.phenotype[2 * context.requestedAllele];
-  return session.strings.ListString(CharacterList(session) + value, rule.character - 1);
+  const std::int32_t value = session.genetics.loci[context.locus].phenotype[2 * context.requestedAllele];
+  return CharacterOf(session, context.locus).phenotypes[value - 1];
 }
 
 void SetUp(Session& session, std::int32_t q) {
@@ -57,7 +53,7 @@ void SetUp(Session& session, std::int32_t q) {
   }
   service.SetItemText(window, question_window::kInstruction,
                       Text(session, homozygote ? kHomozygoteInstruction : kHeterozygoteInstruction));
-  service.SetItemText(window, kCharacterValue, CharacterName(session, context.locus));
+  service.SetItemText(window, kCharacterValue, CharacterOf(session, context.locus).name);
   service.ItemShow(window, kCharacterLabel);
   service.ItemShow(window, kCharacterValue);
   if (homozygote) {

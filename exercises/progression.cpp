@@ -120,21 +120,12 @@ void ShowProgressLabels(Session& session) {
   }
   const bool gettingStarted = session.questions.list.count >= 1 &&
                               session.questions.list.types[1] == kGettingStarted;
-  if (gettingStarted && !progress.trialRunning && progress.current < LastExercise(progress)) {
-    service.ItemShow(kWindow, kQuitInstructionsButton);
-  } else {
-    service.ItemHide(kWindow, kQuitInstructionsButton);
-  }
-  if (progress.trialRunning) {
-    service.ItemShow(kWindow, kTrialLabel);
-  } else {
-    service.ItemHide(kWindow, kTrialLabel);
-  }
-  if (session.exercises.options[progress.current].On(option_item::kLocked)) {
-    service.ItemShow(kWindow, main_window::kParentsLockedLabel);
-  } else {
-    service.ItemHide(kWindow, main_window::kParentsLockedLabel);
-  }
+  // A negative item number hides the item.
+  const bool quitInstructions = gettingStarted && !progress.trialRunning && progress.current < LastExercise(progress);
+  service.ItemShow(kWindow, quitInstructions ? kQuitInstructionsButton : -kQuitInstructionsButton);
+  service.ItemShow(kWindow, progress.trialRunning ? kTrialLabel : -kTrialLabel);
+  const bool locked = session.exercises.options[progress.current].On(option_item::kLocked);
+  service.ItemShow(kWindow, locked ? main_window::kParentsLockedLabel : -main_window::kParentsLockedLabel);
 }
 
 // Leaves the current exercise for `next` (which may be the same one): the

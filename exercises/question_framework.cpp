@@ -35,12 +35,7 @@ void HideResults(Session& session, std::int32_t type, std::int32_t last) {
 // question before it is done.
 void ShowMarkingButton(Session& session, std::int32_t q) {
   const bool markable = !Record(session, q).completed && EarlierQuestionsDone(session, q);
-  const std::int32_t window = 500 + QuestionType(session, q);
-  if (markable) {
-    session.service.ItemShow(window, kMark);
-  } else {
-    session.service.ItemHide(window, kMark);
-  }
+  session.service.ItemShow(500 + QuestionType(session, q), markable ? kMark : -kMark);
 }
 
 void CaptionQuestionCommand(Session& session, std::int32_t q, bool bullet) {
@@ -166,7 +161,6 @@ void SelectQuestion(Session& session, std::int32_t q) {
     return;
   }
   state.current = q;
-  state.characterUnderStudy = (type == 5 || type == 8) ? 1 : (type == 6 || type == 9) ? 2 : 0;
   if (IsHomozygoteQuestion(type) || IsHeterozygoteQuestion(type)) {
     state.find = FindQuestionContext(session.genetics, session.questions,
                                      session.exercises.options[session.progress.current], q);

@@ -27,7 +27,6 @@ struct QuestionState {
   std::array<QuestionRecord, kMaxQuestions + 1> records{};
   std::int32_t current = 0;  // last chosen, 0 = none yet
   std::int32_t showing = 0;  // window visible, 0 = none
-  std::int32_t characterUnderStudy = 0;
   bool refuse = false;  // set by a family to keep the question unmarked
   FindContext find;
 };

@@ -351,7 +351,6 @@ void AutoName(Session& session, std::int32_t container) {
   const bool oneSex = std::all_of(classes.begin(), classes.end(),
                                   [&](std::int32_t c) { return g.classes[c].Sex() == sex; });
   if (oneSex && !g.hermaphrodite && !g.hiddenSex) buffer = sex == 1 ? "Male," : "Female,";
-  const std::int32_t list = 420 + 10 * g.kind;
   const std::int32_t n = g.lociCount;
   for (std::int32_t slot = 1; slot <= n; ++slot) {
     const std::int32_t k = session.example.lociOrder[slot] != 0 ? session.example.lociOrder[slot] : slot;
@@ -359,15 +358,14 @@ void AutoName(Session& session, std::int32_t container) {
     const bool shared = std::all_of(classes.begin(), classes.end(),
                                     [&](std::int32_t c) { return LocusPhenotype(g, c, k) == value; });
     if (!shared) continue;
-    const std::int32_t ch = g.loci[k].character;
-    std::string character = session.strings.ListString(list, ch - 1);
-    std::string word = session.strings.ListString(list + value, ch - 1);
+    const CharacterTexts& texts = g.vocabulary.characters[g.loci[k].character];
+    const std::string& character = texts.name;
+    const std::string& word = texts.phenotypes[value - 1];
     auto lowerFirst = [](std::string text) {
       if (!text.empty()) text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
       return text;
     };
-    std::string piece = session.strings.ListString(list, ch + 9) == "1" ? character + " " + lowerFirst(word)
-                                                                         : word + " " + lowerFirst(character);
+    std::string piece = texts.namingCode == 1 ? character + " " + lowerFirst(word) : word + " " + lowerFirst(character);
     if (slot < n) piece += ",";
     buffer += piece;
   }

@@ -51,15 +51,6 @@ class Questions : public testing::RunningProgram {
 
   std::int32_t Homozygote(std::int32_t allele, std::int32_t sex = 0) { return ClassWith(2 * allele, sex); }
 
-  std::int32_t PutOnWorkspace(std::int32_t classNumber, std::int32_t left = 300, std::int32_t top = 420) {
-    std::int32_t object = kFirstOffspringObject;
-    while (session.genetics.objectClass[object] != 0) ++object;
-    session.genetics.objectClass[object] = classNumber;
-    session.offspring.highestObject = std::max(session.offspring.highestObject, object);
-    NewIndividual(session, object, left, top);
-    return object;
-  }
-
   // Nothing on the workspace but the two parents, both of this class.
   void OnlyParentsOf(std::int32_t classNumber) {
     ClearIndividuals(session);

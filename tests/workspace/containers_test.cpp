@@ -30,17 +30,6 @@ class Containers : public testing::RunningProgram {
     DragBy(spare, left - r.left, top - r.top);
     return spare;
   }
-
-  // A new individual of a class on the workspace.
-  std::int32_t Individual(std::int32_t classNumber, std::int32_t left, std::int32_t top) {
-    std::int32_t object = kFirstOffspringObject;
-    while (session.genetics.objectClass[object] != 0) ++object;
-    session.genetics.objectClass[object] = classNumber;
-    session.offspring.highestObject = std::max(session.offspring.highestObject, object);
-    NewIndividual(session, object, left, top);
-    return object;
-  }
-
 };
 
 TEST_F(Containers, TheExerciseStartsWithStorageAndOneSpare) {
@@ -76,7 +65,7 @@ TEST_F(Containers, OverlapThresholdWithThePointerOutside) {
     bool goesIn;
   };
   for (const Case k : {Case{23, false}, Case{24, true}}) {
-    const std::int32_t object = Individual(1, 200, 300);
+    const std::int32_t object = PutOnWorkspace(1, 200, 300);
     const ServiceRect r = Rect(object);
     const std::int32_t width = r.right - r.left;
     // The picture's right part covers the container's left part, full height;
@@ -92,10 +81,10 @@ TEST_F(Containers, OverlapThresholdWithThePointerOutside) {
 TEST_F(Containers, TheHundredAndFirstIsRefused) {
   const std::int32_t c = NewContainer(500, 300);
   for (int i = 0; i < kCapacity; ++i) {
-    const std::int32_t object = Individual(1, 200, 300);
+    const std::int32_t object = PutOnWorkspace(1, 200, 300);
     ASSERT_TRUE(PutInContainer(session, c, object)) << i;
   }
-  const std::int32_t extra = Individual(1, 200, 300);
+  const std::int32_t extra = PutOnWorkspace(1, 200, 300);
   EXPECT_FALSE(PutInContainer(session, c, extra));
   EXPECT_EQ(service.Transcript().back(), (MessageRecord{op::kErrorBox, "Sorry.  Cage is full."}));
   EXPECT_EQ(session.containers.Record(c).count, kCapacity);
@@ -103,15 +92,15 @@ TEST_F(Containers, TheHundredAndFirstIsRefused) {
 }
 
 TEST_F(Containers, StorageSpotsAreNotReused) {
-  for (int i = 0; i < kCapacity; ++i) ASSERT_TRUE(PutInContainer(session, kFirst, Individual(1, 200, 300)));
+  for (int i = 0; i < kCapacity; ++i) ASSERT_TRUE(PutInContainer(session, kFirst, PutOnWorkspace(1, 200, 300)));
   session.containers.Record(kFirst).spots[3] = -1;  // taken out while open
   --session.containers.Record(kFirst).count;
-  EXPECT_FALSE(PutInContainer(session, kFirst, Individual(1, 200, 300))) << "the counter reached 100";
+  EXPECT_FALSE(PutInContainer(session, kFirst, PutOnWorkspace(1, 200, 300))) << "the counter reached 100";
   session.containers.selected = kFirst;
   service.AnswerNextDialog([](ScriptedDialog& d) { d.Click(1000); });
   ContainerCommand(session, kEmpty);
   EXPECT_EQ(session.containers.storageSpots, 0);
-  EXPECT_TRUE(PutInContainer(session, kFirst, Individual(1, 200, 300)));
+  EXPECT_TRUE(PutInContainer(session, kFirst, PutOnWorkspace(1, 200, 300)));
 }
 
 TEST_F(Containers, AutomaticNames) {
@@ -122,16 +111,16 @@ TEST_F(Containers, AutomaticNames) {
     return static_cast<std::int32_t>(g.classIndexTable[ClassIndexOf(sex, {0, a, 0, 0}, {0, b, 0, 0})]);
   };
   const std::int32_t female = classOf(0, 1, 1);
-  PutInContainer(session, c, Individual(female, 200, 300));
+  PutInContainer(session, c, PutOnWorkspace(female, 200, 300));
   const std::string name = session.containers.Record(c).name;
   ASSERT_EQ(name.rfind("Female,", 0), 0u) << name;
   const std::string piece = name.substr(7);
   EXPECT_FALSE(piece.empty());
-  PutInContainer(session, c, Individual(classOf(1, 1, 1), 200, 300));
+  PutInContainer(session, c, PutOnWorkspace(classOf(1, 1, 1), 200, 300));
   EXPECT_EQ(session.containers.Record(c).name, piece) << "one male drops the sex part";
   const std::int32_t other = classOf(0, 0, 0);
   ASSERT_NE(LocusPhenotype(g, other, 1), LocusPhenotype(g, female, 1));
-  PutInContainer(session, c, Individual(other, 200, 300));
+  PutInContainer(session, c, PutOnWorkspace(other, 200, 300));
   EXPECT_EQ(session.containers.Record(c).name, "MIXED");
 }
 
@@ -152,7 +141,7 @@ TEST_F(Containers, RenamingSwitchesAutomaticNamingOff) {
 
 TEST_F(Containers, RecyclingReturnsAContainerToThePile) {
   const std::int32_t c = NewContainer(500, 300);
-  PutInContainer(session, c, Individual(1, 200, 300));
+  PutInContainer(session, c, PutOnWorkspace(1, 200, 300));
   SelectContainer(session, c);
   service.AnswerNextDialog([](ScriptedDialog& d) { d.Click(990); });
   ContainerCommand(session, kRecycle);
@@ -174,7 +163,7 @@ TEST_F(Containers, RecyclingReturnsAContainerToThePile) {
 }
 
 TEST_F(Containers, LookingInAndShuttingKeepsStorageGaps) {
-  for (int i = 0; i < 4; ++i) PutInContainer(session, kFirst, Individual(1, 200, 300));
+  for (int i = 0; i < 4; ++i) PutInContainer(session, kFirst, PutOnWorkspace(1, 200, 300));
   SelectContainer(session, kFirst);
   ContainerCommand(session, kLookIn);
   const std::int32_t view = kFirstViewWindow + session.genetics.kind;
@@ -228,7 +217,7 @@ TEST_F(Containers, WrongSexForAPlace) {
   GeneticsState& g = session.genetics;
   g.hermaphrodite = false;
   const std::int32_t male = g.classIndexTable[ClassIndexOf(1, {0, 1, 0, 0}, {0, 1, 0, 0})];
-  const std::int32_t object = Individual(male, 300, 300);
+  const std::int32_t object = PutOnWorkspace(male, 300, 300);
   DragBy(kFirstParentObject, 300, 250);  // empty the female place
   const ServiceRect place = Rect(kFirstParentObject);
   const ServiceRect r = Rect(object);
@@ -258,7 +247,7 @@ TEST_F(Containers, OtherContainersCloseTheirGaps) {
   for (int i = 0; i < 4; ++i) {
     const std::int32_t classNumber = i % 2 == 0 ? 1 : 7;
     classes.push_back(classNumber);
-    PutInContainer(session, c, Individual(classNumber, 200, 300));
+    PutInContainer(session, c, PutOnWorkspace(classNumber, 200, 300));
   }
   SelectContainer(session, c);
   ContainerCommand(session, kLookIn);
@@ -296,7 +285,7 @@ TEST_F(Containers, AFemaleOnTheMalePlace) {
   GeneticsState& g = session.genetics;
   g.hermaphrodite = false;
   const std::int32_t female = g.classIndexTable[ClassIndexOf(0, {0, 1, 0, 0}, {0, 1, 0, 0})];
-  const std::int32_t object = Individual(female, 300, 300);
+  const std::int32_t object = PutOnWorkspace(female, 300, 300);
   DragBy(kSecondParentObject, 300, 250);  // empty the male place
   const ServiceRect place = Rect(kSecondParentObject);
   const ServiceRect r = Rect(object);
@@ -310,11 +299,11 @@ TEST_F(Containers, AutoFillLeavesEarlierCrossesAndStopsWhenFull) {
   const std::int32_t earlier = NewContainer(450, 300);
   const std::int32_t pending = session.offspring.pending;
   const std::int32_t phenotypeClass = session.genetics.objectClass[pending];
-  PutInContainer(session, earlier, Individual(phenotypeClass, 200, 300));
+  PutInContainer(session, earlier, PutOnWorkspace(phenotypeClass, 200, 300));
   session.containers.Record(earlier).crossTag = session.cross.number + 7;
   // ...and one of this cross, almost full with the same phenotype.
   const std::int32_t current = NewContainer(600, 300);
-  for (int i = 0; i < kCapacity - 1; ++i) PutInContainer(session, current, Individual(phenotypeClass, 200, 300));
+  for (int i = 0; i < kCapacity - 1; ++i) PutInContainer(session, current, PutOnWorkspace(phenotypeClass, 200, 300));
   session.containers.Record(current).crossTag = session.cross.number;
   const std::int32_t earlierCount = session.containers.Record(earlier).count;
   session.autoSettings.autoFill = true;
@@ -335,7 +324,7 @@ TEST_F(Containers, MenuStateFollowsTheContainers) {
   EXPECT_FALSE(enabled(kEmpty)) << "it is empty";
   EXPECT_TRUE(enabled(kRecycleAll));
   EXPECT_FALSE(enabled(kEmptyAll));
-  PutInContainer(session, c, Individual(1, 200, 300));
+  PutInContainer(session, c, PutOnWorkspace(1, 200, 300));
   EXPECT_TRUE(enabled(kEmptyAll));
   EXPECT_FALSE(enabled(kRename)) << "putting in deselects";
   SelectContainer(session, c);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "workspace/individuals.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 
@@ -24,6 +27,16 @@ class RunningProgram : public ::testing::Test {
   }
 
   ServiceRect Rect(std::int32_t item) { return service.ItemRect(main_window::kWindow, item); }
+
+  // A new individual of a class standing on the workspace at (left, top).
+  std::int32_t PutOnWorkspace(std::int32_t classNumber, std::int32_t left = 300, std::int32_t top = 420) {
+    std::int32_t object = kFirstOffspringObject;
+    while (session.genetics.objectClass[object] != 0) ++object;
+    session.genetics.objectClass[object] = classNumber;
+    session.offspring.highestObject = std::max(session.offspring.highestObject, object);
+    NewIndividual(session, object, left, top);
+    return object;
+  }
 
   // Presses on an item (its centre, or just inside its top-left corner) and
   // moves the pointer by (dx, dy) before letting go.
