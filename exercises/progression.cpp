@@ -4,7 +4,6 @@
 
 #include "exercises/question_framework.h"
 #include "exercises/question_window.h"
-#include "layer/tick_count.h"
 #include "workspace/containers.h"
 #include "workspace/exercise_start.h"
 #include "workspace/main_window.h"
@@ -267,7 +266,7 @@ void StartExercise(Session& session) {
   ClearQuestions(session);
   progress.marksThisTry[ex] = 0;
   progress.tryFinished = false;
-  progress.exerciseStart = TickCount();
+  progress.exerciseStart = session.Now();
   if (!progress.trialRunning) progress.usedBeforeTry = session.example.usedCharacters[ex];
   SetUpExercise(session);
   if (!progress.keepPickedKind) progress.pickedKind = 0;
@@ -401,7 +400,7 @@ void ShowMarks(Session& session, std::int32_t marks, std::int32_t available, std
 }
 
 void ShowElapsed(Session& session, std::int64_t start, std::int32_t dialog, std::int32_t item) {
-  session.service.SetItemText(dialog, item, ElapsedText(start, TickCount()));
+  session.service.SetItemText(dialog, item, ElapsedText(start, session.Now()));
 }
 
 void StartTrial(Session& session) {

@@ -31,7 +31,9 @@ class RandomGenerator {
   void RandomSave() { saved_ = state_; }
   void RandomRestore() { state_ = saved_; }
 
+  // The whole state, for a saved-work file to keep and bring back.
   const State& CurrentState() const { return state_; }
+  void SetCurrentState(const State& state) { state_ = state; }
 
  private:
   State state_;

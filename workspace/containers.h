@@ -1,18 +1,16 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
+
+#include "genetics/stock.h"
 
 namespace crossmere {
 
 struct Session;
 
 namespace containers {
-inline constexpr std::int32_t kFirst = 1301;  // the Storage container
-inline constexpr std::int32_t kLast = 1317;
 inline constexpr std::int32_t kLabelOffset = 20;
-inline constexpr std::int32_t kCapacity = 100;
 inline constexpr std::int32_t kHighlight = 1340;
 inline constexpr std::int32_t kSpareCages = 1341;
 inline constexpr std::int32_t kSpareOthers = 2341;
@@ -32,31 +30,6 @@ inline constexpr std::int32_t kClearAll = 187;
 inline constexpr std::int32_t kLookIn = 188;
 inline constexpr std::int32_t kShut = 189;
 }  // namespace containers
-
-struct ContainerRecord {
-  std::string name;
-  std::int32_t count = -1;  // -1: on the spare pile, else individuals held
-  // Genotype class of the individual in each spot 1..100; negative: taken out
-  // while the container is open.
-  std::array<std::int32_t, containers::kCapacity + 1> spots{};
-  std::int32_t crossTag = 0;  // 0 nothing yet, n all from cross n, -1 mixed
-};
-
-// The containers on the workspace and what they hold.
-struct ContainerState {
-  std::array<ContainerRecord, containers::kLast - containers::kFirst + 1> records;
-  std::int32_t held = 0;          // individuals in all containers
-  std::int32_t inUse = 1;         // the Storage container included
-  std::int32_t storageSpots = 0;  // Storage spots ever filled this exercise
-  std::int32_t selected = 0;      // container number, 0 = none
-  std::int32_t open = 0;          // container shown in its view window, 0 = none
-  std::array<bool, 15> skipConfirm{};  // by confirmation kind
-  // The spot of each individual shown in the open container, by shown number - 581.
-  std::array<std::int32_t, containers::kCapacity> shownSpots{};
-
-  ContainerRecord& Record(std::int32_t container) { return records[container - containers::kFirst]; }
-  const ContainerRecord& Record(std::int32_t container) const { return records[container - containers::kFirst]; }
-};
 
 // Containers as an exercise starts: the Storage container in use, named and
 // filled with the example's stock; one spare on the pile; menus by organism.

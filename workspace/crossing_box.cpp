@@ -1,6 +1,5 @@
 #include "workspace/crossing_box.h"
 
-#include "layer/tick_count.h"
 #include "workspace/containers.h"
 #include "workspace/individuals.h"
 #include "workspace/main_window.h"
@@ -102,14 +101,14 @@ void LeaveParentPlace(Session& session, std::int32_t place) {
 void ShowNextOffspring(Session& session) {
   WindowService& service = session.service;
   const NewOffspringResult made =
-      NewOffspring(session.genetics, session.offspring, session.random, false, TickCount());
+      NewOffspring(session.genetics, session.offspring, session.random, false, session.Now());
   if (made.outcome == OffspringOutcome::NoRoom) {
     service.Alert(op::kInformationBox, "Sorry.  No more animals possible");
     return;
   }
   if (made.outcome != OffspringOutcome::Made) return;
   if (!service.Scripted()) service.DelayTicks(made.waitTicks);
-  OffspringShown(session.offspring, made.object, TickCount());
+  OffspringShown(session.offspring, made.object, session.Now());
   ShowPendingOffspring(session);
   UpdateContainerMenu(session);
 }
@@ -129,7 +128,7 @@ void AutoFill(Session& session) {
   ShowProgress(service, 0, room, true);
 
   for (;;) {
-    const std::int64_t started = TickCount();
+    const std::int64_t started = session.Now();
     const std::int32_t classNumber = Mendel(genetics, offspring, session.random);
     for (auto& counter : offspring.counters) ++counter;
     std::int32_t target = 0;
@@ -153,9 +152,9 @@ void AutoFill(Session& session) {
     if (target == 0) {
       // No container for this phenotype (or its container is full): it waits in the box.
       offspring.generatedClass = classNumber;
-      const NewOffspringResult shown = NewOffspring(genetics, offspring, session.random, true, TickCount());
+      const NewOffspringResult shown = NewOffspring(genetics, offspring, session.random, true, session.Now());
       if (shown.outcome == OffspringOutcome::Made) {
-        OffspringShown(offspring, shown.object, TickCount());
+        OffspringShown(offspring, shown.object, session.Now());
         for (auto& counter : offspring.counters) --counter;  // counted when it was made
         ShowPendingOffspring(session);
       }
@@ -168,7 +167,7 @@ void AutoFill(Session& session) {
     ContainerLabelRedraw(session, target);
     ShowProgress(service, ++made, room, true);
     if (!service.Scripted()) {
-      while (TickCount() - started <= kAutoFillPause) service.DelayTicks(1);
+      while (session.Now() - started <= kAutoFillPause) service.DelayTicks(1);
     }
     if (service.WaitForClick()) break;
   }

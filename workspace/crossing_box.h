@@ -1,20 +1,11 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 
 namespace crossmere {
 
 struct Session;
 struct ServiceRect;
-
-// The cross standing in the crossing box.
-struct CrossState {
-  std::int32_t number = 0;                  // counts crosses; containers remember it
-  std::array<std::int32_t, 2> lastParents{};  // who last stood in each place
-  std::int32_t inBoxes = 0;                 // individuals standing in the parent places
-  bool parentsLocked = false;               // kept for questions that count their offspring
-};
 
 // The parents may not leave the crossing box: the exercise fixes them, or a
 // question still counts their offspring.

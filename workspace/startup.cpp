@@ -4,7 +4,6 @@
 
 #include "exercises/progression.h"
 #include "genetics/pictures/class_picture.h"
-#include "layer/tick_count.h"
 #include "workspace/event_routine.h"
 #include "workspace/exercise_start.h"
 #include "workspace/session.h"
@@ -52,7 +51,7 @@ void AdjustMenus(Session& session) {
 void DrawWelcomeOrganisms(Session& session) {
   WindowService& service = session.service;
   RandomGenerator random;
-  random.RandomSeed(static_cast<std::int32_t>(TickCount()));
+  random.RandomSeed(static_cast<std::int32_t>(session.Now()));
   std::array<bool, kPlant + 1> unavailable{};
   for (std::int32_t kind = kDinosaurDog; kind <= kPlant; ++kind) {
     unavailable[kind] = session.classOptions.Unavailable(kind);
@@ -95,7 +94,7 @@ void ShowWelcome(Session& session) {
 // The getting-started exercise shows each homolog in two of its first four offspring.
 void DrawForcedHomologTable(Session& session) {
   RandomGenerator& random = session.random;
-  random.RandomSeed(session.startup.fixedSeedMode ? 1234567 : static_cast<std::int32_t>(TickCount()));
+  random.RandomSeed(session.startup.fixedSeedMode ? 1234567 : static_cast<std::int32_t>(session.Now()));
   session.offspring.forcedHomologs = DrawForcedHomologs(random);
 }
 
@@ -109,7 +108,7 @@ void CentreOnLayout(WindowService& service, std::int32_t dialog, const LayoutSiz
 
 void ProgramEntry(Session& session) {
   CreateMainWindow(session);
-  session.progress.programStart = TickCount();
+  session.progress.programStart = session.Now();
   session.service.StartupFolder();
   session.startup.fixedSeedMode = false;
   PlaceMainWindow(session);

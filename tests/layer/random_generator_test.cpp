@@ -95,5 +95,14 @@ TEST(RandomGenerator, RestoreReplaysTheDrawsAfterSave) {
   EXPECT_EQ(Draws(random, 10), std::vector<std::int32_t>(first.begin(), first.begin() + 10));
 }
 
+TEST(RandomGenerator, AStateCarriedToAnotherGeneratorDrawsTheSame) {
+  RandomGenerator random;
+  random.RandomSeed(77);
+  Draws(random, 700);  // the taps have moved on
+  RandomGenerator resumed;
+  resumed.SetCurrentState(random.CurrentState());
+  EXPECT_EQ(Draws(resumed, 1500), Draws(random, 1500));
+}
+
 }  // namespace
 }  // namespace crossmere

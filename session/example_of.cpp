@@ -1,0 +1,91 @@
+#include "session/example_of.h"
+
+#include "layer/string_lists.h"
+
+namespace crossmere {
+
+ExampleSettings ExampleSettingsOf(const ClassOptions& options) {
+  ExampleSettings settings;
+  settings.randomCharacters = options.RandomCharacters();
+  settings.randomInExercise = options.RandomInExercise();
+  settings.sexInMonkbears = options.SexInMonkbears();
+  settings.censorMaleDogs = options.CensorMaleDogs();
+  for (std::int32_t kind = kDinosaurDog; kind <= kPlant; ++kind) {
+    settings.unavailable[kind] = options.Unavailable(kind);
+  }
+  settings.ySymbol = options.ySymbol;
+  return settings;
+}
+
+void LoadExercises(SessionState& state, const StringLists& strings, std::vector<std::string>* warnings) {
+  const std::int32_t offset = state.startup.advancedLevel != 0 ? kAdvancedSet : kElementarySet;
+  state.exercises = LoadExerciseSet(strings, offset, warnings);
+}
+
+void PrecomputeStudentKinds(SessionState& state, std::int64_t now) {
+  const StudentIdentity& identity = state.identity;
+  if (identity.number == 0) return;
+  const std::int32_t seed = identity.name == kPlaceholderName ? static_cast<std::int32_t>(now) : identity.number;
+  PrecomputeKinds(state.example, state.random, seed, state.exercises.options, ExampleSettingsOf(state.classOptions));
+}
+
+ExampleRequest ExampleRequestOf(const SessionState& state, std::int32_t classCheckValue) {
+  const ProgressState& progress = state.progress;
+  const std::int32_t ex = progress.current;
+  const QuestionList& standard = state.exercises.questions[ex];
+  ExampleRequest request;
+  request.exercise = ex;
+  request.tryCount = progress.tryCount[ex];
+  request.options = &state.exercises.options[ex];
+  request.questionTypes.assign(standard.types.begin() + 1, standard.types.begin() + 1 + standard.count);
+  request.seedFromStudent = ExamplesFixed(state.identity, state.classOptions, progress.trialRunning);
+  request.studentSeed = state.identity.number + classCheckValue;
+  request.fixedSeedMode = state.startup.fixedSeedMode;
+  request.trialRunning = progress.trialRunning;
+  request.trialArrangement = progress.trialArrangement;
+  request.pickedKind = progress.pickedKind;
+  return request;
+}
+
+void StartExample(SessionState& state, const StringLists& strings, const Clock& clock,
+                  std::vector<std::string>* alerts) {
+  ProgressState& progress = state.progress;
+  const std::int32_t ex = progress.current;
+  const ExampleRequest request = ExampleRequestOf(state, PasswordCheckValueSetting(strings));
+  SetUpExample(state.genetics, state.example, state.offspring, state.random, request,
+               ExampleSettingsOf(state.classOptions), strings, clock, alerts);
+
+  // The question order comes from the example's own choices, so it is the student's too.
+  const std::int32_t bit = state.example.thirtyChoices[1][1] - 1;
+  const PreparedQuestions* previous = progress.questionsFor == ex ? &state.questions : nullptr;
+  state.questions = PrepareQuestions(state.exercises, ex, progress.tryCount[ex], state.genetics.lociCount, bit,
+                                     previous);
+  progress.questionsFor = ex;
+
+  state.cross = CrossState();
+  const bool parents = state.genetics.objectClass[kFirstParentObject] != 0;
+  // The starting parents are the first cross; 0 stays free for "no cross yet".
+  state.cross.number = parents ? 1 : 0;
+  state.cross.inBoxes = parents ? 2 : 0;
+  state.cross.lastParents = state.example.parentObjects;
+}
+
+SessionState RecreateExample(const StringLists& strings, std::int32_t studentNumber, std::int32_t setOffset,
+                             std::int32_t exercise) {
+  SessionState state;
+  state.classOptions = LoadClassOptions(strings);
+  state.identity.number = studentNumber;
+  state.identity.numberGiven = true;
+  state.identity.entered = true;
+  state.startup.advancedLevel = setOffset == kAdvancedSet ? 1 : 0;
+  LoadExercises(state, strings, nullptr);
+  // Nothing of the student's example reads the clock; the offspring bred
+  // after it draw from a clock standing at 0, the same on every machine.
+  const Clock noClock = [] { return std::int64_t{0}; };
+  PrecomputeStudentKinds(state, noClock());
+  state.progress.current = exercise;
+  StartExample(state, strings, noClock, nullptr);
+  return state;
+}
+
+}  // namespace crossmere
