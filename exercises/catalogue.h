@@ -5,57 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "exercises/exercise_options.h"
+#include "genetics/exercise_options.h"
 
 namespace crossmere {
 
 class StringLists;
-
-// Option items of the exercise set-up form, as they stand in an ExerciseOptions record.
-namespace option_item {
-inline constexpr std::int32_t kOneLocus = 52;
-inline constexpr std::int32_t kTwoLoci = 53;
-inline constexpr std::int32_t kThreeLoci = 54;
-inline constexpr std::int32_t kSexes = 56;
-inline constexpr std::int32_t kAutosomal = 58;
-inline constexpr std::int32_t kSexLinked = 59;
-inline constexpr std::int32_t kSexLinkageMixture = 60;
-inline constexpr std::int32_t kRecessive = 62;
-inline constexpr std::int32_t kDominant = 63;
-inline constexpr std::int32_t kEitherDominance = 64;
-inline constexpr std::int32_t kIntermediate = 65;
-inline constexpr std::int32_t kMutationMixture = 66;
-inline constexpr std::int32_t kUnlinked = 68;
-inline constexpr std::int32_t kLinked = 69;
-inline constexpr std::int32_t kLinkageMixture = 70;
-inline constexpr std::int32_t kTestcrossParents = 72;        // Aa x aa
-inline constexpr std::int32_t kIntercrossParents = 73;       // Aa x Aa
-inline constexpr std::int32_t kPureBreedingParents = 74;
-inline constexpr std::int32_t kMixedParents = 75;
-inline constexpr std::int32_t kDominantBackcrossParents = 76;  // AA x Aa
-inline constexpr std::int32_t kNoExtraParents = 78;
-inline constexpr std::int32_t kLocked = 79;
-inline constexpr std::int32_t kSingleLocusStock = 80;
-inline constexpr std::int32_t kAllStock = 81;
-inline constexpr std::int32_t kGenotypesNo = 83;
-inline constexpr std::int32_t kGenotypesPart = 84;
-inline constexpr std::int32_t kGenotypesYes = 85;
-inline constexpr std::int32_t kGenotypesHiddenInitially = 86;
-inline constexpr std::int32_t kMendelNotation = 88;
-inline constexpr std::int32_t kWildNotation = 89;
-inline constexpr std::int32_t kNotationSwitch = 90;
-inline constexpr std::int32_t kSingleExample = 92;
-inline constexpr std::int32_t kNoTrial = 93;
-inline constexpr std::int32_t kHiddenSex = 94;
-inline constexpr std::int32_t kAnyOrganism = 96;
-inline constexpr std::int32_t kDog = 97;
-inline constexpr std::int32_t kBear = 98;
-inline constexpr std::int32_t kFly = 99;
-inline constexpr std::int32_t kPlant = 100;
-inline constexpr std::int32_t kLethalHalfTheTime = 103;
-inline constexpr std::int32_t kLethalAlways = 104;
-inline constexpr std::int32_t kHideOffspring = 105;
-}  // namespace option_item
 
 // Question types whose numbers the catalogue's preparation works with.
 namespace question_type {

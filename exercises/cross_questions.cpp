@@ -141,7 +141,7 @@ void ReleaseParentsWhenDone(Session& session) {
     if (NeedsCross(session.questions.list.types[k]) && !session.questionState.records[k].completed) return;
   }
   session.cross.parentsLocked = false;
-  if (!session.exercises.options[session.progress.current].On(option_item::kLocked)) {
+  if (!session.exercises.options[session.progress.current].Locked()) {
     session.service.ItemHide(main_window::kWindow, main_window::kParentsLockedLabel);
   }
 }

@@ -41,7 +41,7 @@ void SetUp(Session& session, std::int32_t q) {
   const FindContext& context = session.questionState.find;
   const bool homozygote = IsHomozygoteQuestion(type);
   const bool backcross =
-      session.exercises.options[session.progress.current].On(option_item::kDominantBackcrossParents);
+      session.exercises.options[session.progress.current].DominantBackcrossParents();
   if (homozygote && backcross) {
     const bool first = FirstHomozygoteQuestion(session.questions, q);
     service.SetItemText(window, question_window::kInstruction,

@@ -37,7 +37,7 @@ FindContext FindQuestionContext(const GeneticsState& genetics, const PreparedQue
   const LocusRule& rule = genetics.loci[context.locus];
   bool recessive = false;
   if (genetics.lociCount == 1) {
-    recessive = homozygoteQuestions >= 2 ? first : options.On(option_item::kDominantBackcrossParents);
+    recessive = homozygoteQuestions >= 2 ? first : options.DominantBackcrossParents();
   }
   context.requestedAllele = recessive ? rule.recessiveAllele : rule.dominantAllele;
   return context;

@@ -59,7 +59,7 @@ constexpr std::int32_t kOffspringBeforeAsking = 10;
 constexpr std::int32_t kGettingStarted = 23;
 
 bool Single(const Session& session, std::int32_t ex) {
-  return session.exercises.options[ex].On(option_item::kSingleExample);
+  return session.exercises.options[ex].SingleExample();
 }
 
 // The message that warns of leaving the current try, or 0 when nothing would be lost.
@@ -123,7 +123,7 @@ void ShowProgressLabels(Session& session) {
   const bool quitInstructions = gettingStarted && !progress.trialRunning && progress.current < LastExercise(progress);
   service.ItemShow(kWindow, quitInstructions ? kQuitInstructionsButton : -kQuitInstructionsButton);
   service.ItemShow(kWindow, progress.trialRunning ? kTrialLabel : -kTrialLabel);
-  const bool locked = session.exercises.options[progress.current].On(option_item::kLocked);
+  const bool locked = session.exercises.options[progress.current].Locked();
   service.ItemShow(kWindow, locked ? main_window::kParentsLockedLabel : -main_window::kParentsLockedLabel);
 }
 

@@ -90,8 +90,8 @@ void SetUpWindow(Session& session, std::int32_t q, const QuestionFamily& family)
 
 bool GenotypesFullyShown(const Session& session) {
   const ExerciseOptions& options = session.exercises.options[session.progress.current];
-  return !options.On(option_item::kGenotypesNo) && !options.On(option_item::kGenotypesPart) &&
-         !options.On(option_item::kHideOffspring);
+  return !options.GenotypesNo() && !options.GenotypesPart() &&
+         !options.HideOffspring();
 }
 
 void OutOfOrder(Session& session) {

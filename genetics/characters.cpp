@@ -10,11 +10,11 @@ void ChooseDominance(LocusRule& locus, const ExerciseOptions& options, std::int3
                      std::int32_t b) {
   locus.phenotype = {1, 0, 3};
   locus.dominantAllele = 1;
-  if (options.On(65) || (options.On(66) && t == 0)) {
+  if (options.Intermediate() || (options.MutationMixture() && t == 0)) {
     locus.phenotype[1] = 2;
-  } else if (options.On(63)) {
+  } else if (options.DominantMutations()) {
     locus.phenotype[1] = 3;
-  } else if (!options.On(66) && !options.On(64)) {
+  } else if (!options.MutationMixture() && !options.EitherDominance()) {
     locus.phenotype[1] = 1;
     locus.dominantAllele = 0;
   } else if (b == 1) {
@@ -56,7 +56,7 @@ void ChooseCharacters(GeneticsState& genetics, RandomGenerator& random, const Ch
     for (bool chosen = false; !chosen;) {
       for (int draw = 0; draw < kCharacterDraws && !chosen; ++draw) {
         const std::int32_t c = random.Random15() % (characters - 1) + 2;
-        if (genetics.usedPhenos[c] || (!options.On(92) && excluded[c])) continue;
+        if (genetics.usedPhenos[c] || (!options.SingleExample() && excluded[c])) continue;
         if (choice.refuseIntermediateCanines && genetics.kind == kDinosaurDog && c == 3 && k == 1 &&
             locus.phenotype[1] == 2)
           continue;
@@ -73,14 +73,14 @@ void ChooseCharacters(GeneticsState& genetics, RandomGenerator& random, const Ch
     }
   }
 
-  if (options.On(103) || options.On(104)) {
+  if (options.LethalHalfTheTime() || options.LethalAlways()) {
     const std::int32_t k = random.Random15() % n + 1;
-    if (!options.On(103)) random.Random15();  // drawn, but decides nothing
-    const bool lethal = options.On(104) || random.Random15() % 2 == 1;
+    if (!options.LethalHalfTheTime()) random.Random15();  // drawn, but decides nothing
+    const bool lethal = options.LethalAlways() || random.Random15() % 2 == 1;
     if (lethal) {
       LocusRule& locus = genetics.loci[k];
       locus.lethal = true;
-      if (options.On(89)) locus.dominantAllele = 1;
+      if (options.WildNotation()) locus.dominantAllele = 1;
       locus.phenotype[1] = locus.dominantAllele == 1 ? 3 : 1;
     }
   }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "exercises/exercise_options.h"
+#include "genetics/exercise_options.h"
 #include "genetics/genetics_state.h"
 #include "layer/random_generator.h"
 

@@ -50,8 +50,8 @@ std::int32_t ExampleKind(GeneticsState& genetics, ExampleState& example, RandomG
                          const ExampleRequest& request, const ExampleSettings& settings) {
   const ExerciseOptions& options = *request.options;
   if (request.trialArrangement != 0) return genetics.kind;  // a trial keeps the exercise's kind
-  const bool picked = request.pickedKind != 0 && options.On(96) &&
-                      !(request.pickedKind == kPlant && options.On(56));
+  const bool picked = request.pickedKind != 0 && options.AnyOrganism() &&
+                      !(request.pickedKind == kPlant && options.Sexes());
   std::int32_t kind = example.precomputedKinds[request.exercise];
   if (picked) {
     kind = request.pickedKind;
@@ -60,7 +60,7 @@ std::int32_t ExampleKind(GeneticsState& genetics, ExampleState& example, RandomG
   }
   if (kind < kDinosaurDog || kind > kPlant) kind = KindRule(random, options, settings);
   if (FirstQuestionIs(request, 36)) kind = Bit(random) == 1 ? kFly : kMonkbear;
-  if (FirstQuestionIs(request, 23) && !picked) kind = options.On(56) ? kDinosaurDog : kMonkbear;
+  if (FirstQuestionIs(request, 23) && !picked) kind = options.Sexes() ? kDinosaurDog : kMonkbear;
   return kind;
 }
 
@@ -95,7 +95,7 @@ PaletteColour DrawPaletteColour(RandomGenerator& random) {
 
 std::int32_t KindRule(RandomGenerator& random, const ExerciseOptions& options,
                       const ExampleSettings& settings) {
-  const bool sexes = options.On(56);
+  const bool sexes = options.Sexes();
   const std::int32_t m = sexes ? 3 : 4;
   bool anyAvailable = false;
   for (std::int32_t k = 1; k <= m; ++k) anyAvailable |= Available(settings, k);
@@ -118,10 +118,10 @@ std::int32_t KindRule(RandomGenerator& random, const ExerciseOptions& options,
     prefer(Bit(random) == 1 && Available(settings, kPlant) ? kPlant : kMonkbear);
   }
 
-  if (!options.On(96)) {
-    kind = options.On(97) ? kDinosaurDog : options.On(100) ? kPlant : options.On(99) ? kFly : kMonkbear;
+  if (!options.AnyOrganism()) {
+    kind = options.Dog() ? kDinosaurDog : options.Plant() ? kPlant : options.Fly() ? kFly : kMonkbear;
   }
-  if (options.On(94)) kind = kMonkbear;
+  if (options.HiddenSex()) kind = kMonkbear;
   return kind;
 }
 
@@ -134,25 +134,25 @@ void PrecomputeKinds(ExampleState& example, RandomGenerator& random, std::int32_
 void ChooseSet(GeneticsState& g, ExampleState& example, RandomGenerator& random,
                const ExampleRequest& request, const ExampleSettings& settings) {
   const ExerciseOptions& options = *request.options;
-  g.lociCount = options.On(54) ? 3 : options.On(53) ? 2 : 1;
+  g.lociCount = options.LociCount();
   const std::int32_t n = g.lociCount;
-  g.hermaphrodite = !options.On(56);
-  g.hiddenSex = options.On(94);
-  example.genotypesShown = (options.On(84) || options.On(85)) && !options.On(86);
+  g.hermaphrodite = !options.Sexes();
+  g.hiddenSex = options.HiddenSex();
+  example.genotypesShown = (options.GenotypesPart() || options.GenotypesYes()) && !options.GenotypesHiddenInitially();
   example.showGenotypes = {};
   for (std::int32_t k = 1; k <= n; ++k) example.showGenotypes[k] = example.genotypesShown || request.trialRunning;
-  if (!request.notationSwitched) g.wildNotation = options.On(89);
+  if (!request.notationSwitched) g.wildNotation = options.WildNotation();
 
   g.locusPosition = {1, 9, 9, 9};
   g.unlinked12 = g.unlinked13 = g.unlinked23 = false;
   if (n == 1) {
     const std::int32_t b = Bit(random);
-    const bool autosomal = options.On(58) || (options.On(60) && b == 0);
+    const bool autosomal = options.Autosomal() || (options.SexLinkageMixture() && b == 0);
     g.locusPosition[1] = autosomal ? 5 : 2;
   } else if (n == 2) {
     const std::int32_t b = Bit(random);
-    const bool autosomal = options.On(58) || (options.On(60) && b == 0);
-    const bool linked = options.On(69) || (options.On(70) && b == 0);
+    const bool autosomal = options.Autosomal() || (options.SexLinkageMixture() && b == 0);
+    const bool linked = options.Linked() || (options.LinkageMixture() && b == 0);
     if (autosomal && linked) {
       g.locusPosition = {1, 5, 6, 9};
     } else if (autosomal) {
@@ -169,13 +169,13 @@ void ChooseSet(GeneticsState& g, ExampleState& example, RandomGenerator& random,
       example.chooseType = request.trialArrangement;
     } else {
       const std::int32_t b = Bit(random);
-      const bool autosomal = options.On(58) || (options.On(60) && b == 0);
-      if (options.On(69)) {
+      const bool autosomal = options.Autosomal() || (options.SexLinkageMixture() && b == 0);
+      if (options.Linked()) {
         example.chooseType = autosomal ? 1 : 4;
-      } else if (options.On(68)) {
+      } else if (options.Unlinked()) {
         example.chooseType = autosomal ? 3 : 7;
       } else {
-        example.chooseType = options.On(58) ? random.Random15() % 3 + 1 : random.Random15() % 7 + 1;
+        example.chooseType = options.Autosomal() ? random.Random15() % 3 + 1 : random.Random15() % 7 + 1;
       }
     }
     const Arrangement& arrangement = kArrangements[example.chooseType];
@@ -204,7 +204,7 @@ void SetUpExample(GeneticsState& g, ExampleState& example, OffspringState& offsp
 
   const bool studentSeed = request.fixedSeedMode || request.seedFromStudent;
   random.RandomSeed(studentSeed ? request.studentSeed : static_cast<std::int32_t>(clock()));
-  const std::int32_t skip = (options.On(92) ? 0 : request.tryCount) + 10 * request.exercise;
+  const std::int32_t skip = (options.SingleExample() ? 0 : request.tryCount) + 10 * request.exercise;
   std::int32_t last = 0;
   for (std::int32_t i = 0; i < skip; ++i) last = random.Random15();
   if (!request.fixedSeedMode) random.RandomSeed(last);
@@ -248,7 +248,7 @@ void SetUpExample(GeneticsState& g, ExampleState& example, OffspringState& offsp
   offspring.startingCross = true;
   offspring.f1.fill(0);
   PlaceStartingStock(g, example, offspring, random, request);
-  example.offspringLabels = !options.On(105) || request.trialRunning;
+  example.offspringLabels = !options.HideOffspring() || request.trialRunning;
   if (g.objectClass[kFirstParentObject] != 0 && g.objectClass[kSecondParentObject] != 0) {
     const NewOffspringResult first = NewOffspring(g, offspring, random, false, clock());
     if (first.outcome == OffspringOutcome::Made) OffspringShown(offspring, first.object, clock());

@@ -28,20 +28,20 @@ class ParentChooser {
     const std::int32_t n = g_.lociCount;
     ParentAlleles mother;
     ParentAlleles father;
-    if (options_.On(74)) {
+    if (options_.PureBreedingParents()) {
       PureBreeding(mother, father);
-    } else if (options_.On(73)) {
+    } else if (options_.IntercrossParents()) {
       const auto bits = Bits();
       mother = Heterozygote(bits);
       father = mother;
-    } else if (options_.On(72) || options_.On(76)) {
+    } else if (options_.TestcrossParents() || options_.DominantBackcrossParents()) {
       const auto bits = Bits();
       std::int32_t which = Bit(random_);
       if (!g_.hermaphrodite && IsXLinked(g_.locusPosition[1])) which = 0;
       ParentAlleles het = Heterozygote(bits);
       ParentAlleles hom;
       for (std::int32_t k = 1; k <= n; ++k) {
-        hom.a[k] = hom.b[k] = options_.On(72) ? Recessive(k) : Dominant(k);
+        hom.a[k] = hom.b[k] = options_.TestcrossParents() ? Recessive(k) : Dominant(k);
       }
       mother = which == 0 ? het : hom;
       father = which == 0 ? hom : het;
@@ -66,7 +66,7 @@ class ParentChooser {
     std::array<std::int32_t, 4> bits{};
     for (std::int32_t k = 1; k <= 3; ++k) bits[k] = Bit(random_);
     // Which bit decides locus 2's phase; either way coupling and repulsion are equally likely.
-    if (options_.On(101) && !options_.On(102)) std::swap(bits[2], bits[3]);
+    if (options_.DominantMother() && !options_.PhaseFromSecondBit()) std::swap(bits[2], bits[3]);
     return bits;
   }
 
@@ -84,11 +84,11 @@ class ParentChooser {
     const bool xLinked = IsXLinked(g_.locusPosition[1]);
     std::array<std::int32_t, 4> motherDominant{};
     if (n == 1 && xLinked) {
-      motherDominant[1] = options_.On(106) ? 0 : 1;
+      motherDominant[1] = options_.Reciprocal() ? 0 : 1;
     } else if (n == 1) {
       motherDominant[1] = Bit(random_);
-    } else if (xLinked && (options_.On(101) || options_.On(106))) {
-      motherDominant.fill(options_.On(106) ? 0 : 1);
+    } else if (xLinked && (options_.DominantMother() || options_.Reciprocal())) {
+      motherDominant.fill(options_.Reciprocal() ? 0 : 1);
     } else {
       const auto bits = Bits();
       for (std::int32_t k = 1; k <= n; ++k) motherDominant[k] = bits[k];
@@ -102,7 +102,7 @@ class ParentChooser {
   void Mixed(ParentAlleles& mother, ParentAlleles& father) {
     const std::int32_t n = g_.lociCount;
     if (n == 1) {
-      const bool pure = random_.Random15() % 3 == 0 && !options_.On(107);
+      const bool pure = random_.Random15() % 3 == 0 && !options_.NoPureBreedingInMix();
       if (pure) {
         const std::int32_t bit = Bit(random_);
         mother.a[1] = mother.b[1] = Allele(1, bit);
@@ -229,7 +229,7 @@ void PlaceStartingStock(GeneticsState& g, ExampleState& example, OffspringState&
   example.lethalCleared = false;
   example.storageName = g.kind == kFly ? "Storage bottle" : g.kind == kPlant ? "Storage tray" : "Storage cage";
 
-  if (!options.On(80) && !options.On(81)) {
+  if (!options.SingleLocusStock() && !options.AllStock()) {
     ParentChooser chooser(g, options, random);
     auto parents = chooser.Choose();
     auto acceptable = [&](const auto& p) {
@@ -250,7 +250,7 @@ void PlaceStartingStock(GeneticsState& g, ExampleState& example, OffspringState&
     const std::int32_t motherClass = ClassOf(g, 0, parents.first);
     const std::int32_t fatherClass = ClassOf(g, g.hermaphrodite ? 0 : 1, parents.second);
     // With hidden sexes the parents may stand either way round.
-    const bool fatherFirst = options.On(94) && Bit(random) == 1;
+    const bool fatherFirst = options.HiddenSex() && Bit(random) == 1;
     g.objectClass[kFirstOffspringObject] = fatherFirst ? fatherClass : motherClass;
     g.objectClass[kFirstOffspringObject + 1] = fatherFirst ? motherClass : fatherClass;
     g.objectClass[kFirstParentObject] = g.objectClass[kFirstOffspringObject];
@@ -259,12 +259,12 @@ void PlaceStartingStock(GeneticsState& g, ExampleState& example, OffspringState&
     example.parentObjects = example.startingParents;
   }
 
-  if (options.On(81)) {
+  if (options.AllStock()) {
     AddEveryGenotype(g, example);
-  } else if (options.On(80)) {
+  } else if (options.SingleLocusStock()) {
     AddSingleLocusStocks(g, example, random);
   }
-  if (options.On(80) || options.On(81)) {
+  if (options.SingleLocusStock() || options.AllStock()) {
     offspring.counters[0] = 2 * g.lociCount + 2;
     offspring.counters[1] = 0;
   }

@@ -41,7 +41,7 @@ void ShowProgress(WindowService& service, std::int32_t made, std::int32_t total,
 }  // namespace
 
 bool ParentsLocked(const Session& session) {
-  return session.cross.parentsLocked || session.exercises.options[session.progress.current].On(option_item::kLocked);
+  return session.cross.parentsLocked || session.exercises.options[session.progress.current].Locked();
 }
 
 bool DropOnParentPlace(Session& session, std::int32_t object, const ServiceRect& drop, const ServiceRect& start) {

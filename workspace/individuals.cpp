@@ -10,7 +10,7 @@ namespace {
 using namespace main_window;
 
 bool LimitedGenotypes(const Session& session) {
-  return session.exercises.options[session.progress.current].On(84) && !session.progress.trialRunning;
+  return session.exercises.options[session.progress.current].GenotypesPart() && !session.progress.trialRunning;
 }
 
 PictureFrame FrameOfClass(const Session& session, std::int32_t classNumber) {
