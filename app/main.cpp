@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "program/startup.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 

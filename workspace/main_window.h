@@ -4,7 +4,6 @@
 
 namespace crossmere {
 
-struct Session;
 struct LayoutSize;
 class WindowService;
 
@@ -46,11 +45,6 @@ inline constexpr std::int32_t kWelcomeSetup = 56;
 inline constexpr std::int32_t kWelcomeLeftOrganism = 22;
 inline constexpr std::int32_t kWelcomeRightOrganism = 24;
 }  // namespace main_window
-
-// Creates the main window with its class pictures, then runs start-up: the
-// layout, the menus, the welcome window and the first random numbers. The
-// main window is showing when it returns.
-void ProgramEntry(Session& session);
 
 // Places an open dialog in the middle of the main window's layout.
 void CentreOnLayout(WindowService& service, std::int32_t dialog, const LayoutSize& layout);

@@ -4,9 +4,9 @@
 
 #include "tests/workspace/running_program.h"
 
-#include "exercises/progression.h"
-#include "exercises/question_framework.h"
-#include "exercises/question_window.h"
+#include "tutor/progression.h"
+#include "tutor/question_framework.h"
+#include "tutor/question_window.h"
 #include "genetics/genotype_classes.h"
 #include "workspace/containers.h"
 #include "workspace/exercise_start.h"

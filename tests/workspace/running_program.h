@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "workspace/individuals.h"
+#include "program/startup.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 

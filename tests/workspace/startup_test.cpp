@@ -2,7 +2,8 @@
 
 #include <set>
 
-#include "workspace/event_routine.h"
+#include "program/event_routine.h"
+#include "program/startup.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 #include "records/identity.h"

@@ -1,13 +1,14 @@
-#include "workspace/main_window.h"
+#include "program/startup.h"
 
 #include <algorithm>
 
-#include "exercises/progression.h"
+#include "tutor/progression.h"
 #include "genetics/pictures/class_picture.h"
-#include "workspace/event_routine.h"
+#include "program/event_routine.h"
 #include "workspace/exercise_start.h"
+#include "workspace/main_window.h"
 #include "workspace/session.h"
-#include "workspace/student_entry.h"
+#include "program/student_entry.h"
 
 namespace crossmere {
 namespace {
@@ -99,12 +100,6 @@ void DrawForcedHomologTable(Session& session) {
 }
 
 }  // namespace
-
-void CentreOnLayout(WindowService& service, std::int32_t dialog, const LayoutSize& layout) {
-  service.WindowBounds(dialog);
-  const auto& bounds = service.Registers().windowRect;
-  service.WindowPlace(dialog, 1, (layout.height - (bounds.bottom - bounds.top)) / 2);
-}
 
 void ProgramEntry(Session& session) {
   CreateMainWindow(session);

@@ -1,9 +1,9 @@
 // Questions answered by setting up a cross in the crossing box.
 
 #include "exercises/cross_check.h"
-#include "exercises/question_families.h"
-#include "exercises/question_framework.h"
-#include "exercises/question_window.h"
+#include "tutor/question_families.h"
+#include "tutor/question_framework.h"
+#include "tutor/question_window.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 

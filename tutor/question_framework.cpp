@@ -1,10 +1,10 @@
-#include "exercises/question_framework.h"
+#include "tutor/question_framework.h"
 
 #include "exercises/individual_check.h"
-#include "exercises/progression.h"
-#include "exercises/question_families.h"
-#include "exercises/question_window.h"
-#include "workspace/individual_selection.h"
+#include "tutor/marks_display.h"
+#include "tutor/question_families.h"
+#include "tutor/question_window.h"
+#include "tutor/individual_selection.h"
 #include "workspace/individuals.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
@@ -178,21 +178,21 @@ void SelectQuestion(Session& session, std::int32_t q) {
   state.showing = q;
 }
 
-void MarkQuestion(Session& session) {
+MarkOutcome MarkQuestion(Session& session) {
   QuestionState& state = session.questionState;
   const std::int32_t q = state.showing;
-  if (q == 0) return;
+  if (q == 0) return MarkOutcome::Unmarked;
   QuestionRecord& record = Record(session, q);
-  if (record.completed) return;
+  if (record.completed) return MarkOutcome::Unmarked;
   if (!EarlierQuestionsDone(session, q)) {
     OutOfOrder(session);
-    return;
+    return MarkOutcome::Unmarked;
   }
   const QuestionFamily* family = FamilyOf(QuestionType(session, q));
-  if (family == nullptr) return;
+  if (family == nullptr) return MarkOutcome::Unmarked;
   state.refuse = false;
   family->markAnswer(session, q);
-  if (state.refuse) return;
+  if (state.refuse) return MarkOutcome::Unmarked;
 
   WindowService& service = session.service;
   const std::int32_t window = QuestionWindowNumber(session);
@@ -207,12 +207,11 @@ void MarkQuestion(Session& session) {
     service.ItemShow(window, kMarksText);
   }
   ReleaseParentsWhenDone(session);
-  if (AllQuestionsDone(session)) {
-    FinishTry(session);
-    if (!GenotypesFullyShown(session) && !session.classOptions.NoAnswers() && !progress.trialRunning) {
-      service.ItemShow(window, kSeeGenotypes);
-    }
+  if (!AllQuestionsDone(session)) return MarkOutcome::Marked;
+  if (!GenotypesFullyShown(session) && !session.classOptions.NoAnswers() && !progress.trialRunning) {
+    service.ItemShow(window, kSeeGenotypes);
   }
+  return MarkOutcome::LastQuestionMarked;
 }
 
 void HideQuestion(Session& session) {
@@ -264,27 +263,26 @@ void ShowRules(Session& session) {
   service.WindowShow(kRules);
 }
 
-bool QuestionWindowEvent(Session& session, std::int32_t window, std::int32_t item) {
+std::optional<MarkOutcome> QuestionWindowEvent(Session& session, std::int32_t window, std::int32_t item) {
   if ((window == kRules || window == kExplanation) && item == 1000) {
     session.service.WindowRelease(window);
-    return true;
+    return MarkOutcome::Unmarked;
   }
-  if (!IsQuestionWindow(window)) return false;
+  if (!IsQuestionWindow(window)) return std::nullopt;
   QuestionState& state = session.questionState;
-  if (state.showing == 0 || window != QuestionWindowNumber(session)) return true;
+  if (state.showing == 0 || window != QuestionWindowNumber(session)) return MarkOutcome::Unmarked;
   switch (item) {
     case kMark:
-      MarkQuestion(session);
-      return true;
+      return MarkQuestion(session);
     case kExplain:
       ExplainQuestion(session);
-      return true;
+      return MarkOutcome::Unmarked;
     case kHide:
       HideQuestion(session);
-      return true;
+      return MarkOutcome::Unmarked;
     case kSeeGenotypes:
       SeeGenotypes(session);
-      return true;
+      return MarkOutcome::Unmarked;
     default:
       break;
   }
@@ -296,7 +294,7 @@ bool QuestionWindowEvent(Session& session, std::int32_t window, std::int32_t ite
       (!Record(session, state.showing).completed || stillUseful)) {
     family->itemEvent(session, state.showing, item);
   }
-  return true;
+  return MarkOutcome::Unmarked;
 }
 
 bool QuestionWorkspaceClick(Session& session, std::int32_t window, std::int32_t item) {

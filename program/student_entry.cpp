@@ -1,4 +1,4 @@
-#include "workspace/student_entry.h"
+#include "program/student_entry.h"
 
 #include "workspace/main_window.h"
 #include "workspace/session.h"

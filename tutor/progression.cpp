@@ -1,9 +1,10 @@
-#include "exercises/progression.h"
+#include "tutor/progression.h"
 
 #include <algorithm>
 
-#include "exercises/question_framework.h"
-#include "exercises/question_window.h"
+#include "tutor/question_framework.h"
+#include "tutor/marks_display.h"
+#include "tutor/question_window.h"
 #include "workspace/containers.h"
 #include "workspace/exercise_start.h"
 #include "workspace/main_window.h"
@@ -312,6 +313,10 @@ void FinishTry(Session& session) {
   }
 }
 
+void AfterMarking(Session& session, MarkOutcome outcome) {
+  if (outcome == MarkOutcome::LastQuestionMarked) FinishTry(session);
+}
+
 void ChooseExercise(Session& session) {
   const ProgressState& progress = session.progress;
   if (progress.trialRunning) return;
@@ -389,18 +394,6 @@ void ShowExerciseList(Session& session) {
   service.CursorRelease();
   service.WindowRunModal(kExerciseList);
   service.WindowRelease(kExerciseList);
-}
-
-void ShowMarks(Session& session, std::int32_t marks, std::int32_t available, std::int32_t dialog,
-               std::int32_t item) {
-  WindowService& service = session.service;
-  service.SetItemText(dialog, item, MarksText(marks, available));
-  service.SetItemTextColour(dialog, item,
-                            marks == available ? question_window::kGoodColour : question_window::kBadColour);
-}
-
-void ShowElapsed(Session& session, std::int64_t start, std::int32_t dialog, std::int32_t item) {
-  session.service.SetItemText(dialog, item, ElapsedText(start, session.Now()));
 }
 
 void StartTrial(Session& session) {

@@ -1,10 +1,10 @@
 // Questions answered by clicking an individual of a requested genotype.
 
 #include "exercises/individual_check.h"
-#include "exercises/question_families.h"
-#include "exercises/question_framework.h"
-#include "exercises/question_window.h"
-#include "workspace/individual_selection.h"
+#include "tutor/question_families.h"
+#include "tutor/question_framework.h"
+#include "tutor/question_window.h"
+#include "tutor/individual_selection.h"
 #include "workspace/main_window.h"
 #include "workspace/screen_objects.h"
 #include "workspace/session.h"

@@ -1,8 +1,8 @@
-#include "workspace/event_routine.h"
+#include "program/event_routine.h"
 
-#include "exercises/progression.h"
-#include "exercises/question_framework.h"
-#include "exercises/question_window.h"
+#include "tutor/progression.h"
+#include "tutor/question_framework.h"
+#include "tutor/question_window.h"
 #include "workspace/colour_dialog.h"
 #include "workspace/containers.h"
 #include "workspace/instructions.h"
@@ -34,7 +34,10 @@ void MainEventRoutine(Session& session) {
   const std::int32_t window = service.Registers().eventWindow;
   const std::int32_t item = service.Registers().eventItem;
 
-  if (QuestionWindowEvent(session, window, item)) return;
+  if (const auto outcome = QuestionWindowEvent(session, window, item)) {
+    AfterMarking(session, *outcome);
+    return;
+  }
   if (CloseInstructionWindow(session, window, item)) return;
   const bool onWorkspace = window == kWindow && (item == 0 || (item >= kFirstParentObject && item <= kLastObject) ||
                                                  item == screen::kBin ||

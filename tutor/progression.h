@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "tutor/question_framework.h"
+
 namespace crossmere {
 
 struct Session;
@@ -25,6 +27,9 @@ void StartExercise(Session& session);
 // Every question of the try is marked: the try counts, and its marks are added.
 void FinishTry(Session& session);
 
+// Acts on what marking a question came to.
+void AfterMarking(Session& session, MarkOutcome outcome);
+
 // "Choose exercise".
 void ChooseExercise(Session& session);
 
@@ -34,10 +39,6 @@ void NextOrRepeat(Session& session, std::int32_t button);
 // "List of exercises" (or "Exercises attempted").
 void ShowExerciseList(Session& session);
 
-// Writes "m  /  n" into a label, in the good colour only when m equals n.
-void ShowMarks(Session& session, std::int32_t marks, std::int32_t available, std::int32_t dialog, std::int32_t item);
-// Writes the time since `start` (ticks) into a label.
-void ShowElapsed(Session& session, std::int64_t start, std::int32_t dialog, std::int32_t item);
 
 // "Start trial" / "New trial", and "End trial".
 void StartTrial(Session& session);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace crossmere {
@@ -16,17 +17,20 @@ void ClearQuestions(Session& session);
 
 // The student chose question q from the questions menu.
 void SelectQuestion(Session& session, std::int32_t q);
+// What marking came to; progression finishes the try on the last question.
+enum class MarkOutcome { Unmarked, Marked, LastQuestionMarked };
+
 // The marking button of the showing question.
-void MarkQuestion(Session& session);
+MarkOutcome MarkQuestion(Session& session);
 // "Hide question" or the window's close box.
 void HideQuestion(Session& session);
 void ExplainQuestion(Session& session);
 void SeeGenotypes(Session& session);
 void ShowRules(Session& session);
 
-// Handles a click in a question window or its companions; false when the
-// event belongs to someone else.
-bool QuestionWindowEvent(Session& session, std::int32_t window, std::int32_t item);
+// Handles a click in a question window or its companions, with what any
+// marking came to; nothing when the event belongs to someone else.
+std::optional<MarkOutcome> QuestionWindowEvent(Session& session, std::int32_t window, std::int32_t item);
 
 // A click on the workspace or in a container's view while a question shows;
 // true when the question took it, so that nothing is dragged.

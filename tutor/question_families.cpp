@@ -1,4 +1,4 @@
-#include "exercises/question_families.h"
+#include "tutor/question_families.h"
 
 namespace crossmere {
 

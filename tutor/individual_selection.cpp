@@ -1,4 +1,4 @@
-#include "workspace/individual_selection.h"
+#include "tutor/individual_selection.h"
 
 #include "workspace/main_window.h"
 #include "workspace/session.h"
