@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "exercises/question_types.h"
 #include "layer/number_text.h"
 #include "layer/string_lists.h"
 

@@ -35,7 +35,6 @@ inline constexpr std::int32_t kRecombinationCross = 30;
 inline constexpr std::int32_t kSecondRecombinationCross = 31;
 inline constexpr std::int32_t kMaleRecombination = 32;
 inline constexpr std::int32_t kGeneticMap = 33;
-inline constexpr std::int32_t kLast = 37;
 }  // namespace question_type
 
 inline constexpr std::int32_t kExercisesPerSet = 20;
@@ -75,22 +74,6 @@ struct ListFlags {
   bool operator==(const ListFlags&) const = default;
 };
 ListFlags ExerciseListFlags(const ExerciseOptions& options);
-
-inline constexpr std::array<std::int32_t, question_type::kLast + 1> kQuestionMarks = {
-    4,                    // no type 0
-    4, 4, 1, 1, 5,        // 1..5
-    5, 1, 5, 5, 4,        // 6..10
-    4, 4, 1, 1, 9,        // 11..15
-    4, 1, 9, 1, 6,        // 16..20
-    6, 6, 0, 1, 1,        // 21..25
-    1, 1, 3, 3, 1,        // 26..30
-    1, 4, 6, 1, 1,        // 31..35
-    7, 4};                // 36, 37
-
-// Marks a question of the type is worth before any chi-square part; 4 for unknown types.
-constexpr std::int32_t QuestionMarks(std::int32_t type) {
-  return type >= 0 && type <= question_type::kLast ? kQuestionMarks[type] : 4;
-}
 
 // The working question list of a started exercise (what the questions menu and
 // the marking read), indexed by question 1..10.

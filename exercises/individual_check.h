@@ -29,6 +29,13 @@ inline constexpr std::int32_t kFirstExplanation = 21;
 inline constexpr std::int32_t kExplanationCount = 3;
 }  // namespace find_text
 
+// The click-on-an-individual questions' context.
+struct FindContext {
+  std::int32_t locus = 1;
+  std::int32_t requestedAllele = 1;  // the allele a homozygote must carry twice
+  std::int32_t selected = 0;         // screen object clicked, 0 = none
+};
+
 constexpr bool IsHeterozygoteQuestion(std::int32_t type) { return type == 17 || type == 19; }
 constexpr bool IsHomozygoteQuestion(std::int32_t type) { return type == 3 || type == 13; }
 

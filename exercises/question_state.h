@@ -15,20 +15,12 @@ struct QuestionRecord {
   std::int32_t maximum = 0;
 };
 
-// The click-on-an-individual questions' context.
-struct FindContext {
-  std::int32_t locus = 1;
-  std::int32_t requestedAllele = 1;  // the allele a homozygote must carry twice
-  std::int32_t selected = 0;         // screen object clicked, 0 = none
-};
-
 // The questions of the current try, 1..10 (element 0 unused).
 struct QuestionState {
   std::array<QuestionRecord, kMaxQuestions + 1> records{};
   std::int32_t current = 0;  // last chosen, 0 = none yet
   std::int32_t showing = 0;  // window visible, 0 = none
   bool refuse = false;  // set by a family to keep the question unmarked
-  FindContext find;
 };
 
 }  // namespace crossmere

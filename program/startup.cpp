@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "tutor/progression.h"
 #include "genetics/pictures/class_picture.h"
 #include "program/event_routine.h"
+#include "program/student_entry.h"
+#include "tutor/progression.h"
 #include "workspace/exercise_start.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
-#include "program/student_entry.h"
 
 namespace crossmere {
 namespace {

@@ -11,11 +11,11 @@
 #include <string>
 #include <tuple>
 
+#include "program/startup.h"
 #include "tutor/progression.h"
 #include "tutor/question_window.h"
 #include "workspace/exercise_start.h"
 #include "workspace/instructions.h"
-#include "program/startup.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 

@@ -1,6 +1,7 @@
 // Questions answered by setting up a cross in the crossing box.
 
 #include "exercises/cross_check.h"
+#include "exercises/question_types.h"
 #include "tutor/question_families.h"
 #include "tutor/question_framework.h"
 #include "tutor/question_window.h"
@@ -41,7 +42,7 @@ void ResetAnswer(WindowService& service, std::int32_t window) {
 
 void SetUp(Session& session, std::int32_t q) {
   const std::int32_t type = QuestionType(session, q);
-  const std::int32_t window = 500 + type;
+  const std::int32_t window = QuestionWindowOf(type);
   session.service.SetItemText(window, question_window::kInstruction,
                               Text(session, type == question_type::kTestcross ? kTestcrossInstruction : kIntercrossInstruction));
   ResetAnswer(session.service, window);
@@ -54,7 +55,7 @@ bool Checked(WindowService& service, std::int32_t window, std::int32_t radio) {
 
 // The marking button waits for a "Yes" or a "No".
 void Reshow(Session& session, std::int32_t q) {
-  const std::int32_t window = 500 + QuestionType(session, q);
+  const std::int32_t window = QuestionWindowOf(QuestionType(session, q));
   WindowService& service = session.service;
   if (!session.questionState.records[q].completed && !Checked(service, window, kYes) &&
       !Checked(service, window, kNo)) {
@@ -63,8 +64,9 @@ void Reshow(Session& session, std::int32_t q) {
 }
 
 void ItemEvent(Session& session, std::int32_t q, std::int32_t item) {
+  if (session.questionState.records[q].completed) return;
   if ((item == kYes || item == kNo) && EarlierQuestionsDone(session, q)) {
-    session.service.ItemShow(500 + QuestionType(session, q), question_window::kMark);
+    session.service.ItemShow(QuestionWindowOf(QuestionType(session, q)), question_window::kMark);
   }
 }
 
@@ -84,7 +86,7 @@ void MarkAnswer(Session& session, std::int32_t q) {
   QuestionState& state = session.questionState;
   QuestionRecord& record = state.records[q];
   const std::int32_t type = QuestionType(session, q);
-  const std::int32_t window = 500 + type;
+  const std::int32_t window = QuestionWindowOf(type);
   const bool yes = Checked(service, window, kYes);
   const bool no = Checked(service, window, kNo);
   service.ItemDisable(window, kYes);
@@ -133,7 +135,8 @@ std::string Explanation(Session& session, std::int32_t q) {
 
 }  // namespace
 
-const QuestionFamily kCrossSetUpFamily = {SetUp, MarkAnswer, Reshow, ItemEvent, Explanation};
+const QuestionFamily kCrossSetUpFamily = {
+    .setUp = SetUp, .markAnswer = MarkAnswer, .reshow = Reshow, .itemEvent = ItemEvent, .explanation = Explanation};
 
 void ReleaseParentsWhenDone(Session& session) {
   if (!session.cross.parentsLocked) return;

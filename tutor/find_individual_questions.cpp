@@ -1,10 +1,11 @@
 // Questions answered by clicking an individual of a requested genotype.
 
 #include "exercises/individual_check.h"
+#include "exercises/question_types.h"
+#include "tutor/individual_selection.h"
 #include "tutor/question_families.h"
 #include "tutor/question_framework.h"
 #include "tutor/question_window.h"
-#include "tutor/individual_selection.h"
 #include "workspace/main_window.h"
 #include "workspace/screen_objects.h"
 #include "workspace/session.h"
@@ -25,6 +26,8 @@ constexpr std::int32_t kNoIndividualConfirm = 563;
 
 std::string Text(const Session& session, std::int32_t index) { return session.strings.ListString(kTexts, index); }
 
+FindContext& Find(Session& session) { return session.questionFamilies.Get<FindContext>(); }
+
 const CharacterTexts& CharacterOf(const Session& session, std::int32_t locus) {
   return session.genetics.vocabulary.characters[session.genetics.loci[locus].character];
 }
@@ -37,8 +40,8 @@ std::string HomozygotePhenotype(const Session& session, const FindContext& conte
 void SetUp(Session& session, std::int32_t q) {
   WindowService& service = session.service;
   const std::int32_t type = QuestionType(session, q);
-  const std::int32_t window = 500 + type;
-  const FindContext& context = session.questionState.find;
+  const std::int32_t window = QuestionWindowOf(type);
+  const FindContext& context = Find(session);
   const bool homozygote = IsHomozygoteQuestion(type);
   const bool backcross =
       session.exercises.options[session.progress.current].DominantBackcrossParents();
@@ -78,11 +81,11 @@ bool ConfirmNoIndividual(Session& session) {
 
 // Shows where an individual of the asked-for genotype could have been found.
 void PointToExample(Session& session) {
-  const FindContext& context = session.questionState.find;
+  const FindContext& context = Find(session);
   if (const std::int32_t object = FindOnScreen(session, [&](std::int32_t classNumber) {
         return HasRequestedGenotype(session.genetics, classNumber, context);
       })) {
-    session.questionState.find.selected = object;
+    Find(session).selected = object;
     ShowSelectionBox(session, object);
     ShowBad(session, Text(session, kOnScreen));
     return;
@@ -105,7 +108,7 @@ void MarkAnswer(Session& session, std::int32_t q) {
   QuestionState& state = session.questionState;
   QuestionRecord& record = state.records[q];
   record.mark = 0;
-  const FindContext context = state.find;
+  const FindContext context = Find(session);
   if (context.selected != 0) {
     const std::int32_t classNumber = session.genetics.objectClass[context.selected];
     const FindVerdict verdict = JudgeIndividual(session.genetics, classNumber, QuestionType(session, q), context);
@@ -141,7 +144,7 @@ std::string Explanation(Session& session, std::int32_t) {
 // While the question shows, a click picks an individual instead of moving it.
 // A click in an open container's view selects nothing.
 bool WorkspaceClick(Session& session, std::int32_t, std::int32_t window, std::int32_t item) {
-  FindContext& context = session.questionState.find;
+  FindContext& context = Find(session);
   const bool onIndividual = window == main_window::kWindow && item >= kFirstParentObject && item <= kLastObject;
   const std::int32_t object =
       onIndividual ? PickIndividual(session, session.service.Registers().pointerX,
@@ -156,8 +159,25 @@ bool WorkspaceClick(Session& session, std::int32_t, std::int32_t window, std::in
   return true;
 }
 
+void OnSelect(Session& session, std::int32_t q) {
+  Find(session) = FindQuestionContext(session.genetics, session.questions,
+                                      session.exercises.options[session.progress.current], q);
+}
+
+void Hide(Session& session, std::int32_t) {
+  FindContext& context = Find(session);
+  if (context.selected == 0) return;
+  context.selected = 0;
+  HideSelectionBox(session);
+}
+
 }  // namespace
 
-const QuestionFamily kFindIndividualFamily = {SetUp, MarkAnswer, nullptr, nullptr, Explanation, WorkspaceClick};
+const QuestionFamily kFindIndividualFamily = {.setUp = SetUp,
+                                              .markAnswer = MarkAnswer,
+                                              .explanation = Explanation,
+                                              .workspaceClick = WorkspaceClick,
+                                              .onSelect = OnSelect,
+                                              .hide = Hide};
 
 }  // namespace crossmere

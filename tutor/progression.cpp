@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "tutor/question_framework.h"
 #include "tutor/marks_display.h"
+#include "tutor/question_framework.h"
 #include "tutor/question_window.h"
 #include "workspace/containers.h"
 #include "workspace/exercise_start.h"

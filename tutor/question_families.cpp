@@ -1,17 +1,16 @@
 #include "tutor/question_families.h"
 
+#include "exercises/question_types.h"
+
 namespace crossmere {
 
 const QuestionFamily* FamilyOf(std::int32_t type) {
-  switch (type) {
-    case 3:
-    case 13:
-    case 17:
-    case 19:
+  const QuestionTypeRow& row = QuestionTypeOf(type);
+  if (row.form == 0) return nullptr;
+  switch (row.family) {
+    case QuestionFamilyId::FindIndividual:
       return &kFindIndividualFamily;
-    case 4:
-    case 7:
-    case 10:
+    case QuestionFamilyId::CrossSetUp:
       return &kCrossSetUpFamily;
     default:
       return nullptr;

@@ -8,7 +8,8 @@ namespace crossmere {
 struct Session;
 
 // What a family of questions adds to the common question machinery. Every
-// hook gets the question number; the family reads its type from the session.
+// hook gets the question number; the family reads its type from the session
+// and keeps its own state in the session's store.
 struct QuestionFamily {
   // Fills the window when it is first shown; may set the refuse flag.
   void (*setUp)(Session& session, std::int32_t q) = nullptr;
@@ -23,9 +24,14 @@ struct QuestionFamily {
   // A click on the workspace while the question shows; true when the
   // question took it, so that nothing else happens.
   bool (*workspaceClick)(Session& session, std::int32_t q, std::int32_t window, std::int32_t item) = nullptr;
+  // The student chose the question, before its window shows.
+  void (*onSelect)(Session& session, std::int32_t q) = nullptr;
+  // Its window is being put away.
+  void (*hide)(Session& session, std::int32_t q) = nullptr;
 };
 
-// The family that asks questions of a type; nullptr when this version has none.
+// The family that asks questions of a type, from the question-type table;
+// nullptr when this version has no window for the type.
 const QuestionFamily* FamilyOf(std::int32_t type);
 
 // Click on an individual: types 3, 13, 17 and 19.

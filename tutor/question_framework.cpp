@@ -1,10 +1,9 @@
 #include "tutor/question_framework.h"
 
-#include "exercises/individual_check.h"
+#include "exercises/question_types.h"
 #include "tutor/marks_display.h"
 #include "tutor/question_families.h"
 #include "tutor/question_window.h"
-#include "tutor/individual_selection.h"
 #include "workspace/individuals.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
@@ -19,23 +18,15 @@ constexpr char kBullet[] = "\u2022 ";
 
 QuestionRecord& Record(Session& session, std::int32_t q) { return session.questionState.records[q]; }
 
-// Items 311 and 312 are the radio buttons of the recombination cross
-// questions, not result texts.
-bool IsResultText(std::int32_t type, std::int32_t item) {
-  return !((type == 30 || type == 31) && (item == 311 || item == 312));
-}
-
 void HideResults(Session& session, std::int32_t type, std::int32_t last) {
-  for (std::int32_t item = kFirstResult; item <= last; ++item) {
-    if (IsResultText(type, item)) session.service.ItemHide(500 + type, item);
-  }
+  for (std::int32_t item = kFirstResult; item <= last; ++item) session.service.ItemHide(QuestionWindowOf(type), item);
 }
 
 // The marking button shows only while the question is open and every
 // question before it is done.
 void ShowMarkingButton(Session& session, std::int32_t q) {
   const bool markable = !Record(session, q).completed && EarlierQuestionsDone(session, q);
-  session.service.ItemShow(500 + QuestionType(session, q), markable ? kMark : -kMark);
+  session.service.ItemShow(QuestionWindowOf(QuestionType(session, q)), markable ? kMark : -kMark);
 }
 
 void CaptionQuestionCommand(Session& session, std::int32_t q, bool bullet) {
@@ -61,7 +52,7 @@ void SetUpWindow(Session& session, std::int32_t q, const QuestionFamily& family)
   WindowService& service = session.service;
   QuestionState& state = session.questionState;
   const std::int32_t type = QuestionType(session, q);
-  const std::int32_t window = 500 + type;
+  const std::int32_t window = QuestionWindowOf(type);
   service.WindowOpen(window, 1);
   service.Registers().fileNameRegister =
       "Ex" + std::to_string(session.progress.current) + " Q" + std::to_string(q);
@@ -110,7 +101,7 @@ std::int32_t QuestionType(const Session& session, std::int32_t q) {
 
 std::int32_t QuestionWindowNumber(const Session& session) {
   const QuestionState& state = session.questionState;
-  return 500 + QuestionType(session, state.showing != 0 ? state.showing : state.current);
+  return QuestionWindowOf(QuestionType(session, state.showing != 0 ? state.showing : state.current));
 }
 
 bool AllQuestionsDone(const Session& session) {
@@ -142,12 +133,13 @@ void RebuildQuestionsMenu(Session& session) {
 
 void ClearQuestions(Session& session) {
   WindowService& service = session.service;
+  HideQuestion(session);
   for (std::int32_t window = kFirst; window <= kLast; ++window) {
     if (service.WindowExists(window)) service.WindowRelease(window);
   }
   if (service.WindowExists(kExplanation)) service.WindowRelease(kExplanation);
-  if (session.questionState.find.selected != 0) HideSelectionBox(session);
   session.questionState = QuestionState();
+  session.questionFamilies.Clear();
 }
 
 void SelectQuestion(Session& session, std::int32_t q) {
@@ -161,12 +153,9 @@ void SelectQuestion(Session& session, std::int32_t q) {
     return;
   }
   state.current = q;
-  if (IsHomozygoteQuestion(type) || IsHeterozygoteQuestion(type)) {
-    state.find = FindQuestionContext(session.genetics, session.questions,
-                                     session.exercises.options[session.progress.current], q);
-  }
+  if (family->onSelect) family->onSelect(session, q);
   QuestionRecord& record = Record(session, q);
-  const std::int32_t window = 500 + type;
+  const std::int32_t window = QuestionWindowOf(type);
   if (record.opened && session.service.WindowExists(window)) {
     if (!record.completed) HideResults(session, type, 308);
     ShowMarkingButton(session, q);
@@ -225,10 +214,8 @@ void HideQuestion(Session& session) {
   } else {
     session.service.WindowRelease(window);
   }
-  if (state.find.selected != 0) {
-    state.find.selected = 0;
-    HideSelectionBox(session);
-  }
+  const QuestionFamily* family = FamilyOf(QuestionType(session, q));
+  if (family != nullptr && family->hide != nullptr) family->hide(session, q);
 }
 
 void ExplainQuestion(Session& session) {
@@ -286,14 +273,10 @@ std::optional<MarkOutcome> QuestionWindowEvent(Session& session, std::int32_t wi
     default:
       break;
   }
+  // A marked question may still let the student look at things, so the
+  // family hears of every control and decides for itself.
   const QuestionFamily* family = FamilyOf(QuestionType(session, state.showing));
-  // Once marked, a question still lets the student look: hide or show the
-  // chi-square working, show ratios, look at genotypes.
-  const bool stillUseful = item == 951 || item == 952 || item == 980;
-  if (family != nullptr && family->itemEvent != nullptr &&
-      (!Record(session, state.showing).completed || stillUseful)) {
-    family->itemEvent(session, state.showing, item);
-  }
+  if (family != nullptr && family->itemEvent != nullptr) family->itemEvent(session, state.showing, item);
   return MarkOutcome::Unmarked;
 }
 

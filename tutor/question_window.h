@@ -2,12 +2,14 @@
 
 #include <cstdint>
 
+#include "exercises/question_types.h"
+
 namespace crossmere {
 
 // Items every question window has, and the numbering of question windows.
 namespace question_window {
-inline constexpr std::int32_t kFirst = 501;  // window of question type t: 500 + t
-inline constexpr std::int32_t kLast = 537;
+inline constexpr std::int32_t kFirst = QuestionWindowOf(kFirstQuestionType);
+inline constexpr std::int32_t kLast = QuestionWindowOf(kLastQuestionType);
 inline constexpr std::int32_t kMark = 1000;
 inline constexpr std::int32_t kExplain = 990;
 inline constexpr std::int32_t kHide = 999;

@@ -4,6 +4,7 @@
 #include "layer/tick_count.h"
 #include "layer/window_service.h"
 #include "session/session_state.h"
+#include "workspace/state_store.h"
 
 namespace crossmere {
 
@@ -14,6 +15,7 @@ struct Session : SessionState {
   StringLists strings;
   WindowService service{strings};
   Clock clock = TickCount;
+  StateStore questionFamilies;  // each family's own, for the current try
 
   std::int64_t Now() const { return clock(); }
 };

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "exercises/question_types.h"
 #include "layer/string_lists.h"
 
 namespace crossmere {

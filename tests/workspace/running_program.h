@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "workspace/individuals.h"
 #include "program/startup.h"
+#include "workspace/individuals.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 

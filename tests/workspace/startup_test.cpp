@@ -4,9 +4,9 @@
 
 #include "program/event_routine.h"
 #include "program/startup.h"
+#include "records/identity.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
-#include "records/identity.h"
 
 namespace crossmere {
 namespace {

@@ -4,10 +4,11 @@
 
 #include "tests/workspace/running_program.h"
 
+#include "exercises/individual_check.h"
+#include "genetics/genotype_classes.h"
 #include "tutor/progression.h"
 #include "tutor/question_framework.h"
 #include "tutor/question_window.h"
-#include "genetics/genotype_classes.h"
 #include "workspace/containers.h"
 #include "workspace/exercise_start.h"
 #include "workspace/individuals.h"
@@ -158,13 +159,13 @@ TEST_F(Questions, TheSelectionFollowsTheClicks) {
   const std::int32_t offspring = PutOnWorkspace(ClassWith(1));
   Choose(1);
   Click(kFirstParentObject);
-  EXPECT_EQ(session.questionState.find.selected, kFirstParentObject);
+  EXPECT_EQ(session.questionFamilies.Get<FindContext>().selected, kFirstParentObject);
   Click(offspring);
-  EXPECT_EQ(session.questionState.find.selected, offspring);
+  EXPECT_EQ(session.questionFamilies.Get<FindContext>().selected, offspring);
   EXPECT_EQ(Rect(kSelectionBox).left, Rect(offspring).left - 3);
   const ServiceRect where = Rect(offspring);
   service.PressBackground(kWindow, where.right + 150, where.bottom + 40);
-  EXPECT_EQ(session.questionState.find.selected, 0) << "a click elsewhere clears it";
+  EXPECT_EQ(session.questionFamilies.Get<FindContext>().selected, 0) << "a click elsewhere clears it";
   EXPECT_FALSE(service.ItemVisible(kWindow, kSelectionBox));
 
   Click(offspring);
@@ -173,7 +174,7 @@ TEST_F(Questions, TheSelectionFollowsTheClicks) {
   Click(offspring);
   EXPECT_EQ(Rect(offspring).left, before.left) << "individuals stay put while the question shows";
   service.PostEvent(containers::kFirstViewWindow + session.genetics.kind, containers::kFirstShown, 0);
-  EXPECT_EQ(session.questionState.find.selected, 0) << "a container's view selects nothing";
+  EXPECT_EQ(session.questionFamilies.Get<FindContext>().selected, 0) << "a container's view selects nothing";
 }
 
 TEST_F(Questions, OneQuestionShowsAtATime) {
@@ -277,7 +278,7 @@ TEST_F(Questions, NoIndividualWhenOneExists) {
   AnswerDialog(563, 1000);
   MarkMe(2);
   EXPECT_EQ(Bad(2), "There is at least one such genotype on the screen.");
-  EXPECT_EQ(session.questionState.find.selected, onScreen);
+  EXPECT_EQ(session.questionFamilies.Get<FindContext>().selected, onScreen);
 }
 
 TEST_F(Questions, NoIndividualWhenNoneWasProduced) {
