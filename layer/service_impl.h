@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <memory>
 #include <string>
@@ -48,6 +49,8 @@ struct WindowService::Impl {
   std::deque<std::optional<std::uint32_t>> colourAnswers;
   std::deque<PointerPath> pointerPaths;
   std::unique_ptr<ItemSurface> surface;
+  std::map<std::int32_t, FormBuilder> forms = CompiledForms();
+  std::map<std::int32_t, WindowClass> classes;
   int busyCount = 0;
   bool overrideCursor = false;
   bool quitting = false;
@@ -60,6 +63,8 @@ struct WindowService::Impl {
   WindowEntry* EntryOf(QWidget* window);
 
   // Window life.
+  const WindowClass* ClassOf(std::int32_t number) const;
+  QWidget* Create(std::int32_t number);
   void Adopt(std::int32_t number, QWidget* window);
   void WireControl(QWidget* window, QWidget* control);
   void WireMenus(QMainWindow* window);

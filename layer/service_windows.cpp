@@ -26,25 +26,6 @@
 namespace crossmere {
 namespace {
 
-const char* TitleOf(std::int32_t number) {
-  switch (number) {
-    case 780: return "Get info";
-    case 779: return "Get Info";
-    case 623: return "Getting started";
-    case 430: return "Exercise description";
-    case 1191: return "Program Help";
-    case 360: case 361: case 362: case 363: return "Genotypes";
-    case 390: case 391: case 392: case 393: return "Phenotypes";
-    case 752: return "Welcome";
-    case 420: case 303: return "Choose exercise";
-    case 500: return "Rules for questions";
-    case 326: return "Automation";
-    case 299: return "Password";
-    case 200: case 201: return "About...";
-    default: return nullptr;
-  }
-}
-
 // Reports left clicks on the workspace itself, between its pictures.
 class BackgroundClicks : public QObject {
  public:
@@ -116,9 +97,24 @@ bool InsideMenu(const QWidget* widget) {
 
 }  // namespace
 
+const WindowClass* WindowService::Impl::ClassOf(std::int32_t number) const {
+  const auto at = classes.find(number);
+  return at == classes.end() ? nullptr : &at->second;
+}
+
+QWidget* WindowService::Impl::Create(std::int32_t number) {
+  const WindowClass* known = ClassOf(number);
+  const WindowClass plain{.number = number};
+  const WindowClass& windowClass = known ? *known : plain;
+  const auto form = forms.find(windowClass.form != 0 ? windowClass.form : number);
+  return form == forms.end() ? nullptr : BuildWindow(form->second, windowClass);
+}
+
 QMainWindow* WindowService::Impl::MainWindow() {
-  WindowEntry* entry = FindWindow(753);
-  return entry ? qobject_cast<QMainWindow*>(entry->widget.data()) : nullptr;
+  for (const WindowEntry& entry : windows) {
+    if (auto* main = qobject_cast<QMainWindow*>(entry.widget.data())) return main;
+  }
+  return nullptr;
 }
 
 bool WindowService::Impl::IsRunningModal(QWidget* window) const {
@@ -173,11 +169,9 @@ void WindowService::Impl::OnPicturePressed(Picture* picture, Qt::MouseButton but
   if (button != Qt::LeftButton || regs.dragActive) return;
   regs.pointerX = at.x();
   regs.pointerY = at.y();
-  const std::int32_t number = NumberOf(picture);
-  const bool container = number >= 1301 && number <= 1317;
-  regs.clickCount = doubleClick && container ? 2 : 1;
+  regs.clickCount = doubleClick ? 2 : 1;
   const WindowEntry* entry = EntryOf(picture->window());
-  self.PostEvent(entry ? entry->number : 0, number, 0);
+  self.PostEvent(entry ? entry->number : 0, NumberOf(picture), 0);
 }
 
 void WindowService::Impl::OnBackgroundPressed(QWidget* window, QPoint at) {
@@ -203,12 +197,19 @@ void WindowService::Impl::OnButtonClicked(QWidget* window, QWidget* button) {
   self.PostEvent(entry ? entry->number : 0, number, 0);
 }
 
+void WindowService::SetWindowClasses(const std::vector<WindowClass>& classes) {
+  impl_->classes.clear();
+  for (const WindowClass& windowClass : classes) impl_->classes[windowClass.number] = windowClass;
+}
+
+void WindowService::AddForm(std::int32_t form, FormBuilder build) { impl_->forms[form] = build; }
+
 void WindowService::WindowOpen(std::int32_t window, std::int32_t mode) {
   registers_.resultWord = 0;
   if (window < 0) window = -window;
   WindowEntry* entry = impl_->FindWindow(window);
   if (!entry) {
-    QWidget* created = CreateDialogWindow(window);
+    QWidget* created = impl_->Create(window);
     if (!created) return;
     impl_->Adopt(window, created);
     entry = &impl_->windows.back();
@@ -221,7 +222,9 @@ void WindowService::WindowOpen(std::int32_t window, std::int32_t mode) {
       label->setText(QString::fromStdString(strings_.ListString(label->resID(), label->value())));
     }
   }
-  if (const char* title = TitleOf(window)) w->setWindowTitle(QString::fromUtf8(title));
+  if (const WindowClass* windowClass = impl_->ClassOf(window); windowClass && !windowClass->title.empty()) {
+    w->setWindowTitle(QString::fromStdString(windowClass->title));
+  }
   if (auto* scroll = w->findChild<QScrollArea*>()) scroll->verticalScrollBar()->setValue(0);
   if (mode == 2) {
     const bool visible = w->isVisible();

@@ -1,17 +1,17 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 
-class QWidget;
+#include "layer/window_service.h"
 
 namespace crossmere {
 
-using WindowCreator = QWidget* (*)();
+// The dialog designs compiled into the program, by dialog number; the build
+// makes this table from the designs it lists.
+const std::map<std::int32_t, FormBuilder>& CompiledForms();
 
-// Creates the window of a dialog number, or nullptr when there is none.
-QWidget* CreateDialogWindow(std::int32_t number);
-
-// Adds a window class for a dialog number (tests add their own dialogs).
-void RegisterWindowClass(std::int32_t number, WindowCreator create);
+// A window built from a design and given the behaviour of its class.
+QWidget* BuildWindow(FormBuilder build, const WindowClass& windowClass);
 
 }  // namespace crossmere

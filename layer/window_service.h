@@ -11,6 +11,8 @@
 #include "layer/registers.h"
 #include "layer/string_lists.h"
 
+class QWidget;
+
 namespace crossmere {
 
 // Operation codes of ServiceCall.
@@ -80,6 +82,27 @@ struct MessageRecord {
   std::string text;
   bool operator==(const MessageRecord&) const = default;
 };
+
+// How a window behaves beyond its design.
+enum class WindowStyle {
+  Dialog,
+  Main,     // the main window: its close box chooses the menu command closeItem
+  Welcome,  // any click, Return, Enter or Escape closes it as OK would
+  Panel,    // stays open beside the workspace; its close box and Escape press the button closeItem
+};
+
+// A window the program opens by number that is more than the dialog design
+// of the same number: built from another design, or with a style or a title.
+struct WindowClass {
+  std::int32_t number = 0;
+  std::int32_t form = 0;  // its design; 0: the design numbered like the window
+  WindowStyle style = WindowStyle::Dialog;
+  std::int32_t closeItem = 0;
+  std::string title;  // set each time it opens; empty: as the design has it
+};
+
+// Builds a new window from a dialog design.
+using FormBuilder = QWidget* (*)();
 
 class WindowService;
 
@@ -162,7 +185,11 @@ class WindowService {
   // An item's place in its window (all zero when there is no such item).
   ServiceRect ItemRect(std::int32_t window, std::int32_t item);
 
-  // Windows.
+  // Windows. Every compiled dialog design opens by its number; the program
+  // adds the classes of the windows that are more than that.
+  void SetWindowClasses(const std::vector<WindowClass>& classes);
+  // Adds a design by number (tests bring their own).
+  void AddForm(std::int32_t form, FormBuilder build);
   void WindowOpen(std::int32_t window, std::int32_t mode);
   void WindowShow(std::int32_t window);
   void WindowHide(std::int32_t window);

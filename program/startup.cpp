@@ -5,6 +5,7 @@
 #include "genetics/pictures/class_picture.h"
 #include "program/event_routine.h"
 #include "program/student_entry.h"
+#include "program/window_classes.h"
 #include "tutor/progression.h"
 #include "workspace/exercise_start.h"
 #include "workspace/main_window.h"
@@ -17,6 +18,7 @@ using namespace main_window;
 
 void CreateMainWindow(Session& session) {
   WindowService& service = session.service;
+  service.SetWindowClasses(ProgramWindowClasses());
   service.WindowOpen(kWindow, 1);
   // One picture per genotype class: item 1 is the template of the others.
   service.ItemTemplate(kWindow, kClassPictureTemplate);

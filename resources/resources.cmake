@@ -26,42 +26,49 @@ add_custom_command(
   VERBATIM)
 target_sources(crossmere_core PRIVATE ${string_data_cpp})
 
-# Dialogs, one Qt Designer file per dialog number.
-qt6_wrap_ui(dialog_headers
-  resources/dialogs/TW200.ui
-  resources/dialogs/TW303.ui
-  resources/dialogs/TW343.ui
-  resources/dialogs/TW381.ui
-  resources/dialogs/TW382.ui
-  resources/dialogs/TW383.ui
-  resources/dialogs/TW384.ui
-  resources/dialogs/TW410.ui
-  resources/dialogs/TW411.ui
-  resources/dialogs/TW412.ui
-  resources/dialogs/TW413.ui
-  resources/dialogs/TW419.ui
-  resources/dialogs/TW420.ui
-  resources/dialogs/TW422.ui
-  resources/dialogs/TW423.ui
-  resources/dialogs/TW430.ui
-  resources/dialogs/TW441.ui
-  resources/dialogs/TW442.ui
-  resources/dialogs/TW443.ui
-  resources/dialogs/TW444.ui
-  resources/dialogs/TW498.ui
-  resources/dialogs/TW500.ui
-  resources/dialogs/TW503.ui
-  resources/dialogs/TW504.ui
-  resources/dialogs/TW546.ui
-  resources/dialogs/TW563.ui
-  resources/dialogs/TW752.ui
-  resources/dialogs/TW753.ui
-  resources/dialogs/TW779.ui
-  resources/dialogs/TW785.ui
-  resources/dialogs/TW1191.ui
+# Dialogs, one Qt Designer file per dialog number; each becomes a window the
+# program opens by that number.
+set(dialog_designs
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW200.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW303.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW343.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW381.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW382.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW383.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW384.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW410.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW411.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW412.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW413.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW419.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW420.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW422.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW423.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW430.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW441.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW442.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW443.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW444.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW498.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW500.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW503.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW504.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW546.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW563.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW752.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW753.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW779.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW785.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW1191.ui
 )
+qt6_wrap_ui(dialog_headers ${dialog_designs})
+include(${PROJECT_SOURCE_DIR}/cmake/dialog_forms.cmake)
+set(dialog_forms_cpp ${PROJECT_BINARY_DIR}/resources/dialog_forms.cpp)
+crossmere_dialog_forms(${dialog_forms_cpp} "${dialog_designs}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${dialog_designs})
 target_sources(crossmere_ui PRIVATE
   ${dialog_headers}
+  ${dialog_forms_cpp}
   resources/cursors/cursors.qrc
   resources/pictures/pictures.qrc
 )

@@ -5,7 +5,6 @@
 #include <QDialog>
 
 #include "layer/string_lists.h"
-#include "layer/window_factory.h"
 #include "layer/window_service.h"
 #include "ui_TW9001.h"
 
@@ -29,7 +28,7 @@ inline QWidget* CreateTestDialog() {
 class ServiceTest : public ::testing::Test {
  protected:
   ServiceTest() {
-    RegisterWindowClass(kTestDialog, CreateTestDialog);
+    service.AddForm(kTestDialog, CreateTestDialog);
     service.SetScripted(true);
     service.SetEventHandler([this] { ++events; });
   }

@@ -1,0 +1,60 @@
+#include "program/window_classes.h"
+
+#include "exercises/question_types.h"
+#include "tutor/question_window.h"
+#include "workspace/instructions.h"
+#include "workspace/main_window.h"
+
+namespace crossmere {
+namespace {
+
+struct Title {
+  std::int32_t window;
+  const char* text;
+};
+
+constexpr Title kTitles[] = {
+    {200, "About..."},          {201, "About..."},
+    {299, "Password"},          {303, "Choose exercise"},
+    {326, "Automation"},        {360, "Genotypes"},
+    {361, "Genotypes"},         {362, "Genotypes"},
+    {363, "Genotypes"},         {390, "Phenotypes"},
+    {391, "Phenotypes"},        {392, "Phenotypes"},
+    {393, "Phenotypes"},        {420, "Choose exercise"},
+    {430, "Exercise description"},
+    {500, "Rules for questions"},
+    {623, "Getting started"},   {752, "Welcome"},
+    {779, "Get Info"},          {780, "Get info"},
+    {1191, "Program Help"},
+};
+
+WindowClass& ClassFor(std::vector<WindowClass>& classes, std::int32_t window) {
+  for (WindowClass& windowClass : classes) {
+    if (windowClass.number == window) return windowClass;
+  }
+  return classes.emplace_back(WindowClass{.number = window});
+}
+
+}  // namespace
+
+std::vector<WindowClass> ProgramWindowClasses() {
+  std::vector<WindowClass> classes;
+  ClassFor(classes, main_window::kWindow) = {.number = main_window::kWindow,
+                                             .style = WindowStyle::Main,
+                                             .closeItem = main_window::kExitCommand};
+  ClassFor(classes, main_window::kWelcome).style = WindowStyle::Welcome;
+  for (std::int32_t type = kFirstQuestionType; type <= kLastQuestionType; ++type) {
+    const std::int32_t form = QuestionTypeOf(type).form;
+    if (form == 0) continue;
+    ClassFor(classes, QuestionWindowOf(type)) = {.number = QuestionWindowOf(type),
+                                                 .form = form,
+                                                 .style = WindowStyle::Panel,
+                                                 .closeItem = question_window::kHide};
+  }
+  // The explanation of a question looks like an exercise description.
+  ClassFor(classes, question_window::kExplanation).form = instructions::kDescriptionWindow;
+  for (const Title& title : kTitles) ClassFor(classes, title.window).title = title.text;
+  return classes;
+}
+
+}  // namespace crossmere
