@@ -57,7 +57,10 @@ struct WindowService::Impl {
 
   // Lookups; a window or item that is not there gives nullptr.
   WindowEntry* FindWindow(std::int32_t number);
+  const WindowEntry* FindWindow(std::int32_t number) const;
   QWidget* Lookup(std::int32_t window, std::int32_t item, bool byIndex = false);
+  // The same for an operation that needs the item: a missing one is a fault.
+  QWidget* Require(const char* operation, std::int32_t window, std::int32_t item);
   static std::int32_t NumberOf(const QObject* object);
   static QWidget* ItemArea(QWidget* window);
   WindowEntry* EntryOf(QWidget* window);

@@ -38,6 +38,19 @@ WindowEntry* WindowService::Impl::FindWindow(std::int32_t number) {
   return nullptr;
 }
 
+QWidget* WindowService::Impl::Require(const char* operation, std::int32_t window, std::int32_t item) {
+  QWidget* found = Lookup(window, item);
+  if (!found) {
+    self.Fault(std::string(operation) + ": no item " + std::to_string(item) + " in window " +
+               std::to_string(window));
+  }
+  return found;
+}
+
+const WindowEntry* WindowService::Impl::FindWindow(std::int32_t number) const {
+  return const_cast<Impl*>(this)->FindWindow(number);
+}
+
 WindowEntry* WindowService::Impl::EntryOf(QWidget* window) {
   for (auto& entry : windows) {
     if (entry.widget == window) return &entry;
@@ -106,7 +119,7 @@ void WindowService::ItemShow(std::int32_t window, std::int32_t item) {
     ItemHide(window, -item);
     return;
   }
-  QWidget* w = impl_->Lookup(window, item);
+  QWidget* w = impl_->Require("ItemShow", window, item);
   if (!w) return;
   w->show();
   if (auto* panel = qobject_cast<Panel*>(w->parentWidget())) panel->show();
@@ -114,7 +127,7 @@ void WindowService::ItemShow(std::int32_t window, std::int32_t item) {
 
 void WindowService::ItemHide(std::int32_t window, std::int32_t item) {
   registers_.resultWord = 0;
-  QWidget* w = impl_->Lookup(window, item);
+  QWidget* w = impl_->Require("ItemHide", window, item);
   if (!w) return;
   w->hide();
   auto* panel = qobject_cast<Panel*>(w->parentWidget());
@@ -127,17 +140,17 @@ void WindowService::ItemHide(std::int32_t window, std::int32_t item) {
 
 void WindowService::ItemEnable(std::int32_t window, std::int32_t item) {
   registers_.resultWord = 0;
-  if (QWidget* w = impl_->Lookup(window, item)) w->setEnabled(true);
+  if (QWidget* w = impl_->Require("ItemEnable", window, item)) w->setEnabled(true);
 }
 
 void WindowService::ItemDisable(std::int32_t window, std::int32_t item) {
   registers_.resultWord = 0;
-  if (QWidget* w = impl_->Lookup(window, item)) w->setEnabled(false);
+  if (QWidget* w = impl_->Require("ItemDisable", window, item)) w->setEnabled(false);
 }
 
 void WindowService::ItemDestroy(std::int32_t window, std::int32_t item) {
   registers_.resultWord = 0;
-  QWidget* w = impl_->Lookup(window, item);
+  QWidget* w = impl_->Require("ItemDestroy", window, item);
   if (!w) return;
   if (WindowEntry* entry = impl_->EntryOf(impl_->currentWindow)) {
     std::erase(entry->components, QPointer<QWidget>(w));
@@ -150,7 +163,7 @@ void WindowService::ItemDestroy(std::int32_t window, std::int32_t item) {
 
 void WindowService::ItemTemplate(std::int32_t window, std::int32_t item) {
   registers_.resultWord = 0;
-  QWidget* w = impl_->Lookup(window, item);
+  QWidget* w = impl_->Require("ItemTemplate", window, item);
   if (!w) return;
   impl_->templateItem = w;
   const WindowEntry* entry = impl_->EntryOf(impl_->currentWindow);
@@ -238,8 +251,7 @@ void WindowService::ItemColour(std::int32_t which) {
 }
 
 void WindowService::SetItemTextColour(std::int32_t window, std::int32_t item, std::uint32_t rgb) {
-  ItemSelect(window, item);
-  if (!registers_.itemFound) return;
+  if (!impl_->Require("SetItemTextColour", window, item)) return;
   registers_.colour.rgb = rgb;
   registers_.colour.red = static_cast<std::int32_t>((rgb >> 16) & 0xFF) * 256;
   registers_.colour.green = static_cast<std::int32_t>((rgb >> 8) & 0xFF) * 256;
@@ -299,7 +311,7 @@ void WindowService::ItemBind(std::string& variable) {
 
 void WindowService::ItemWrite(std::int32_t window, std::int32_t item) {
   registers_.resultWord = 0;
-  QWidget* w = impl_->Lookup(window, item);
+  QWidget* w = impl_->Require("ItemWrite", window, item);
   if (!w || item < 1 || item > ItemBindings::kMaxBoundItem) return;
   std::int32_t* integer = bindings_.ints[item];
   if (auto* edit = qobject_cast<QLineEdit*>(w)) {
@@ -333,7 +345,7 @@ void WindowService::ItemWrite(std::int32_t window, std::int32_t item) {
 
 void WindowService::ItemRead(std::int32_t window, std::int32_t item) {
   registers_.resultWord = 0;
-  QWidget* w = impl_->Lookup(window, item);
+  QWidget* w = impl_->Require("ItemRead", window, item);
   if (!w || item < 1 || item > ItemBindings::kMaxBoundItem) return;
   std::int32_t* integer = bindings_.ints[item];
   if (auto* edit = qobject_cast<QLineEdit*>(w)) {
@@ -366,7 +378,7 @@ void WindowService::ItemRead(std::int32_t window, std::int32_t item) {
 }
 
 std::string WindowService::ItemText(std::int32_t window, std::int32_t item) {
-  QWidget* w = impl_->Lookup(window, item);
+  QWidget* w = impl_->Require("ItemText", window, item);
   if (auto* label = qobject_cast<QLabel*>(w)) return label->text().toStdString();
   if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text().toStdString();
   if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text().toStdString();
@@ -376,7 +388,7 @@ std::string WindowService::ItemText(std::int32_t window, std::int32_t item) {
 
 void WindowService::ItemFitText(std::int32_t window, std::int32_t item, std::int32_t extraWidth) {
   registers_.resultWord = 0;
-  auto* label = qobject_cast<QLabel*>(impl_->Lookup(window, item));
+  auto* label = qobject_cast<QLabel*>(impl_->Require("ItemFitText", window, item));
   if (!label) return;
   label->adjustSize();
   label->resize(label->width() + extraWidth, label->height());
@@ -384,7 +396,7 @@ void WindowService::ItemFitText(std::int32_t window, std::int32_t item, std::int
 
 void WindowService::SetItemText(std::int32_t window, std::int32_t item, const std::string& text) {
   registers_.resultWord = 0;
-  QWidget* w = impl_->Lookup(window, item);
+  QWidget* w = impl_->Require("SetItemText", window, item);
   const QString value = QString::fromStdString(text);
   if (auto* picture = qobject_cast<Picture*>(w)) {
     picture->setSvg(value);
@@ -412,10 +424,10 @@ Drawing& WindowService::ItemDrawing() {
 
 void WindowService::ItemCopyPicture(std::int32_t window, std::int32_t from, std::int32_t to) {
   registers_.resultWord = 0;
-  auto* source = qobject_cast<Picture*>(impl_->Lookup(window, from));
+  auto* source = qobject_cast<Picture*>(impl_->Require("ItemCopyPicture", window, from));
   if (!source) return;
   const QPixmap picture = source->pixmap();
-  if (auto* target = qobject_cast<Picture*>(impl_->Lookup(window, to))) target->setPixmap(picture);
+  if (auto* target = qobject_cast<Picture*>(impl_->Require("ItemCopyPicture", window, to))) target->setPixmap(picture);
 }
 
 void WindowService::SetControlValue(std::int32_t value) {
@@ -450,9 +462,16 @@ std::int32_t WindowService::GetControlValue() {
 }
 
 ServiceRect WindowService::ItemRect(std::int32_t window, std::int32_t item) {
-  if (!impl_->Lookup(window, item)) return {};
+  if (!impl_->Require("ItemRect", window, item)) return {};
   const auto& r = registers_.windowRect;
   return {r.top, r.left, r.bottom, r.right};
+}
+
+bool WindowService::ItemExists(std::int32_t window, std::int32_t item) const {
+  const WindowEntry* entry = impl_->FindWindow(window);
+  if (!entry) return false;
+  return std::any_of(entry->components.begin(), entry->components.end(),
+                     [item](const QPointer<QWidget>& c) { return c && Impl::NumberOf(c) == item; });
 }
 
 bool WindowService::ItemVisible(std::int32_t window, std::int32_t item) {

@@ -124,6 +124,7 @@ bool WindowService::Impl::IsRunningModal(QWidget* window) const {
 
 void WindowService::Impl::ReportMissingWindow(std::int32_t number) {
   self.Alert(op::kWarningBox, "Window " + std::to_string(number) + " not found etc");
+  self.Fault("no window " + std::to_string(number));
 }
 
 void WindowService::Impl::Adopt(std::int32_t number, QWidget* window) {
@@ -210,7 +211,10 @@ void WindowService::WindowOpen(std::int32_t window, std::int32_t mode) {
   WindowEntry* entry = impl_->FindWindow(window);
   if (!entry) {
     QWidget* created = impl_->Create(window);
-    if (!created) return;
+    if (!created) {
+      Fault("WindowOpen: no design for window " + std::to_string(window));
+      return;
+    }
     impl_->Adopt(window, created);
     entry = &impl_->windows.back();
   }
@@ -251,7 +255,10 @@ bool WindowService::WindowVisible(std::int32_t window) const {
 void WindowService::WindowShow(std::int32_t window) {
   registers_.resultWord = 0;
   WindowEntry* entry = impl_->FindWindow(window);
-  if (!entry) return;
+  if (!entry) {
+    Fault("WindowShow: no window " + std::to_string(window));
+    return;
+  }
   entry->widget->show();
   entry->widget->raise();
   entry->widget->activateWindow();
@@ -271,14 +278,17 @@ void WindowService::WindowRunModal(std::int32_t window) {
   registers_.resultWord = 0;
   WindowEntry* entry = impl_->FindWindow(window);
   auto* dialog = entry ? qobject_cast<QDialog*>(entry->widget.data()) : nullptr;
-  if (!dialog) return;
+  if (!dialog) {
+    Fault("WindowRunModal: no dialog " + std::to_string(window));
+    return;
+  }
   impl_->runningModal.emplace_back(dialog);
   dialog->setResult(0);
   if (scripted_) {
     dialog->setModal(true);
     dialog->show();
     if (impl_->responders.empty()) {
-      transcript_.push_back({0, "no answer for dialog " + std::to_string(window)});
+      Fault("no answer for dialog " + std::to_string(window));
     } else {
       auto responder = std::move(impl_->responders.front());
       impl_->responders.pop_front();
@@ -376,14 +386,18 @@ void WindowService::WindowSetTitle() {
 
 void WindowService::PressPicture(std::int32_t window, std::int32_t item, bool doubleClick,
                                  bool leftButton) {
-  auto* picture = qobject_cast<Picture*>(impl_->Lookup(window, item));
+  auto* picture = qobject_cast<Picture*>(impl_->Require("PressPicture", window, item));
   if (!picture) return;
   impl_->OnPicturePressed(picture, leftButton ? Qt::LeftButton : Qt::RightButton, doubleClick,
                           picture->geometry().center());
 }
 
 void WindowService::PressBackground(std::int32_t window, std::int32_t x, std::int32_t y) {
-  if (WindowEntry* entry = impl_->FindWindow(window)) impl_->OnBackgroundPressed(entry->widget, QPoint(x, y));
+  if (WindowEntry* entry = impl_->FindWindow(window)) {
+    impl_->OnBackgroundPressed(entry->widget, QPoint(x, y));
+  } else {
+    Fault("PressBackground: no window " + std::to_string(window));
+  }
 }
 
 void WindowService::ReleasePicture() { registers_.dragActive = false; }

@@ -333,6 +333,12 @@ void WindowService::AnswerNextFileDialog(std::string path) {
   impl_->fileAnswers.push_back(std::move(path));
 }
 
+void WindowService::Fault(const std::string& what) {
+  if (!scripted_) return;
+  transcript_.push_back({0, what});
+  if (faultHandler_) faultHandler_(what);
+}
+
 void WindowService::QueuePointerPath(PointerPath path) {
   impl_->pointerPaths.push_back(std::move(path));
 }

@@ -182,6 +182,8 @@ class WindowService {
   // a picture item takes it as the name of an SVG picture to show, centred.
   void SetItemText(std::int32_t window, std::int32_t item, const std::string& text);
   bool ItemVisible(std::int32_t window, std::int32_t item);
+  // Whether a window has an item, asked without making the item current.
+  bool ItemExists(std::int32_t window, std::int32_t item) const;
   // An item's place in its window (all zero when there is no such item).
   ServiceRect ItemRect(std::int32_t window, std::int32_t item);
 
@@ -285,6 +287,11 @@ class WindowService {
   void AnswerNextColour(std::optional<std::uint32_t> rgb);  // nullopt: cancel
   void QueuePointerPath(PointerPath path);
   const std::vector<MessageRecord>& Transcript() const { return transcript_; }
+  // In scripted mode an operation on a window or item that does not exist,
+  // or a modal dialog that nobody answers, is a fault: it goes into the
+  // transcript as kind 0 and to this handler, so that a test fails rather
+  // than pass while driving nothing.
+  void SetFaultHandler(std::function<void(const std::string&)> handler) { faultHandler_ = std::move(handler); }
   void ClearTranscript() { transcript_.clear(); }
   std::size_t PendingResponders() const;
 
@@ -300,7 +307,10 @@ class WindowService {
   StringLists& strings_;
   ServiceRegisters registers_;
   ItemBindings bindings_;
+  void Fault(const std::string& what);
+
   std::function<void()> eventHandler_;
+  std::function<void(const std::string&)> faultHandler_;
   std::vector<MessageRecord> transcript_;
   std::string programFolder_;
   ScreenSize pretendScreen_;

@@ -18,8 +18,13 @@ constexpr char kBullet[] = "\u2022 ";
 
 QuestionRecord& Record(Session& session, std::int32_t q) { return session.questionState.records[q]; }
 
+// A window has the result items its family uses, of 301..314.
 void HideResults(Session& session, std::int32_t type, std::int32_t last) {
-  for (std::int32_t item = kFirstResult; item <= last; ++item) session.service.ItemHide(QuestionWindowOf(type), item);
+  WindowService& service = session.service;
+  const std::int32_t window = QuestionWindowOf(type);
+  for (std::int32_t item = kFirstResult; item <= last; ++item) {
+    if (service.ItemExists(window, item)) service.ItemHide(window, item);
+  }
 }
 
 // The marking button shows only while the question is open and every
@@ -65,7 +70,9 @@ void SetUpWindow(Session& session, std::int32_t q, const QuestionFamily& family)
   ShowMarkingButton(session, q);
   HideResults(session, type, kLastResult);
   for (std::int32_t item = kFirstResult; item <= 310; ++item) {
-    service.SetItemTextColour(window, item, item <= kGoodText ? kGoodColour : kBadColour);
+    if (service.ItemExists(window, item)) {
+      service.SetItemTextColour(window, item, item <= kGoodText ? kGoodColour : kBadColour);
+    }
   }
   // A window belongs to one question at a time: another question of the
   // same type is set up afresh when it is chosen again.

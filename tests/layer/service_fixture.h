@@ -6,6 +6,7 @@
 
 #include "layer/string_lists.h"
 #include "layer/window_service.h"
+#include "tests/layer/strict_service.h"
 #include "ui_TW9001.h"
 
 namespace crossmere::testing {
@@ -29,7 +30,7 @@ class ServiceTest : public ::testing::Test {
  protected:
   ServiceTest() {
     service.AddForm(kTestDialog, CreateTestDialog);
-    service.SetScripted(true);
+    ScriptStrictly(service);
     service.SetEventHandler([this] { ++events; });
   }
 

@@ -199,9 +199,12 @@ TEST_F(OpenDialog, ClosingWithoutAButtonCountsAsCancel) {
   service.AnswerNextDialog([](ScriptedDialog&) {});
   service.WindowRunModal(kTestDialog);
   EXPECT_EQ(service.Registers().itemHit, 990);
+  std::vector<std::string> faults;
+  service.SetFaultHandler([&faults](const std::string& fault) { faults.push_back(fault); });
   service.WindowRunModal(kTestDialog);  // nobody answers
   ASSERT_EQ(service.Transcript().size(), 1u);
   EXPECT_EQ(service.Transcript()[0].text, "no answer for dialog 9001");
+  EXPECT_EQ(faults, std::vector<std::string>{"no answer for dialog 9001"});
 }
 
 TEST_F(OpenDialog, ButtonsOfAWindowThatIsNotModalPostEvents) {
@@ -282,17 +285,48 @@ TEST_F(OpenDialog, ReleasedWindowReopensAfresh) {
   EXPECT_EQ(service.ItemText(kTestDialog, 13), "");
 }
 
-TEST_F(ServiceTest, MissingWindowsWarn) {
+TEST_F(ServiceTest, MissingWindowsWarnAndAreFaults) {
+  std::vector<std::string> faults;
+  service.SetFaultHandler([&faults](const std::string& fault) { faults.push_back(fault); });
   service.WindowOpen(4242, 0);  // no such dialog: nothing is created
   EXPECT_FALSE(service.WindowExists(4242));
   for (const std::int32_t code : {op::kWindowBounds, op::kWindowHide, op::kWindowPlace,
                                   op::kWindowResize, op::kWindowRelease}) {
     service.ServiceCall(code, 4242, 0, 0, 0);
   }
-  ASSERT_EQ(service.Transcript().size(), 5u);
+  std::vector<MessageRecord> warnings;
   for (const auto& record : service.Transcript()) {
+    if (record.kind != 0) warnings.push_back(record);
+  }
+  ASSERT_EQ(warnings.size(), 5u);
+  for (const auto& record : warnings) {
     EXPECT_EQ(record, (MessageRecord{op::kWarningBox, "Window 4242 not found etc"}));
   }
+  ASSERT_EQ(faults.size(), 6u);
+  EXPECT_EQ(faults[0], "WindowOpen: no design for window 4242");
+  EXPECT_EQ(faults[1], "no window 4242");
+  EXPECT_EQ(service.Transcript().size(), 11u) << "every fault is in the transcript too";
+}
+
+TEST_F(ServiceTest, OperationsOnMissingItemsAreFaults) {
+  std::vector<std::string> faults;
+  service.SetFaultHandler([&faults](const std::string& fault) { faults.push_back(fault); });
+  service.WindowOpen(kTestDialog, 0);
+  service.ItemShow(kTestDialog, 77);
+  service.SetItemText(kTestDialog, 77, "nobody reads this");
+  service.PressPicture(kTestDialog, 78);
+  service.WindowShow(4243);
+  EXPECT_EQ(faults, (std::vector<std::string>{"ItemShow: no item 77 in window 9001",
+                                              "SetItemText: no item 77 in window 9001",
+                                              "PressPicture: no item 78 in window 9001",
+                                              "WindowShow: no window 4243"}));
+  // Asking is no fault: the program probes for items that may be missing.
+  service.ItemSelect(kTestDialog, 77);
+  EXPECT_FALSE(service.Registers().itemFound);
+  EXPECT_FALSE(service.ItemExists(kTestDialog, 77));
+  EXPECT_TRUE(service.ItemExists(kTestDialog, 60));
+  EXPECT_FALSE(service.ItemVisible(kTestDialog, 77));
+  EXPECT_EQ(faults.size(), 4u);
 }
 
 TEST_F(ServiceTest, NumbersAndText) {

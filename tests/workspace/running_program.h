@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "program/startup.h"
+#include "tests/layer/strict_service.h"
 #include "workspace/individuals.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
@@ -17,7 +18,7 @@ namespace crossmere::testing {
 class RunningProgram : public ::testing::Test {
  protected:
   RunningProgram() {
-    service.SetScripted(true);
+    ScriptStrictly(service);
     service.PretendScreen({1024, 768});
     service.AnswerNextDialog([](ScriptedDialog& d) { d.ClickBackground(); });
     service.AnswerNextDialog([](ScriptedDialog& d) {

@@ -5,6 +5,7 @@
 #include "program/event_routine.h"
 #include "program/startup.h"
 #include "records/identity.h"
+#include "tests/layer/strict_service.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 
@@ -16,7 +17,7 @@ using namespace main_window;
 class Startup : public ::testing::Test {
  protected:
   Startup() {
-    session.service.SetScripted(true);
+    testing::ScriptStrictly(session.service);
     session.service.PretendScreen({1024, 768});
   }
 
@@ -250,7 +251,7 @@ TEST_F(Startup, TheStudentsNameGivesTheNumberAndTheFirstExample) {
   EXPECT_TRUE(session.genetics.classPictureBuilt[session.genetics.objectClass[133]]);
 
   Session again;
-  again.service.SetScripted(true);
+  testing::ScriptStrictly(again.service);
   again.service.PretendScreen({1024, 768});
   again.service.AnswerNextDialog([](ScriptedDialog& d) { d.ClickBackground(); });
   again.service.AnswerNextDialog(EnterName("ANN"));
