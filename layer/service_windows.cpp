@@ -104,7 +104,8 @@ const WindowClass* WindowService::Impl::ClassOf(std::int32_t number) const {
 
 QWidget* WindowService::Impl::Create(std::int32_t number) {
   const WindowClass* known = ClassOf(number);
-  const WindowClass plain{.number = number};
+  WindowClass plain;
+  plain.number = number;
   const WindowClass& windowClass = known ? *known : plain;
   const auto form = forms.find(windowClass.form != 0 ? windowClass.form : number);
   return form == forms.end() ? nullptr : BuildWindow(form->second, windowClass);

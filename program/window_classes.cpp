@@ -32,24 +32,26 @@ WindowClass& ClassFor(std::vector<WindowClass>& classes, std::int32_t window) {
   for (WindowClass& windowClass : classes) {
     if (windowClass.number == window) return windowClass;
   }
-  return classes.emplace_back(WindowClass{.number = window});
+  WindowClass& added = classes.emplace_back();
+  added.number = window;
+  return added;
 }
 
 }  // namespace
 
 std::vector<WindowClass> ProgramWindowClasses() {
   std::vector<WindowClass> classes;
-  ClassFor(classes, main_window::kWindow) = {.number = main_window::kWindow,
-                                             .style = WindowStyle::Main,
-                                             .closeItem = main_window::kExitCommand};
+  WindowClass& main = ClassFor(classes, main_window::kWindow);
+  main.style = WindowStyle::Main;
+  main.closeItem = main_window::kExitCommand;
   ClassFor(classes, main_window::kWelcome).style = WindowStyle::Welcome;
   for (std::int32_t type = kFirstQuestionType; type <= kLastQuestionType; ++type) {
     const std::int32_t form = QuestionTypeOf(type).form;
     if (form == 0) continue;
-    ClassFor(classes, QuestionWindowOf(type)) = {.number = QuestionWindowOf(type),
-                                                 .form = form,
-                                                 .style = WindowStyle::Panel,
-                                                 .closeItem = question_window::kHide};
+    WindowClass& question = ClassFor(classes, QuestionWindowOf(type));
+    question.form = form;
+    question.style = WindowStyle::Panel;
+    question.closeItem = question_window::kHide;
   }
   // The explanation of a question looks like an exercise description.
   ClassFor(classes, question_window::kExplanation).form = instructions::kDescriptionWindow;

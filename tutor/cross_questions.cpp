@@ -135,8 +135,15 @@ std::string Explanation(Session& session, std::int32_t q) {
 
 }  // namespace
 
-const QuestionFamily kCrossSetUpFamily = {
-    .setUp = SetUp, .markAnswer = MarkAnswer, .reshow = Reshow, .itemEvent = ItemEvent, .explanation = Explanation};
+const QuestionFamily kCrossSetUpFamily = [] {
+  QuestionFamily family;
+  family.setUp = SetUp;
+  family.markAnswer = MarkAnswer;
+  family.reshow = Reshow;
+  family.itemEvent = ItemEvent;
+  family.explanation = Explanation;
+  return family;
+}();
 
 void ReleaseParentsWhenDone(Session& session) {
   if (!session.cross.parentsLocked) return;
