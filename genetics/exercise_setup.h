@@ -53,6 +53,7 @@ PaletteColour DrawPaletteColour(RandomGenerator& random);
 struct ExampleState {
   std::array<std::int32_t, 21> precomputedKinds{};  // per exercise 1..20
   std::array<std::array<bool, kMaxCharacter + 1>, 21> usedCharacters{};  // per exercise
+  std::int32_t previousKind = 0;  // the organism before this example's, 0 = none
   std::int32_t chooseType = 0;  // arrangement of three loci, 1..7
   std::array<bool, 4> showGenotypes{};  // per locus 1..3
   bool genotypesShown = false;

@@ -83,6 +83,21 @@ std::array<std::int32_t, kMaxCharacter + 1> CharacterValuesOf(const GeneticsStat
   return values;
 }
 
+bool ClassInExample(const GeneticsState& genetics, std::int32_t classNumber) {
+  if (classNumber < 1 || classNumber > kClassCount) return false;
+  std::int32_t bits = classNumber - 1;
+  if (genetics.lociCount < 3 && bits >= kStockMark) bits -= kStockMark;
+  if (bits >= (1 << (2 * genetics.lociCount + 1))) return false;
+  std::int32_t s = 0;
+  std::array<std::int32_t, 4> a{}, b{};
+  AllelesOf(classNumber, s, a, b);
+  if (s == 1 && genetics.hermaphrodite) return false;
+  for (std::int32_t k = 1; k <= genetics.lociCount; ++k) {
+    if (s == 1 && IsXLinked(genetics.locusPosition[k]) && a[k] != b[k]) return false;
+  }
+  return !IsLethalClass(genetics, classNumber);
+}
+
 bool IsLethalClass(const GeneticsState& g, std::int32_t classNumber) {
   const Genotype& genotype = g.classes[classNumber];
   for (std::int32_t k = 1; k <= g.lociCount; ++k) {

@@ -30,6 +30,11 @@ std::int32_t LocusPhenotype(const GeneticsState& genetics, std::int32_t classNum
 // Appearance of every character 1..9 of a class.
 std::array<std::int32_t, kMaxCharacter + 1> CharacterValuesOf(const GeneticsState& genetics,
                                                               std::int32_t classNumber);
+// A class an individual of the example can have: alleles only at its loci
+// (and the stock mark below three loci), no sex without sexes, a male
+// hemizygous at X-linked loci, and not lethal.
+bool ClassInExample(const GeneticsState& genetics, std::int32_t classNumber);
+
 // Homozygous for the lethal allele of a lethal locus: never alive.
 bool IsLethalClass(const GeneticsState& genetics, std::int32_t classNumber);
 // The genotype of a class written out, loci 1..n separated by blanks.

@@ -47,13 +47,42 @@ ExampleRequest ExampleRequestOf(const SessionState& state, std::int32_t classChe
   return request;
 }
 
+namespace {
+
+// The containers as an exercise starts: only the Storage container, named
+// and holding the example's stock, whose object numbers are freed.
+void FillStorage(SessionState& state) {
+  ContainerState& stock = state.containers;
+  const auto skip = stock.skipConfirm;
+  stock = ContainerState();
+  stock.skipConfirm = skip;
+  ContainerRecord& storage = stock.Record(containers::kFirst);
+  storage.count = 0;
+  storage.name = state.example.storageName;
+  for (const std::int32_t object : state.example.storage) {
+    storage.spots[++stock.storageSpots] = state.genetics.objectClass[object];
+    ++storage.count;
+    ++stock.held;
+    state.genetics.objectClass[object] = 0;
+    state.offspring.f1[object] = 0;
+    for (auto& last : state.cross.lastParents) {
+      if (last == object) last = 0;
+    }
+  }
+}
+
+}  // namespace
+
 void StartExample(SessionState& state, const StringLists& strings, const Clock& clock,
                   std::vector<std::string>* alerts) {
   ProgressState& progress = state.progress;
   const std::int32_t ex = progress.current;
+  if (!progress.trialRunning) progress.usedBeforeTry = state.example.usedCharacters[ex];
   const ExampleRequest request = ExampleRequestOf(state, PasswordCheckValueSetting(strings));
+  const std::int32_t kindBefore = state.genetics.kind;
   SetUpExample(state.genetics, state.example, state.offspring, state.random, request,
                ExampleSettingsOf(state.classOptions), strings, clock, alerts);
+  state.example.previousKind = kindBefore;
 
   // The question order comes from the example's own choices, so it is the student's too.
   const std::int32_t bit = state.example.thirtyChoices[1][1] - 1;
@@ -68,6 +97,7 @@ void StartExample(SessionState& state, const StringLists& strings, const Clock& 
   state.cross.number = parents ? 1 : 0;
   state.cross.inBoxes = parents ? 2 : 0;
   state.cross.lastParents = state.example.parentObjects;
+  FillStorage(state);
 }
 
 SessionState RecreateExample(const StringLists& strings, std::int32_t studentNumber, std::int32_t setOffset,

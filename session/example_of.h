@@ -28,7 +28,8 @@ ExampleRequest ExampleRequestOf(const SessionState& state, std::int32_t classChe
 
 // Sets up the current exercise for a new try: its genetics, starting stock
 // and first offspring, its question list, and the starting parents standing
-// in the crossing box as cross 1. Alerts for the student go to `alerts`.
+// in the crossing box as cross 1, the example's stock in the Storage
+// container. Alerts for the student go to `alerts`.
 void StartExample(SessionState& state, const StringLists& strings, const Clock& clock,
                   std::vector<std::string>* alerts);
 

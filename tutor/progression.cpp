@@ -263,14 +263,18 @@ void MoveRow(WindowService& service, std::int32_t item, std::int32_t top) {
 
 void StartExercise(Session& session) {
   ProgressState& progress = session.progress;
-  const std::int32_t ex = progress.current;
   ClearQuestions(session);
-  progress.marksThisTry[ex] = 0;
-  progress.tryFinished = false;
   progress.exerciseStart = session.Now();
-  if (!progress.trialRunning) progress.usedBeforeTry = session.example.usedCharacters[ex];
   SetUpExercise(session);
   if (!progress.keepPickedKind) progress.pickedKind = 0;
+  BeginTry(session);
+}
+
+void BeginTry(Session& session) {
+  ProgressState& progress = session.progress;
+  const std::int32_t ex = progress.current;
+  progress.marksThisTry[ex] = 0;
+  progress.tryFinished = false;
   for (std::int32_t q = 1; q <= session.questions.list.count; ++q) {
     session.questionState.records[q].maximum = session.questions.maximum[q];
   }

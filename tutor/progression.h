@@ -24,6 +24,10 @@ inline constexpr std::int32_t kQuitInstructionsButton = 899;
 // example is set up, and the marks and time of the try start from nothing.
 void StartExercise(Session& session);
 
+// The try of the example in the state begins: no marks yet, the questions
+// menu and the progress labels as a new try has them.
+void BeginTry(Session& session);
+
 // Every question of the try is marked: the try counts, and its marks are added.
 void FinishTry(Session& session);
 

@@ -281,25 +281,19 @@ std::string ContainerWord(const Session& session) {
   return kind == kFly ? "bottle" : kind == kPlant ? "tray" : "cage";
 }
 
-void ResetContainers(Session& session) {
-  ContainerState& state = session.containers;
+void ShowContainers(Session& session) {
+  const ContainerState& state = session.containers;
   WindowService& service = session.service;
   const std::int32_t kind = session.genetics.kind;
-  const auto skip = state.skipConfirm;
-  state = ContainerState();
-  state.skipConfirm = skip;
-  state.Record(kFirst).count = 0;
-  state.Record(kFirst).name = session.example.storageName;
-  for (const std::int32_t object : session.example.storage) {
-    AddClass(session, kFirst, session.genetics.objectClass[object]);
-    FreeObject(session, object);  // kept in the container, not on the workspace
+  for (std::int32_t c = kFirst; c <= kLast; ++c) {
+    if (state.Record(c).count >= 0) {
+      service.ItemShow(kWindow, c);
+      ContainerLabelRedraw(session, c);
+    } else {
+      service.ItemHide(kWindow, c);
+      service.ItemHide(kWindow, c + kLabelOffset);
+    }
   }
-  state.Record(kFirst).crossTag = 0;
-  for (std::int32_t c = kFirst + 1; c <= kLast; ++c) {
-    service.ItemHide(kWindow, c);
-    service.ItemHide(kWindow, c + kLabelOffset);
-  }
-  ContainerLabelRedraw(session, kFirst);
   ShowSparePile(session);
   service.ItemHide(kWindow, kHighlight);
 

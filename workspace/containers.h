@@ -31,9 +31,9 @@ inline constexpr std::int32_t kLookIn = 188;
 inline constexpr std::int32_t kShut = 189;
 }  // namespace containers
 
-// Containers as an exercise starts: the Storage container in use, named and
-// filled with the example's stock; one spare on the pile; menus by organism.
-void ResetContainers(Session& session);
+// Shows the containers as the state has them: those in use with their
+// counts and names, one spare on the pile, the menu of the organism's word.
+void ShowContainers(Session& session);
 
 // Puts an individual (object 131..540) into a container; false when it is full.
 bool PutInContainer(Session& session, std::int32_t container, std::int32_t object);

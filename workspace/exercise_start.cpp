@@ -28,7 +28,7 @@ void SetUpExercise(Session& session) {
   std::vector<std::string> alerts;
   StartExample(session, session.strings, session.clock, &alerts);
   ShowAlerts(session, alerts);
-  ResetContainers(session);
+  ShowContainers(session);
   ShowCrossingBox(session);
 
   if (!session.classOptions.NoAutoShowDescription() && !session.classOptions.NoExerciseDescription()) {

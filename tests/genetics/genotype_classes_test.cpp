@@ -26,6 +26,27 @@ TEST(GenotypeClasses, OneLocusClassesAndStockMark) {
   }
 }
 
+TEST(GenotypeClasses, OnlyTheExamplesOwnClassesExist) {
+  const GeneticsState one = MakeGenetics(kMonkbear, {{5, 3}});
+  std::int32_t count = 0;
+  for (std::int32_t c = 1; c <= kClassCount; ++c) count += ClassInExample(one, c) ? 1 : 0;
+  EXPECT_EQ(count, 16) << "sex x two alleles x two alleles, with and without the stock mark";
+  EXPECT_FALSE(ClassInExample(one, ClassOfAlleles(one, 0, {0, 0, 1}, {0, 0, 0}))) << "an allele at a locus it lacks";
+  EXPECT_FALSE(ClassInExample(one, 0));
+  EXPECT_FALSE(ClassInExample(one, 129));
+
+  const GeneticsState plants = MakeGenetics(kPlant, {{5, 3}}, false);
+  EXPECT_FALSE(ClassInExample(plants, ClassOfAlleles(plants, 1, {0, 0}, {0, 0}))) << "no males without sexes";
+  EXPECT_TRUE(ClassInExample(plants, ClassOfAlleles(plants, 0, {0, 1}, {0, 0})));
+
+  const GeneticsState xLinked = MakeGenetics(kFly, {{3, 3}});
+  EXPECT_FALSE(ClassInExample(xLinked, ClassOfAlleles(xLinked, 1, {0, 1}, {0, 0}))) << "a heterozygous male";
+  EXPECT_TRUE(ClassInExample(xLinked, ClassOfAlleles(xLinked, 1, {0, 1}, {0, 1})));
+
+  const GeneticsState lethal = MakeGenetics(kMonkbear, {{5, 3, true}});
+  EXPECT_FALSE(ClassInExample(lethal, ClassOfAlleles(lethal, 0, {0, 1}, {0, 1}))) << "never born";
+}
+
 TEST(GenotypeClasses, SwappedHaplotypesAreOneGenotype) {
   GeneticsState g = MakeGenetics(kMonkbear, {{5, 3}, {6, 2}, {8, 1}});
   for (std::int32_t c = 1; c <= kClassCount; ++c) {

@@ -1,0 +1,321 @@
+#include "session/saved_work.h"
+
+#include <gtest/gtest.h>
+
+#include "genetics/offspring.h"
+#include "layer/string_lists.h"
+#include "records/identity.h"
+#include "session/example_of.h"
+
+namespace crossmere {
+namespace {
+
+constexpr LayoutSize kLayout{800, 600};
+
+std::vector<std::int32_t> WordsOf(const std::vector<std::uint8_t>& bytes) {
+  std::vector<std::int32_t> words;
+  for (std::size_t at = 0; at + 4 <= bytes.size(); at += 4) {
+    const std::uint32_t bits = bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+                               static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+    words.push_back(static_cast<std::int32_t>(bits));
+  }
+  return words;
+}
+
+std::vector<std::uint8_t> BytesOf(const std::vector<std::int32_t>& words) {
+  std::vector<std::uint8_t> bytes;
+  for (const std::int32_t word : words) {
+    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(word) >> shift));
+  }
+  return bytes;
+}
+
+// Two exercises done, the Storage container with two plants, a second empty
+// tray, a parent pair in the crossing box and one offspring waiting.
+SavedWork SmallWork() {
+  SavedWork work;
+  work.exerciseCount = 2;
+  work.current = 2;
+  work.studentNumber = 2680;
+  work.name = "Ann";
+  work.tryCount[1] = 1;
+  work.tryCount[2] = 0;
+  work.kind = kPlant;
+  work.previousKind = kMonkbear;
+  work.usedCharacters[2][3] = true;
+  work.containersInUse = 2;
+  work.containers[0] = {2, 1, "Storage tray", {5, 7}, {16, 138}};
+  work.containers[1] = {0, 0, "", {}, {515, 28}};
+  work.offspringBoxCount = 1;
+  work.exercises[1] = {kMonkbear, 1, 1, 1};
+  work.exercises[2] = {kPlant, 0, 0, 2};
+  work.totalObtained = 1;
+  work.totalPossible = 1;
+  work.highestObject = 133;
+  work.objectClasses = {5, 6, 7};
+  work.pictureBuilt[5] = work.pictureBuilt[6] = work.pictureBuilt[7] = true;
+  work.crossingBox = {0, 131, 132, 0, 1, 2};
+  work.offspringWords = {3, 1, 1, 133, 1};
+  work.objectPlaces = {{10, 20}, {30, 40}, {250, 30}};
+  work.extension.emplace();
+  work.extension->setOffset = kElementarySet;
+  work.extension->usedBeforeTry[4] = true;
+  return work;
+}
+
+TEST(SavedWorkFile, WordsFollowTheLayoutOneByOne) {
+  std::vector<std::int32_t> expected = {2, 2, 2680, 3, 'A', 'n', 'n', 1, 0, kPlant, kMonkbear};
+  for (std::int32_t ex = 1; ex <= 20; ++ex) {
+    for (std::int32_t c = 2; c <= 9; ++c) expected.push_back(ex == 2 && c == 3 ? 1 : 0);
+  }
+  expected.push_back(2);
+  expected.insert(expected.end(), {2, 1, 0, 0});
+  for (std::int32_t k = 3; k <= 17; ++k) expected.insert(expected.end(), {-1, 0});
+  expected.push_back(1);
+  expected.insert(expected.end(), {12, 'S', 't', 'o', 'r', 'a', 'g', 'e', ' ', 't', 'r', 'a', 'y', 0});
+  expected.insert(expected.end(), {kMonkbear, 1, 1, 1, 1, 1, kPlant, 0, 0, 2, 1, 1});
+  expected.insert(expected.end(), {133, 5, 6, 7});
+  for (std::int32_t c = 1; c <= 128; ++c) expected.push_back(c >= 5 && c <= 7 ? 1 : 0);
+  expected.insert(expected.end(), {0, 131, 132, 0, 1, 2, 3, 1, 1, 133, 1});
+  expected.insert(expected.end(), {5, 7});
+  expected.insert(expected.end(), {10, 20, 30, 40, 250, 30});
+  expected.insert(expected.end(), {16, 138, 515, 28});
+  // The extension block: "CMXB", version 1, nine words.
+  expected.insert(expected.end(), {0x42584D43, 1, 9, 20, 0, 0, 1, 0, 0, 0, 0, 0});
+
+  const std::vector<std::uint8_t> bytes = EncodeSavedWork(SmallWork());
+  const std::vector<std::int32_t> words = WordsOf(bytes);
+  ASSERT_EQ(words.size(), expected.size());
+  for (std::size_t k = 0; k < words.size(); ++k) EXPECT_EQ(words[k], expected[k]) << "word " << k;
+  EXPECT_EQ(bytes[0], 2);
+  EXPECT_EQ(bytes[1], 0) << "little-endian";
+  EXPECT_EQ(WordsOf(std::vector<std::uint8_t>(bytes.begin() + 4 * 15, bytes.begin() + 4 * 16))[0], 0)
+      << "an unused character flag";
+}
+
+TEST(SavedWorkFile, ReadingGivesBackWhatWasWritten) {
+  const SavedWork work = SmallWork();
+  SavedWorkProblem problem;
+  const auto read = DecodeSavedWork(EncodeSavedWork(work), kLayout, &problem);
+  ASSERT_TRUE(read.has_value()) << problem.what;
+  EXPECT_EQ(*read, work);
+}
+
+TEST(SavedWorkFile, NamesAreLatinOneWithAQuestionMarkForTheRest) {
+  SavedWork work = SmallWork();
+  work.name = "Zoë \xE6\x9D\x8E";  // e with diaeresis, then a character beyond Latin-1
+  const auto words = WordsOf(EncodeSavedWork(work));
+  EXPECT_EQ(std::vector<std::int32_t>(words.begin() + 3, words.begin() + 9),
+            (std::vector<std::int32_t>{5, 'Z', 'o', 0xEB, ' ', '?'}));
+  const auto read = DecodeSavedWork(EncodeSavedWork(work), kLayout);
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(read->name, "Zoë ?");
+}
+
+TEST(SavedWorkFile, NoNameNoIndividualsAndAnEmptyContainer) {
+  SavedWork work = SmallWork();
+  work.name.clear();
+  work.highestObject = 130;
+  work.objectClasses.clear();
+  work.objectPlaces.clear();
+  work.crossingBox = {0, 0, 0, 0, 0, 2};
+  work.offspringWords = {0, 1, 0, 0, 0};
+  work.offspringBoxCount = 0;
+  const auto words = WordsOf(EncodeSavedWork(work));
+  EXPECT_EQ(words[3], 0) << "L = 0 and no name words";
+  EXPECT_EQ(words[4], 1) << "the try count of exercise 1 follows at once";
+  const auto read = DecodeSavedWork(EncodeSavedWork(work), kLayout);
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(*read, work);
+  // The empty tray: its name and place but no contents.
+  EXPECT_EQ(read->containers[1].count, 0);
+  EXPECT_EQ(read->containers[1].place, (ScreenPlace{515, 28}));
+  EXPECT_TRUE(read->containers[1].classes.empty());
+}
+
+TEST(SavedWorkFile, EveryShortenedFileIsRejected) {
+  SavedWork partOnly = SmallWork();
+  partOnly.extension.reset();
+  const std::size_t fixedItems = EncodeSavedWork(partOnly).size();
+  const auto bytes = EncodeSavedWork(SmallWork());
+  for (std::size_t length = 0; length < bytes.size(); ++length) {
+    if (length == fixedItems) {
+      EXPECT_EQ(DecodeSavedWork(std::span(bytes.data(), length), kLayout), partOnly)
+          << "without its block, the file is one of the fixed items alone";
+      continue;
+    }
+    SavedWorkProblem problem;
+    EXPECT_FALSE(DecodeSavedWork(std::span(bytes.data(), length), kLayout, &problem).has_value()) << length;
+    EXPECT_FALSE(problem.what.empty()) << length;
+  }
+}
+
+TEST(SavedWorkFile, AWellFramedBlockAfterTheItemsIsPassedOverAndAnythingElseRejected) {
+  SavedWork partOnly = SmallWork();
+  partOnly.extension.reset();
+  auto words = WordsOf(EncodeSavedWork(partOnly));
+  auto framed = words;
+  framed.insert(framed.end(), {0x42584D43, 99, 2, 7, 8});
+  EXPECT_TRUE(DecodeSavedWork(BytesOf(framed), kLayout).has_value());
+  auto loose = words;
+  loose.insert(loose.end(), {0x42584D43, 99, 5, 7, 8});
+  SavedWorkProblem problem;
+  EXPECT_FALSE(DecodeSavedWork(BytesOf(loose), kLayout, &problem).has_value());
+  EXPECT_EQ(problem.what, "words follow the saved work");
+  words.push_back(0);
+  EXPECT_FALSE(DecodeSavedWork(BytesOf(words), kLayout).has_value());
+}
+
+struct BadWord {
+  const char* name;
+  std::size_t word;  // index into SmallWork's words
+  std::int32_t value;
+  const char* problem;
+};
+
+class SavedWorkBounds : public ::testing::TestWithParam<BadWord> {};
+
+TEST_P(SavedWorkBounds, AreRejected) {
+  auto words = WordsOf(EncodeSavedWork(SmallWork()));
+  const BadWord& bad = GetParam();
+  ASSERT_LT(bad.word, words.size());
+  words[bad.word] = bad.value;
+  SavedWorkProblem problem;
+  EXPECT_FALSE(DecodeSavedWork(BytesOf(words), kLayout, &problem).has_value());
+  EXPECT_EQ(problem.what, bad.problem);
+}
+
+// Word places in SmallWork: 0 N, 1 current, 2 number, 3 L, 7 try 1, 9 kind,
+// 11..170 used characters, 171 containers in use, 172.. counts and crosses,
+// 206 offspring box, 207 Storage's name length, 221 exercise 1's kind,
+// 233 H, 234 class of 131, 237.. picture flags, 365.. crossing box, 371..
+// offspring words, 376 Storage's first individual, 378 first place.
+INSTANTIATE_TEST_SUITE_P(
+    SavedWorkFile, SavedWorkBounds,
+    ::testing::Values(BadWord{"TooManyExercises", 0, 21, "the number of exercises is out of range"},
+                      BadWord{"NoCurrentExercise", 1, 0, "the current exercise is out of range"},
+                      BadWord{"ShortStudentNumber", 2, 999, "the student number is out of range"},
+                      BadWord{"LongName", 3, 65, "the name is out of range"},
+                      BadWord{"NameBeyondLatinOne", 4, 256, "the name is out of range"},
+                      BadWord{"NegativeTries", 7, -1, "a try count is out of range"},
+                      BadWord{"NoSuchOrganism", 9, 5, "the organism is out of range"},
+                      BadWord{"FlagOtherThanOneOrZero", 20, 2, "a used character is out of range"},
+                      BadWord{"EighteenContainers", 171, 18, "the number of containers is out of range"},
+                      BadWord{"OverfullContainer", 172, 101, "a container's count is out of range"},
+                      BadWord{"TwoInTheOffspringBox", 206, 2, "the offspring box is out of range"},
+                      BadWord{"LongContainerName", 207, 129, "a container's name is out of range"},
+                      BadWord{"ExercisesOrganism", 221, 9, "an exercise's organism is out of range"},
+                      BadWord{"ObjectBeyondTheWorkspace", 233, 541, "the highest individual is out of range"},
+                      BadWord{"NoSuchClass", 234, 129, "an individual's genotype is out of range"},
+                      BadWord{"NegativeCrossingBox", 366, -3, "the crossing box is out of range"},
+                      BadWord{"ClassZeroInAContainer", 376, 0, "a container's individual is out of range"},
+                      BadWord{"OffTheLayout", 378, 801, "an individual's place is out of range"},
+                      BadWord{"ContainersDisagree", 171, 3, "its number of containers does not match them"},
+                      BadWord{"CountsDoNotAddUp", 370, 3, "its containers' counts do not add up"},
+                      BadWord{"ParentNotThere", 366, 140, "its crossing box holds individuals it does not have"},
+                      BadWord{"WaitingOffspringNotThere", 374, 0,
+                              "its offspring box does not match its individuals"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class SavedSession : public ::testing::Test {
+ protected:
+  SavedSession() {
+    state = RecreateExample(strings, NameToNumber("Ann"), kElementarySet, 5);
+    state.identity.name = "Ann";
+    state.identity.nameGiven = true;
+  }
+
+  WorkspacePlaces Places() const {
+    WorkspacePlaces places;
+    for (std::int32_t object = kFirstOffspringObject; object <= kLastOffspringObject; ++object) {
+      places.objects[object] = {object % 700, object % 500};
+    }
+    for (std::int32_t k = 0; k < kContainerCount; ++k) places.containers[k] = {20 * k, 138};
+    return places;
+  }
+
+  StringLists strings;
+  SessionState state;
+  Clock clock = [] { return std::int64_t{4321}; };
+};
+
+TEST_F(SavedSession, SaveRestoreSaveGivesTheSameBytesAndTheSameOffspring) {
+  state.progress.marksObtained[1] = 3;
+  state.progress.marksPossible[1] = 4;
+  state.progress.totalObtained = 3;
+  state.progress.totalPossible = 4;
+  const auto bytes = EncodeSavedWork(CaptureWork(state, Places()));
+  SavedWorkProblem problem;
+  const auto work = DecodeSavedWork(bytes, kLayout, &problem);
+  ASSERT_TRUE(work.has_value()) << problem.what;
+  SessionState elsewhere;  // another computer: a fresh run
+  elsewhere.startup = state.startup;
+  elsewhere.exercises = state.exercises;
+  auto restored = RestoredState(elsewhere, *work, strings, clock, &problem);
+  ASSERT_TRUE(restored.has_value()) << problem.what;
+  EXPECT_EQ(EncodeSavedWork(CaptureWork(*restored, Places())), bytes);
+  EXPECT_EQ(restored->identity.name, "Ann");
+  EXPECT_EQ(restored->progress.totalObtained, 3);
+  EXPECT_EQ(restored->containers.Record(containers::kFirst).name, state.containers.Record(containers::kFirst).name);
+
+  // The restored example breeds as the saved one would have, given the same
+  // generator (the file does not keep the generator).
+  SessionState uninterrupted = state;
+  restored->random = uninterrupted.random;
+  for (std::int32_t i = 0; i < 10; ++i) {
+    EXPECT_EQ(Mendel(restored->genetics, restored->offspring, restored->random),
+              Mendel(uninterrupted.genetics, uninterrupted.offspring, uninterrupted.random))
+        << "offspring " << i;
+  }
+}
+
+TEST(SavedWorkFile, AFileWithoutStorageIsRejected) {
+  SavedWork work = SmallWork();
+  work.containers[0] = SavedWork::Container();
+  work.containersInUse = 1;
+  work.crossingBox[5] = 0;
+  SavedWorkProblem problem;
+  EXPECT_FALSE(DecodeSavedWork(EncodeSavedWork(work), kLayout, &problem).has_value());
+  EXPECT_EQ(problem.what, "it has no Storage container");
+}
+
+TEST_F(SavedSession, IndividualsThatDoNotBelongToTheExampleAreRefused) {
+  SavedWork work = CaptureWork(state, Places());
+  ASSERT_FALSE(work.objectClasses.empty());
+  work.objectClasses[0] = 127;  // alleles at a third locus of a one-locus example
+  SavedWorkProblem problem;
+  EXPECT_FALSE(RestoredState(state, work, strings, clock, &problem).has_value());
+  EXPECT_EQ(problem.what, "its individuals do not belong to the student's example");
+}
+
+TEST_F(SavedSession, StorageIsCompactedBeforeSaving) {
+  ContainerRecord& storage = state.containers.Record(containers::kFirst);
+  storage = ContainerRecord();
+  storage.name = "Storage cage";
+  storage.count = 2;
+  storage.spots[3] = 5;
+  storage.spots[9] = 6;
+  state.containers.storageSpots = 9;
+  CompactStorage(state.containers);
+  EXPECT_EQ(storage.spots[1], 5);
+  EXPECT_EQ(storage.spots[2], 6);
+  EXPECT_EQ(storage.spots[3], 0);
+  EXPECT_EQ(state.containers.storageSpots, 2);
+}
+
+TEST_F(SavedSession, TheProposedNameSaysWhoseWorkItIs) {
+  EXPECT_EQ(ProposedFileName(state), "Ann's animals");
+  state.genetics.kind = kPlant;
+  EXPECT_EQ(ProposedFileName(state), "Ann's animals") << "a named plant student too";
+  state.identity.name.clear();
+  EXPECT_EQ(ProposedFileName(state), std::to_string(NameToNumber("Ann")) + "'s plants");
+  state.genetics.kind = kFly;
+  EXPECT_EQ(ProposedFileName(state), std::to_string(NameToNumber("Ann")) + "'s animals");
+  state.identity.name = "a/b\\c:d*e?f\"g<h>i|j\tk";
+  EXPECT_EQ(ProposedFileName(state), "a_b_c_d_e_f_g_h_i_j_k's animals");
+  state.identity.name = std::string(80, 'x');
+  EXPECT_EQ(ProposedFileName(state), std::string(74, 'x') + "'s animals");
+}
+
+}  // namespace
+}  // namespace crossmere
