@@ -1,5 +1,6 @@
 #include "program/event_routine.h"
 
+#include "program/saved_work_commands.h"
 #include "tutor/progression.h"
 #include "tutor/question_framework.h"
 #include "tutor/question_window.h"
@@ -74,6 +75,14 @@ void MainEventRoutine(Session& session) {
   if (window == kQuestionsMenu && item >= question_window::kFirstQuestionCommand &&
       item < question_window::kFirstQuestionCommand + kMaxQuestions) {
     SelectQuestion(session, item - question_window::kFirstQuestionCommand + 1);
+    return;
+  }
+  if (window == kFileMenu && item == kSaveAsCommand) {
+    SaveWork(session);
+    return;
+  }
+  if (window == kFileMenu && item == kOpenCommand) {
+    OpenWork(session);
     return;
   }
   if (window == kFileMenu && item == kColourCommand) {

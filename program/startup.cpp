@@ -46,6 +46,10 @@ void AdjustMenus(Session& session) {
   }
   service.Menu(kAutoFillCommand, session.autoSettings.autoFill, static_cast<std::int32_t>(MenuAction::Check), 0);
   service.Menu(kAutoNameCommand, session.autoSettings.autoName, static_cast<std::int32_t>(MenuAction::Check), 0);
+  // Saved work only where the class allows it.
+  for (const std::int32_t command : {kOpenCommand, kSaveAsCommand}) {
+    service.Menu(command, session.classOptions.AllowSaveToDisk() ? 1 : 0, static_cast<std::int32_t>(MenuAction::Enable), 0);
+  }
   service.Registers().stringRegister = "Colour";
   service.Menu(kColourCommand, 0, static_cast<std::int32_t>(MenuAction::Caption), 0);
 }
@@ -113,14 +117,15 @@ void ProgramEntry(Session& session) {
   AdjustMenus(session);
   ShowWelcome(session);
   LoadExercises(session);
-  if (!RunEntryDialog(session)) {
+  const EntryOutcome entry = RunEntryDialog(session);
+  if (entry == EntryOutcome::Cancelled) {
     session.service.Quit();
     return;
   }
-  PrecomputeStudentKinds(session);
+  if (entry == EntryOutcome::Identified) PrecomputeStudentKinds(session);
   DrawForcedHomologTable(session);
   session.service.WindowShow(kWindow);
-  StartExercise(session);
+  if (entry == EntryOutcome::Identified) StartExercise(session);
 }
 
 }  // namespace crossmere

@@ -1,5 +1,6 @@
 #include "program/student_entry.h"
 
+#include "program/saved_work_commands.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 
@@ -29,7 +30,7 @@ void ShowStudentNumber(Session& session) {
 
 }  // namespace
 
-bool RunEntryDialog(Session& session) {
+EntryOutcome RunEntryDialog(Session& session) {
   WindowService& service = session.service;
   const ClassOptions& options = session.classOptions;
   const std::int32_t dialog = EntryDialogNumber(options);
@@ -53,12 +54,15 @@ bool RunEntryDialog(Session& session) {
   }
 
   bool accepted = false;
-  while (!accepted) {
+  bool restored = false;
+  while (!accepted && !restored) {
     for (const std::int32_t item : {kNameField, kNumberField, kTeacherField}) service.ItemWrite(dialog, item);
     service.WindowRunModal(dialog);
     const std::int32_t hit = service.Registers().itemHit;
     if (hit == 990) break;
-    if (hit != 1000) continue;  // "Open..." restores saved work, which this build cannot yet do
+    // A cancelled or refused file leaves the student at this dialog to try again.
+    if (hit == kOpenButton) restored = OpenWork(session);
+    if (hit != 1000) continue;
     service.ItemRead(dialog, kNameField);
     fields.name = service.Bindings().lastEnteredText;  // names may be longer than a bound field
     service.ItemRead(dialog, kNumberField);
@@ -72,11 +76,12 @@ bool RunEntryDialog(Session& session) {
     }
   }
   service.WindowRelease(dialog);
-  if (!accepted) return false;
+  if (restored) return EntryOutcome::Restored;
+  if (!accepted) return EntryOutcome::Cancelled;
 
   session.offspring.forcedCounter = 0;
   if (ShowsNumberDialog(session.identity, options)) ShowStudentNumber(session);
-  return true;
+  return EntryOutcome::Identified;
 }
 
 }  // namespace crossmere

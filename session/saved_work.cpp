@@ -220,8 +220,8 @@ std::vector<std::uint8_t> EncodeSavedWork(const SavedWork& work) {
   return std::move(out).Bytes();
 }
 
-std::optional<SavedWork> DecodeSavedWork(std::span<const std::uint8_t> bytes, const LayoutSize& layout,
-                                         SavedWorkProblem* problem) {
+std::optional<SavedWork> DecodeSavedWork(std::span<const std::uint8_t> bytes, SavedWorkProblem* problem) {
+  const LayoutSize& layout = kLargestLayout;
   if (bytes.size() % 4 != 0) {
     Fail(problem, "its length is not a whole number of words");
     return std::nullopt;

@@ -93,12 +93,15 @@ struct SavedWorkProblem {
   std::string what;
 };
 
+// The largest main window any screen gets; places are checked against it,
+// since work saved on a large screen may be opened on a small one.
+inline constexpr LayoutSize kLargestLayout = LayoutForScreen(1 << 20, 1 << 20);
+
 // The file's words.
 std::vector<std::uint8_t> EncodeSavedWork(const SavedWork& work);
-// Reads and checks a whole file against the layout's bounds and the layout
-// size; nothing is taken from a file that fails.
-std::optional<SavedWork> DecodeSavedWork(std::span<const std::uint8_t> bytes, const LayoutSize& layout,
-                                         SavedWorkProblem* problem = nullptr);
+// Reads and checks a whole file against the layout's bounds; nothing is
+// taken from a file that fails.
+std::optional<SavedWork> DecodeSavedWork(std::span<const std::uint8_t> bytes, SavedWorkProblem* problem = nullptr);
 
 // Moves the Storage container's filled spots to 1..count, in order, so that
 // the file's slots 1..count hold all of them.

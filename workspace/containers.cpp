@@ -366,6 +366,10 @@ void AutoName(Session& session, std::int32_t container) {
   record.name = buffer.empty() ? "MIXED" : CutText(buffer, 128);
 }
 
+void MoveContainer(Session& session, std::int32_t container, std::int32_t left, std::int32_t top) {
+  Place(session.service, kWindow, container, left, top);
+}
+
 void ContainerLabelRedraw(Session& session, std::int32_t container) {
   WindowService& service = session.service;
   const ContainerRecord& record = session.containers.Record(container);

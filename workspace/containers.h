@@ -38,6 +38,9 @@ void ShowContainers(Session& session);
 // Puts an individual (object 131..540) into a container; false when it is full.
 bool PutInContainer(Session& session, std::int32_t container, std::int32_t object);
 
+// Moves a container to a place of the main window; its label follows when redrawn.
+void MoveContainer(Session& session, std::int32_t container, std::int32_t left, std::int32_t top);
+
 // Names a container by what all its individuals share ("MIXED" when nothing).
 void AutoName(Session& session, std::int32_t container);
 // Draws the container's outline with its count, and its name under it.

@@ -30,6 +30,8 @@ inline constexpr std::int32_t kInstructionsMenu = 124;
 inline constexpr std::int32_t kAnswersMenu = 126;
 inline constexpr std::int32_t kAnswersMenuCopy = 127;
 
+inline constexpr std::int32_t kOpenCommand = 160;
+inline constexpr std::int32_t kSaveAsCommand = 163;
 inline constexpr std::int32_t kColourCommand = 166;
 inline constexpr std::int32_t kClearScreenCommand = 195;
 inline constexpr std::int32_t kExitCommand = -106;

@@ -16,6 +16,7 @@ struct Session : SessionState {
   WindowService service{strings};
   Clock clock = TickCount;
   StateStore questionFamilies;  // each family's own, for the current try
+  std::string savedWorkFile;    // where the work was last saved or opened from
 
   std::int64_t Now() const { return clock(); }
 };

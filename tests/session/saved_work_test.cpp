@@ -10,8 +10,6 @@
 namespace crossmere {
 namespace {
 
-constexpr LayoutSize kLayout{800, 600};
-
 std::vector<std::int32_t> WordsOf(const std::vector<std::uint8_t>& bytes) {
   std::vector<std::int32_t> words;
   for (std::size_t at = 0; at + 4 <= bytes.size(); at += 4) {
@@ -96,7 +94,7 @@ TEST(SavedWorkFile, WordsFollowTheLayoutOneByOne) {
 TEST(SavedWorkFile, ReadingGivesBackWhatWasWritten) {
   const SavedWork work = SmallWork();
   SavedWorkProblem problem;
-  const auto read = DecodeSavedWork(EncodeSavedWork(work), kLayout, &problem);
+  const auto read = DecodeSavedWork(EncodeSavedWork(work), &problem);
   ASSERT_TRUE(read.has_value()) << problem.what;
   EXPECT_EQ(*read, work);
 }
@@ -107,7 +105,7 @@ TEST(SavedWorkFile, NamesAreLatinOneWithAQuestionMarkForTheRest) {
   const auto words = WordsOf(EncodeSavedWork(work));
   EXPECT_EQ(std::vector<std::int32_t>(words.begin() + 3, words.begin() + 9),
             (std::vector<std::int32_t>{5, 'Z', 'o', 0xEB, ' ', '?'}));
-  const auto read = DecodeSavedWork(EncodeSavedWork(work), kLayout);
+  const auto read = DecodeSavedWork(EncodeSavedWork(work));
   ASSERT_TRUE(read.has_value());
   EXPECT_EQ(read->name, "Zoë ?");
 }
@@ -124,7 +122,7 @@ TEST(SavedWorkFile, NoNameNoIndividualsAndAnEmptyContainer) {
   const auto words = WordsOf(EncodeSavedWork(work));
   EXPECT_EQ(words[3], 0) << "L = 0 and no name words";
   EXPECT_EQ(words[4], 1) << "the try count of exercise 1 follows at once";
-  const auto read = DecodeSavedWork(EncodeSavedWork(work), kLayout);
+  const auto read = DecodeSavedWork(EncodeSavedWork(work));
   ASSERT_TRUE(read.has_value());
   EXPECT_EQ(*read, work);
   // The empty tray: its name and place but no contents.
@@ -140,12 +138,12 @@ TEST(SavedWorkFile, EveryShortenedFileIsRejected) {
   const auto bytes = EncodeSavedWork(SmallWork());
   for (std::size_t length = 0; length < bytes.size(); ++length) {
     if (length == fixedItems) {
-      EXPECT_EQ(DecodeSavedWork(std::span(bytes.data(), length), kLayout), partOnly)
+      EXPECT_EQ(DecodeSavedWork(std::span(bytes.data(), length)), partOnly)
           << "without its block, the file is one of the fixed items alone";
       continue;
     }
     SavedWorkProblem problem;
-    EXPECT_FALSE(DecodeSavedWork(std::span(bytes.data(), length), kLayout, &problem).has_value()) << length;
+    EXPECT_FALSE(DecodeSavedWork(std::span(bytes.data(), length), &problem).has_value()) << length;
     EXPECT_FALSE(problem.what.empty()) << length;
   }
 }
@@ -156,14 +154,14 @@ TEST(SavedWorkFile, AWellFramedBlockAfterTheItemsIsPassedOverAndAnythingElseReje
   auto words = WordsOf(EncodeSavedWork(partOnly));
   auto framed = words;
   framed.insert(framed.end(), {0x42584D43, 99, 2, 7, 8});
-  EXPECT_TRUE(DecodeSavedWork(BytesOf(framed), kLayout).has_value());
+  EXPECT_TRUE(DecodeSavedWork(BytesOf(framed)).has_value());
   auto loose = words;
   loose.insert(loose.end(), {0x42584D43, 99, 5, 7, 8});
   SavedWorkProblem problem;
-  EXPECT_FALSE(DecodeSavedWork(BytesOf(loose), kLayout, &problem).has_value());
+  EXPECT_FALSE(DecodeSavedWork(BytesOf(loose), &problem).has_value());
   EXPECT_EQ(problem.what, "words follow the saved work");
   words.push_back(0);
-  EXPECT_FALSE(DecodeSavedWork(BytesOf(words), kLayout).has_value());
+  EXPECT_FALSE(DecodeSavedWork(BytesOf(words)).has_value());
 }
 
 struct BadWord {
@@ -181,7 +179,7 @@ TEST_P(SavedWorkBounds, AreRejected) {
   ASSERT_LT(bad.word, words.size());
   words[bad.word] = bad.value;
   SavedWorkProblem problem;
-  EXPECT_FALSE(DecodeSavedWork(BytesOf(words), kLayout, &problem).has_value());
+  EXPECT_FALSE(DecodeSavedWork(BytesOf(words), &problem).has_value());
   EXPECT_EQ(problem.what, bad.problem);
 }
 
@@ -209,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadWord{"NoSuchClass", 234, 129, "an individual's genotype is out of range"},
                       BadWord{"NegativeCrossingBox", 366, -3, "the crossing box is out of range"},
                       BadWord{"ClassZeroInAContainer", 376, 0, "a container's individual is out of range"},
-                      BadWord{"OffTheLayout", 378, 801, "an individual's place is out of range"},
+                      BadWord{"OffTheLayout", 378, 1281, "an individual's place is out of range"},
                       BadWord{"ContainersDisagree", 171, 3, "its number of containers does not match them"},
                       BadWord{"CountsDoNotAddUp", 370, 3, "its containers' counts do not add up"},
                       BadWord{"ParentNotThere", 366, 140, "its crossing box holds individuals it does not have"},
@@ -246,7 +244,7 @@ TEST_F(SavedSession, SaveRestoreSaveGivesTheSameBytesAndTheSameOffspring) {
   state.progress.totalPossible = 4;
   const auto bytes = EncodeSavedWork(CaptureWork(state, Places()));
   SavedWorkProblem problem;
-  const auto work = DecodeSavedWork(bytes, kLayout, &problem);
+  const auto work = DecodeSavedWork(bytes, &problem);
   ASSERT_TRUE(work.has_value()) << problem.what;
   SessionState elsewhere;  // another computer: a fresh run
   elsewhere.startup = state.startup;
@@ -275,7 +273,7 @@ TEST(SavedWorkFile, AFileWithoutStorageIsRejected) {
   work.containersInUse = 1;
   work.crossingBox[5] = 0;
   SavedWorkProblem problem;
-  EXPECT_FALSE(DecodeSavedWork(EncodeSavedWork(work), kLayout, &problem).has_value());
+  EXPECT_FALSE(DecodeSavedWork(EncodeSavedWork(work), &problem).has_value());
   EXPECT_EQ(problem.what, "it has no Storage container");
 }
 

@@ -1,0 +1,159 @@
+#include "program/saved_work_commands.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+#include "records/atomic_file.h"
+#include "session/saved_work.h"
+#include "tutor/progression.h"
+#include "tutor/question_framework.h"
+#include "workspace/containers.h"
+#include "workspace/crossing_box.h"
+#include "workspace/individuals.h"
+#include "workspace/main_window.h"
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+constexpr std::int32_t kOpenedDialog = 424;
+constexpr std::int32_t kNoNameLabel = 1;
+constexpr std::int32_t kNameLabel = 2;
+constexpr std::int32_t kNameValue = 3;
+constexpr std::int32_t kNumberValue = 4;
+// No saved work comes near this; a larger file is not one.
+constexpr qint64 kLargestFile = 1 << 20;
+// What a picture on the workspace keeps inside the layout.
+constexpr std::int32_t kPictureRoom = 70;
+
+using main_window::kWindow;
+
+WorkspacePlaces PlacesOnScreen(Session& session) {
+  WindowService& service = session.service;
+  WorkspacePlaces places;
+  for (std::int32_t object = kFirstOffspringObject; object <= kLastOffspringObject; ++object) {
+    if (session.genetics.objectClass[object] == 0 || !service.ItemExists(kWindow, object)) continue;
+    const ServiceRect r = service.ItemRect(kWindow, object);
+    places.objects[object] = {r.left, r.top};
+  }
+  for (std::int32_t c = containers::kFirst; c <= containers::kLast; ++c) {
+    if (session.containers.Record(c).count < 0) continue;
+    const ServiceRect r = service.ItemRect(kWindow, c);
+    places.containers[c - containers::kFirst] = {r.left, r.top};
+  }
+  return places;
+}
+
+// A place from a file saved on a larger screen, pulled inside this layout.
+ScreenPlace Inside(const Session& session, ScreenPlace place) {
+  const LayoutSize& layout = session.startup.layout;
+  return {std::clamp(place.x, 0, layout.width - kPictureRoom), std::clamp(place.y, 0, layout.height - kPictureRoom)};
+}
+
+void ShowOpened(Session& session) {
+  WindowService& service = session.service;
+  const bool named = !session.identity.name.empty();
+  service.WindowOpen(kOpenedDialog, 0);
+  CentreOnLayout(service, kOpenedDialog, session.startup.layout);
+  service.ItemShow(kOpenedDialog, named ? -kNoNameLabel : kNoNameLabel);
+  service.ItemShow(kOpenedDialog, named ? kNameLabel : -kNameLabel);
+  service.ItemShow(kOpenedDialog, named ? kNameValue : -kNameValue);
+  service.SetItemText(kOpenedDialog, kNameValue, session.identity.name);
+  service.SetItemText(kOpenedDialog, kNumberValue, std::to_string(session.identity.number));
+  service.WindowRunModal(kOpenedDialog);
+  service.WindowRelease(kOpenedDialog);
+}
+
+// The workspace as the restored state has it: the class pictures the file
+// had built, the individuals at their places, the crossing box, the
+// containers at their places, and a new try of the exercise's questions.
+void ShowRestoredWork(Session& session, const SavedWork& work) {
+  for (std::int32_t c = 1; c <= kClassCount; ++c) {
+    if (work.pictureBuilt[c]) BuildClassPicture(session, c);
+  }
+  const auto& parents = session.example.parentObjects;
+  std::size_t next = 0;
+  for (std::int32_t object = kFirstOffspringObject; object <= work.highestObject; ++object) {
+    if (session.genetics.objectClass[object] == 0) continue;
+    const ScreenPlace place = Inside(session, work.objectPlaces[next++]);
+    const bool standsInTheBox = object == parents[0] || object == parents[1] || object == session.offspring.pending;
+    if (!standsInTheBox) NewIndividual(session, object, place.x, place.y);
+  }
+  ShowCrossingBox(session);
+  for (std::int32_t k = 0; k < kContainerCount; ++k) {
+    if (work.containers[k].count < 0) continue;
+    const ScreenPlace place = Inside(session, work.containers[k].place);
+    MoveContainer(session, containers::kFirst + k, place.x, place.y);
+  }
+  ShowContainers(session);
+  BeginTry(session);
+}
+
+void CannotOpen(Session& session, const std::string& path, const std::string& why) {
+  session.service.Alert(op::kErrorBox, "The file \"" + path + "\" could not be opened: " + why + ".  Nothing has changed.");
+}
+
+}  // namespace
+
+void SaveWork(Session& session) {
+  WindowService& service = session.service;
+  if (session.containers.open != 0) ContainerCommand(session, containers::kShut);
+  CompactStorage(session.containers);
+  service.Registers().fileNameRegister = ProposedFileName(session);
+  service.FileSaveDialog();
+  if (service.Registers().resultWord == 0) return;
+  const std::string path = service.Registers().fileNameRegister;
+  const std::vector<std::uint8_t> bytes = EncodeSavedWork(CaptureWork(session, PlacesOnScreen(session)));
+
+  if (const auto failure = WriteFileAtomically(path, bytes)) {
+    service.Alert(op::kErrorBox, "Your work was not saved.  The file \"" + path + "\" could not be written: " +
+                                     *failure + ".");
+    return;
+  }
+  session.savedWorkFile = path;
+}
+
+bool OpenWork(Session& session) {
+  WindowService& service = session.service;
+  service.FileOpenDialog();
+  if (service.Registers().resultWord == 0) return false;
+  return RestoreWork(session, service.Registers().fileNameRegister);
+}
+
+bool RestoreWork(Session& session, const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) {
+    CannotOpen(session, path, file.errorString().toStdString());
+    return false;
+  }
+  if (file.size() > kLargestFile) {
+    CannotOpen(session, path, "it is not a Crossmere saved-work file");
+    return false;
+  }
+  const QByteArray data = file.readAll();
+  const std::span bytes(reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size()));
+  SavedWorkProblem problem;
+  const std::optional<SavedWork> work = DecodeSavedWork(bytes, &problem);
+  std::optional<SessionState> restored;
+  if (work) restored = RestoredState(session, *work, session.strings, session.clock, &problem);
+  if (!restored) {
+    CannotOpen(session, path, "it is damaged or is not a Crossmere saved-work file (" + problem.what + ")");
+    return false;
+  }
+
+  // Only now does anything of the running work go.
+  if (session.containers.open != 0) ContainerCommand(session, containers::kShut);
+  ClearQuestions(session);
+  ClearIndividuals(session);
+  static_cast<SessionState&>(session) = std::move(*restored);
+  session.savedWorkFile = path;
+  ShowRestoredWork(session, *work);
+  ShowOpened(session);
+  const bool parents = session.genetics.objectClass[kFirstParentObject] != 0 &&
+                       session.genetics.objectClass[kSecondParentObject] != 0;
+  if (session.offspring.pending == 0 && work->crossingBox[0] == 0 && parents) ShowNextOffspring(session);
+  return true;
+}
+
+}  // namespace crossmere
