@@ -26,6 +26,10 @@ add_custom_command(
   VERBATIM)
 target_sources(crossmere_core PRIVATE ${string_data_cpp})
 
+if(NOT CROSSMERE_UI)
+  return()
+endif()
+
 # Dialogs, one Qt Designer file per dialog number; each becomes a window the
 # program opens by that number.
 set(dialog_designs

@@ -83,8 +83,10 @@ class WordReader {
     std::uint32_t bits = 0;
     for (int k = 3; k >= 0; --k) bits = (bits << 8) | bytes_[at_ + k];
     at_ += 4;
-    value = static_cast<std::int32_t>(bits);
-    if (value < least || value > most) return Fail(std::string(what) + " is out of range");
+    // A word out of bounds is never stored: counts read later stay in range.
+    const auto read = static_cast<std::int32_t>(bits);
+    if (read < least || read > most) return Fail(std::string(what) + " is out of range");
+    value = read;
     return true;
   }
   bool Flag(bool& on, const char* what) {

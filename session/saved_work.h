@@ -31,6 +31,16 @@ struct WorkspacePlaces {
   std::array<ScreenPlace, kContainerCount> containers{};         // containers 1..17 as 0..16
 };
 
+// After item 22 of a saved-work file, in a block of its own (marker "CMXB",
+// version 1, length): what rebuilding the current example needs beyond the
+// fixed items.
+struct SavedWorkExtension {
+  std::int32_t setOffset = 0;  // the advanced or the elementary set
+  // The current exercise's characters used before this try, characters 2..9.
+  std::array<bool, kMaxCharacter + 1> usedBeforeTry{};
+  bool operator==(const SavedWorkExtension&) const = default;
+};
+
 // The saved-work file item by item: a flat run of little-endian 32-bit
 // words, texts as a length and then one Latin-1 code per word.
 struct SavedWork {
@@ -75,14 +85,7 @@ struct SavedWork {
   std::array<std::int32_t, 5> offspringWords{};
   std::vector<ScreenPlace> objectPlaces;  // objects 131..H with a class, in order
 
-  // After item 22, in a block of its own (marker "CMXB", version 1, length):
-  // what rebuilding the current example needs beyond the fixed items.
-  struct Extension {
-    std::int32_t setOffset = 0;  // the advanced or the elementary set
-    // The current exercise's characters used before this try, characters 2..9.
-    std::array<bool, kMaxCharacter + 1> usedBeforeTry{};
-    bool operator==(const Extension&) const = default;
-  };
+  using Extension = SavedWorkExtension;
   std::optional<Extension> extension;
 
   bool operator==(const SavedWork&) const = default;

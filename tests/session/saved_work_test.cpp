@@ -191,6 +191,7 @@ TEST_P(SavedWorkBounds, AreRejected) {
 INSTANTIATE_TEST_SUITE_P(
     SavedWorkFile, SavedWorkBounds,
     ::testing::Values(BadWord{"TooManyExercises", 0, 21, "the number of exercises is out of range"},
+                      BadWord{"HugeExerciseCount", 0, 786809420, "the number of exercises is out of range"},
                       BadWord{"NoCurrentExercise", 1, 0, "the current exercise is out of range"},
                       BadWord{"ShortStudentNumber", 2, 999, "the student number is out of range"},
                       BadWord{"LongName", 3, 65, "the name is out of range"},
