@@ -203,7 +203,10 @@ void SetUpExample(GeneticsState& g, ExampleState& example, OffspringState& offsp
   offspring.counters[0] = 0;
 
   const bool studentSeed = request.fixedSeedMode || request.seedFromStudent;
-  random.RandomSeed(studentSeed ? request.studentSeed : static_cast<std::int32_t>(clock()));
+  example.seed = request.seed ? *request.seed
+                 : studentSeed ? request.studentSeed
+                               : static_cast<std::int32_t>(clock());
+  random.RandomSeed(example.seed);
   const std::int32_t skip = (options.SingleExample() ? 0 : request.tryCount) + 10 * request.exercise;
   std::int32_t last = 0;
   for (std::int32_t i = 0; i < skip; ++i) last = random.Random15();

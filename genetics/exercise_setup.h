@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,7 @@ struct ExampleRequest {
   std::int32_t trialArrangement = 0;        // 1..7, 0 = none
   std::int32_t pickedKind = 0;              // the organism the student chose, 0 = none
   bool notationSwitched = false;            // the student switched the notation
+  std::optional<std::int32_t> seed;         // an earlier example's seed, to make it again
 };
 
 // A palette colour as 16-bit components (values above 32767 stored negative).
@@ -53,6 +55,9 @@ PaletteColour DrawPaletteColour(RandomGenerator& random);
 struct ExampleState {
   std::array<std::int32_t, 21> precomputedKinds{};  // per exercise 1..20
   std::array<std::array<bool, kMaxCharacter + 1>, 21> usedCharacters{};  // per exercise
+  std::int32_t seed = 0;          // the generator's seed as the set-up began
+  std::int32_t pickedKind = 0;    // the organism the student had chosen for it, 0 = none
+  std::int32_t tryCount = 0;      // the exercise's try count it was made at
   std::int32_t previousKind = 0;  // the organism before this example's, 0 = none
   std::int32_t chooseType = 0;  // arrangement of three loci, 1..7
   std::array<bool, 4> showGenotypes{};  // per locus 1..3

@@ -74,15 +74,18 @@ void FillStorage(SessionState& state) {
 }  // namespace
 
 void StartExample(SessionState& state, const StringLists& strings, const Clock& clock,
-                  std::vector<std::string>* alerts) {
+                  std::vector<std::string>* alerts, std::optional<std::int32_t> seed) {
   ProgressState& progress = state.progress;
   const std::int32_t ex = progress.current;
   if (!progress.trialRunning) progress.usedBeforeTry = state.example.usedCharacters[ex];
-  const ExampleRequest request = ExampleRequestOf(state, PasswordCheckValueSetting(strings));
+  ExampleRequest request = ExampleRequestOf(state, PasswordCheckValueSetting(strings));
+  request.seed = seed;
   const std::int32_t kindBefore = state.genetics.kind;
   SetUpExample(state.genetics, state.example, state.offspring, state.random, request,
                ExampleSettingsOf(state.classOptions), strings, clock, alerts);
   state.example.previousKind = kindBefore;
+  state.example.pickedKind = request.pickedKind;
+  state.example.tryCount = request.tryCount;
 
   // The question order comes from the example's own choices, so it is the student's too.
   const std::int32_t bit = state.example.thirtyChoices[1][1] - 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,9 +30,10 @@ ExampleRequest ExampleRequestOf(const SessionState& state, std::int32_t classChe
 // Sets up the current exercise for a new try: its genetics, starting stock
 // and first offspring, its question list, and the starting parents standing
 // in the crossing box as cross 1, the example's stock in the Storage
-// container. Alerts for the student go to `alerts`.
+// container. With `seed`, the example made before from that seed is made
+// again. Alerts for the student go to `alerts`.
 void StartExample(SessionState& state, const StringLists& strings, const Clock& clock,
-                  std::vector<std::string>* alerts);
+                  std::vector<std::string>* alerts, std::optional<std::int32_t> seed = std::nullopt);
 
 // A student's first try of an exercise as anyone recreates it from the
 // student number alone, with the class set-up in `strings`: the same

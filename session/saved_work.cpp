@@ -130,12 +130,68 @@ bool ReadPlace(WordReader& in, ScreenPlace& place, const LayoutSize& layout, con
 
 constexpr std::int32_t kExtensionMarker = 0x42584D43;  // "CMXB" as a little-endian word
 constexpr std::int32_t kExtensionVersion = 1;
-constexpr std::int32_t kExtensionLength = 1 + (kMaxCharacter - 1);
+constexpr std::int32_t kExtensionLength = 1 + (kMaxCharacter - 1) + 3 + 5 * kExercisesPerSet + 3 +
+                                          RandomGenerator::kTableSize;
+
+void WriteExtension(WordWriter& out, const SavedWorkExtension& extension) {
+  out.Word(kExtensionMarker);
+  out.Word(kExtensionVersion);
+  out.Word(kExtensionLength);
+  out.Word(extension.setOffset);
+  for (std::int32_t c = 2; c <= kMaxCharacter; ++c) out.Flag(extension.usedBeforeTry[c]);
+  out.Word(extension.exampleSeed);
+  out.Word(extension.exampleTry);
+  out.Word(extension.pickedKind);
+  for (std::int32_t ex = 1; ex <= kExercisesPerSet; ++ex) {
+    const auto& exercise = extension.exercises[ex];
+    out.Word(exercise.kind);
+    out.Word(exercise.tries);
+    out.Word(exercise.obtained);
+    out.Word(exercise.possible);
+    out.Flag(exercise.completed);
+  }
+  const RandomGenerator::State& generator = extension.generator;
+  out.Word(static_cast<std::int32_t>(generator.seedStream));
+  out.Word(generator.tapI);
+  out.Word(generator.tapJ);
+  for (std::int32_t k = 1; k <= RandomGenerator::kTableSize; ++k) out.Word(generator.lagged[k]);
+}
+
+bool ReadExtensionBody(WordReader& in, SavedWorkExtension& read) {
+  const auto most = std::numeric_limits<std::int32_t>::max();
+  const auto least = std::numeric_limits<std::int32_t>::min();
+  in.Word(read.setOffset, kAdvancedSet, kElementarySet, "the exercise set");
+  if (read.setOffset != kAdvancedSet && read.setOffset != kElementarySet) return in.Fail("the exercise set is out of range");
+  for (std::int32_t c = 2; c <= kMaxCharacter; ++c) in.Flag(read.usedBeforeTry[c], "a used character");
+  in.Word(read.exampleSeed, least, most, "the example's seed");
+  in.Word(read.exampleTry, 0, kMaxTries, "the example's try");
+  in.Word(read.pickedKind, 0, kPlant, "the organism chosen");
+  for (std::int32_t ex = 1; ex <= kExercisesPerSet; ++ex) {
+    auto& exercise = read.exercises[ex];
+    in.Word(exercise.kind, 0, kPlant, "an exercise's organism");
+    in.Word(exercise.tries, 0, kMaxTries, "a try count");
+    in.Word(exercise.obtained, 0, kMaxMarks, "an exercise's marks");
+    in.Word(exercise.possible, 0, kMaxMarks, "an exercise's marks");
+    in.Flag(exercise.completed, "an exercise's completion");
+  }
+  RandomGenerator::State& generator = read.generator;
+  std::int32_t stream = 0;
+  in.Word(stream, least, most, "the generator");
+  generator.seedStream = static_cast<std::uint32_t>(stream);
+  in.Word(generator.tapI, 1, RandomGenerator::kTableSize, "the generator");
+  in.Word(generator.tapJ, 1, RandomGenerator::kTableSize, "the generator");
+  for (std::int32_t k = 1; k <= RandomGenerator::kTableSize; ++k) in.Word(generator.lagged[k], 0, 32767, "the generator");
+  // The two taps always stand the same distance apart.
+  if (!in.Failed() && (generator.tapI - 1 + RandomGenerator::kTapDistance) % RandomGenerator::kTableSize + 1 != generator.tapJ) {
+    return in.Fail("the generator is out of range");
+  }
+  return !in.Failed();
+}
 
 // Words after the fixed items: nothing, or one block framed by a marker, a
 // version and the number of words that follow, reaching the end of the
 // file. A block of another marker or version is passed over.
-bool ReadExtension(WordReader& in, std::optional<SavedWork::Extension>& extension) {
+bool ReadExtension(WordReader& in, std::optional<SavedWorkExtension>& extension) {
   if (in.WordsLeft() == 0) return true;
   std::int32_t marker = 0, version = 0, length = 0;
   const auto most = std::numeric_limits<std::int32_t>::max();
@@ -150,11 +206,7 @@ bool ReadExtension(WordReader& in, std::optional<SavedWork::Extension>& extensio
     while (in.WordsLeft() > 0) in.Word(skipped, least, most, "the extension");
     return true;
   }
-  SavedWork::Extension& read = extension.emplace();
-  in.Word(read.setOffset, kAdvancedSet, kElementarySet, "the exercise set");
-  if (read.setOffset != kAdvancedSet && read.setOffset != kElementarySet) return in.Fail("the exercise set is out of range");
-  for (std::int32_t c = 2; c <= kMaxCharacter; ++c) in.Flag(read.usedBeforeTry[c], "a used character");
-  return !in.Failed();
+  return ReadExtensionBody(in, extension.emplace());
 }
 
 bool Fail(SavedWorkProblem* problem, std::string what) {
@@ -212,13 +264,7 @@ std::vector<std::uint8_t> EncodeSavedWork(const SavedWork& work) {
     out.Word(container.place.x);
     out.Word(container.place.y);
   }
-  if (work.extension) {
-    out.Word(kExtensionMarker);
-    out.Word(kExtensionVersion);
-    out.Word(kExtensionLength);
-    out.Word(work.extension->setOffset);
-    for (std::int32_t c = 2; c <= kMaxCharacter; ++c) out.Flag(work.extension->usedBeforeTry[c]);
-  }
+  if (work.extension) WriteExtension(out, *work.extension);
   return std::move(out).Bytes();
 }
 
@@ -378,6 +424,14 @@ SavedWork CaptureWork(const SessionState& state, const WorkspacePlaces& places) 
   extension.setOffset = state.exercises.offset;
   extension.usedBeforeTry = progress.usedBeforeTry;
   extension.usedBeforeTry[0] = extension.usedBeforeTry[1] = false;
+  extension.exampleSeed = state.example.seed;
+  extension.exampleTry = state.example.tryCount;
+  extension.pickedKind = state.example.pickedKind;
+  for (std::int32_t ex = 1; ex <= kExercisesPerSet; ++ex) {
+    extension.exercises[ex] = {state.example.precomputedKinds[ex], progress.tryCount[ex], progress.marksObtained[ex],
+                               progress.marksPossible[ex], progress.completed[ex]};
+  }
+  extension.generator = state.random.CurrentState();
   return work;
 }
 
@@ -410,17 +464,27 @@ std::optional<SessionState> RestoredState(const SessionState& current, const Sav
   }
   state.example = ExampleState();
   state.example.usedCharacters = work.usedCharacters;
-  // The example is made again as it was made: with the characters the
-  // exercise had used before this try (a file without them has only the
-  // record that includes this try's own).
-  if (work.extension) {
-    progress.usedBeforeTry = work.extension->usedBeforeTry;
-    state.example.usedCharacters[work.current] = work.extension->usedBeforeTry;
-  }
+  // The example is made again as it was made: from its seed, with the
+  // organism and the characters it was made with. A file without the block
+  // has only the student number and a record of characters that includes
+  // this try's own.
+  const SavedWork::Extension* extension = work.extension ? &*work.extension : nullptr;
   for (std::int32_t ex = 1; ex <= work.exerciseCount; ++ex) progress.tryCount[ex] = work.tryCount[ex];
-  PrecomputeStudentKinds(state, clock());
+  if (extension) {
+    progress.usedBeforeTry = extension->usedBeforeTry;
+    state.example.usedCharacters[work.current] = extension->usedBeforeTry;
+    progress.pickedKind = extension->pickedKind;
+    for (std::int32_t ex = 1; ex <= kExercisesPerSet; ++ex) {
+      state.example.precomputedKinds[ex] = extension->exercises[ex].kind;
+    }
+    progress.tryCount[work.current] = extension->exampleTry;
+  } else {
+    PrecomputeStudentKinds(state, clock());
+  }
   state.questionState = QuestionState();
-  StartExample(state, strings, clock, nullptr);
+  StartExample(state, strings, clock, nullptr,
+               extension ? std::optional<std::int32_t>(extension->exampleSeed) : std::nullopt);
+  if (!progress.keepPickedKind) progress.pickedKind = 0;
   state.example.usedCharacters = work.usedCharacters;
   state.example.previousKind = work.previousKind;
   if (state.genetics.kind != work.kind) {
@@ -439,6 +503,15 @@ std::optional<SessionState> RestoredState(const SessionState& current, const Sav
   }
   progress.totalObtained = work.totalObtained;
   progress.totalPossible = work.totalPossible;
+  if (extension) {
+    for (std::int32_t ex = 1; ex <= kExercisesPerSet; ++ex) {
+      const auto& exercise = extension->exercises[ex];
+      progress.tryCount[ex] = exercise.tries;
+      progress.marksObtained[ex] = exercise.obtained;
+      progress.marksPossible[ex] = exercise.possible;
+      progress.completed[ex] = exercise.completed;
+    }
+  }
 
   GeneticsState& genetics = state.genetics;
   auto fits = [&genetics](std::int32_t classNumber) { return ClassInExample(genetics, classNumber); };
@@ -489,6 +562,7 @@ std::optional<SessionState> RestoredState(const SessionState& current, const Sav
   state.cross.number = work.offspringWords[1];
   state.cross.lastParents = state.example.parentObjects;
   state.cross.inBoxes = (work.crossingBox[1] != 0 ? 1 : 0) + (work.crossingBox[2] != 0 ? 1 : 0);
+  if (extension) state.random.SetCurrentState(extension->generator);
   return state;
 }
 

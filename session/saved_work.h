@@ -32,12 +32,28 @@ struct WorkspacePlaces {
 };
 
 // After item 22 of a saved-work file, in a block of its own (marker "CMXB",
-// version 1, length): what rebuilding the current example needs beyond the
-// fixed items.
+// version 1, length): what the fixed items leave out. The current example is
+// made again from its seed and the state it was made in, so that it is the
+// same example whether or not the student's examples are fixed; the marks
+// of every exercise are kept, and the generator goes on where it stood.
 struct SavedWorkExtension {
+  struct Exercise {
+    std::int32_t kind = 0;  // precomputed organism kind, 0 = none yet
+    std::int32_t tries = 0;
+    std::int32_t obtained = 0;
+    std::int32_t possible = 0;
+    bool completed = false;
+    bool operator==(const Exercise&) const = default;
+  };
+
   std::int32_t setOffset = 0;  // the advanced or the elementary set
   // The current exercise's characters used before this try, characters 2..9.
   std::array<bool, kMaxCharacter + 1> usedBeforeTry{};
+  std::int32_t exampleSeed = 0;
+  std::int32_t exampleTry = 0;                 // the try count it was made at
+  std::int32_t pickedKind = 0;                 // the organism chosen for this example, 0 = none
+  std::array<Exercise, 21> exercises{};        // exercises 1..20
+  RandomGenerator::State generator;
   bool operator==(const SavedWorkExtension&) const = default;
 };
 

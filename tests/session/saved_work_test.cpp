@@ -55,9 +55,23 @@ SavedWork SmallWork() {
   work.crossingBox = {0, 131, 132, 0, 1, 2};
   work.offspringWords = {3, 1, 1, 133, 1};
   work.objectPlaces = {{10, 20}, {30, 40}, {250, 30}};
-  work.extension.emplace();
-  work.extension->setOffset = kElementarySet;
-  work.extension->usedBeforeTry[4] = true;
+  SavedWorkExtension& extension = work.extension.emplace();
+  extension.setOffset = kElementarySet;
+  extension.usedBeforeTry[4] = true;
+  extension.exampleSeed = -5;
+  extension.exampleTry = 1;
+  extension.pickedKind = kPlant;
+  extension.exercises[1] = {kMonkbear, 1, 1, 1, true};
+  extension.exercises[2] = {kPlant, 0, 0, 0, false};
+  RandomGenerator generator;
+  generator.RandomSeed(77);
+  extension.generator = generator.CurrentState();
+  return work;
+}
+
+SavedWork PartOnly() {
+  SavedWork work = SmallWork();
+  work.extension.reset();
   return work;
 }
 
@@ -78,10 +92,8 @@ TEST(SavedWorkFile, WordsFollowTheLayoutOneByOne) {
   expected.insert(expected.end(), {5, 7});
   expected.insert(expected.end(), {10, 20, 30, 40, 250, 30});
   expected.insert(expected.end(), {16, 138, 515, 28});
-  // The extension block: "CMXB", version 1, nine words.
-  expected.insert(expected.end(), {0x42584D43, 1, 9, 20, 0, 0, 1, 0, 0, 0, 0, 0});
 
-  const std::vector<std::uint8_t> bytes = EncodeSavedWork(SmallWork());
+  const std::vector<std::uint8_t> bytes = EncodeSavedWork(PartOnly());
   const std::vector<std::int32_t> words = WordsOf(bytes);
   ASSERT_EQ(words.size(), expected.size());
   for (std::size_t k = 0; k < words.size(); ++k) EXPECT_EQ(words[k], expected[k]) << "word " << k;
@@ -89,6 +101,55 @@ TEST(SavedWorkFile, WordsFollowTheLayoutOneByOne) {
   EXPECT_EQ(bytes[1], 0) << "little-endian";
   EXPECT_EQ(WordsOf(std::vector<std::uint8_t>(bytes.begin() + 4 * 15, bytes.begin() + 4 * 16))[0], 0)
       << "an unused character flag";
+}
+
+TEST(SavedWorkFile, TheBlockAfterTheFixedItemsFollowsItsLayout) {
+  const auto fixed = WordsOf(EncodeSavedWork(PartOnly()));
+  const auto words = WordsOf(EncodeSavedWork(SmallWork()));
+  ASSERT_EQ(std::vector<std::int32_t>(words.begin(), words.begin() + fixed.size()), fixed);
+  const auto block = std::vector<std::int32_t>(words.begin() + fixed.size(), words.end());
+  ASSERT_EQ(block.size(), 3u + 1 + 8 + 3 + 5 * 20 + 3 + 607);
+  EXPECT_EQ(block[0], 0x42584D43) << "\"CMXB\"";
+  EXPECT_EQ(block[1], 1) << "version";
+  EXPECT_EQ(block[2], static_cast<std::int32_t>(block.size()) - 3) << "words that follow";
+  EXPECT_EQ(block[3], kElementarySet);
+  EXPECT_EQ(std::vector<std::int32_t>(block.begin() + 4, block.begin() + 12),
+            (std::vector<std::int32_t>{0, 0, 1, 0, 0, 0, 0, 0}))
+      << "characters 2..9 used before the try";
+  EXPECT_EQ(block[12], -5) << "seed";
+  EXPECT_EQ(block[13], 1) << "the try it was made at";
+  EXPECT_EQ(block[14], kPlant) << "the organism chosen";
+  EXPECT_EQ(std::vector<std::int32_t>(block.begin() + 15, block.begin() + 20),
+            (std::vector<std::int32_t>{kMonkbear, 1, 1, 1, 1}))
+      << "exercise 1: kind, tries, marks obtained and possible, completed";
+  RandomGenerator generator;
+  generator.RandomSeed(77);
+  const std::size_t g = 15 + 5 * 20;
+  EXPECT_EQ(static_cast<std::uint32_t>(block[g]), generator.CurrentState().seedStream);
+  EXPECT_EQ(block[g + 1], 1);
+  EXPECT_EQ(block[g + 2], 148);
+  EXPECT_EQ(block[g + 3], generator.CurrentState().lagged[1]);
+  EXPECT_EQ(block.back(), generator.CurrentState().lagged[607]);
+}
+
+TEST(SavedWorkFile, ABlockOutOfItsBoundsIsRejected) {
+  const std::size_t start = WordsOf(EncodeSavedWork(PartOnly())).size();
+  struct Bad {
+    std::size_t word;  // within the block
+    std::int32_t value;
+    const char* problem;
+  };
+  for (const Bad& bad : {Bad{3, 7, "the exercise set is out of range"}, Bad{4, 2, "a used character is out of range"},
+                         Bad{14, 5, "the organism chosen is out of range"},
+                         Bad{15 + 5 * 20 + 1, 0, "the generator is out of range"},
+                         Bad{15 + 5 * 20 + 2, 150, "the generator is out of range"},
+                         Bad{15 + 5 * 20 + 3, 32768, "the generator is out of range"}}) {
+    auto words = WordsOf(EncodeSavedWork(SmallWork()));
+    words[start + bad.word] = bad.value;
+    SavedWorkProblem problem;
+    EXPECT_FALSE(DecodeSavedWork(BytesOf(words), &problem).has_value()) << bad.word;
+    EXPECT_EQ(problem.what, bad.problem) << bad.word;
+  }
 }
 
 TEST(SavedWorkFile, ReadingGivesBackWhatWasWritten) {
@@ -132,8 +193,7 @@ TEST(SavedWorkFile, NoNameNoIndividualsAndAnEmptyContainer) {
 }
 
 TEST(SavedWorkFile, EveryShortenedFileIsRejected) {
-  SavedWork partOnly = SmallWork();
-  partOnly.extension.reset();
+  const SavedWork partOnly = PartOnly();
   const std::size_t fixedItems = EncodeSavedWork(partOnly).size();
   const auto bytes = EncodeSavedWork(SmallWork());
   for (std::size_t length = 0; length < bytes.size(); ++length) {
@@ -149,9 +209,7 @@ TEST(SavedWorkFile, EveryShortenedFileIsRejected) {
 }
 
 TEST(SavedWorkFile, AWellFramedBlockAfterTheItemsIsPassedOverAndAnythingElseRejected) {
-  SavedWork partOnly = SmallWork();
-  partOnly.extension.reset();
-  auto words = WordsOf(EncodeSavedWork(partOnly));
+  auto words = WordsOf(EncodeSavedWork(PartOnly()));
   auto framed = words;
   framed.insert(framed.end(), {0x42584D43, 99, 2, 7, 8});
   EXPECT_TRUE(DecodeSavedWork(BytesOf(framed)).has_value());
@@ -257,10 +315,8 @@ TEST_F(SavedSession, SaveRestoreSaveGivesTheSameBytesAndTheSameOffspring) {
   EXPECT_EQ(restored->progress.totalObtained, 3);
   EXPECT_EQ(restored->containers.Record(containers::kFirst).name, state.containers.Record(containers::kFirst).name);
 
-  // The restored example breeds as the saved one would have, given the same
-  // generator (the file does not keep the generator).
+  // The restored example breeds as the saved one would have.
   SessionState uninterrupted = state;
-  restored->random = uninterrupted.random;
   for (std::int32_t i = 0; i < 10; ++i) {
     EXPECT_EQ(Mendel(restored->genetics, restored->offspring, restored->random),
               Mendel(uninterrupted.genetics, uninterrupted.offspring, uninterrupted.random))
@@ -276,6 +332,25 @@ TEST(SavedWorkFile, AFileWithoutStorageIsRejected) {
   SavedWorkProblem problem;
   EXPECT_FALSE(DecodeSavedWork(EncodeSavedWork(work), &problem).has_value());
   EXPECT_EQ(problem.what, "it has no Storage container");
+}
+
+TEST_F(SavedSession, AnExampleThatIsNotTheStudentsOwnComesBackToo) {
+  // A student without a name meets examples seeded from the clock.
+  state.identity.name = std::string(kPlaceholderName);
+  const Clock then = [] { return std::int64_t{98765}; };
+  StartExample(state, strings, then, nullptr);
+  const auto bytes = EncodeSavedWork(CaptureWork(state, Places()));
+  SessionState elsewhere;
+  elsewhere.startup = state.startup;
+  elsewhere.exercises = state.exercises;
+  SavedWorkProblem problem;
+  const auto restored = RestoredState(elsewhere, *DecodeSavedWork(bytes), strings, clock, &problem);
+  ASSERT_TRUE(restored.has_value()) << problem.what;
+  EXPECT_EQ(restored->genetics.classes, state.genetics.classes);
+  EXPECT_EQ(restored->genetics.loci[1].character, state.genetics.loci[1].character);
+  EXPECT_EQ(restored->genetics.objectClass, state.genetics.objectClass);
+  EXPECT_EQ(restored->example.palette[1].red, state.example.palette[1].red);
+  EXPECT_EQ(EncodeSavedWork(CaptureWork(*restored, Places())), bytes);
 }
 
 TEST_F(SavedSession, IndividualsThatDoNotBelongToTheExampleAreRefused) {
