@@ -27,9 +27,8 @@ void ToggleCheck(Session& session, bool& setting, std::int32_t command) {
   session.service.Menu(command, setting ? 1 : 0, static_cast<std::int32_t>(MenuAction::Check), 0);
 }
 
-}  // namespace
-
-void MainEventRoutine(Session& session) {
+// Runs whatever owns the event.
+void RouteEvent(Session& session) {
   WindowService& service = session.service;
   service.CursorRelease();
   const std::int32_t window = service.Registers().eventWindow;
@@ -103,8 +102,16 @@ void MainEventRoutine(Session& session) {
   } else if (window == kInstructionsMenu) {
     ShowHelpPage(session, item);
   } else if (window == kFileMenu && item == kExitCommand) {
+    DropRecoveryCopy();
     service.Quit();
   }
+}
+
+}  // namespace
+
+void MainEventRoutine(Session& session) {
+  RouteEvent(session);
+  if (!session.service.QuitRequested()) KeepRecoveryCopyWhenDue(session);
 }
 
 }  // namespace crossmere

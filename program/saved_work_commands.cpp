@@ -1,6 +1,8 @@
 #include "program/saved_work_commands.h"
 
+#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -22,6 +24,9 @@ constexpr std::int32_t kNoNameLabel = 1;
 constexpr std::int32_t kNameLabel = 2;
 constexpr std::int32_t kNameValue = 3;
 constexpr std::int32_t kNumberValue = 4;
+constexpr std::int32_t kRecoveryDialog = 425;
+// A copy of the work is kept at least this often while the student works.
+constexpr std::int64_t kRecoveryInterval = 3 * 60 * 60;  // ticks: three minutes
 // No saved work comes near this; a larger file is not one.
 constexpr qint64 kLargestFile = 1 << 20;
 // What a picture on the workspace keeps inside the layout.
@@ -90,6 +95,13 @@ void ShowRestoredWork(Session& session, const SavedWork& work) {
   BeginTry(session);
 }
 
+bool WriteWork(Session& session, const std::string& path, std::string* failure) {
+  const std::vector<std::uint8_t> bytes = EncodeSavedWork(CaptureWork(session, PlacesOnScreen(session)));
+  const auto problem = WriteFileAtomically(path, bytes);
+  if (problem && failure) *failure = *problem;
+  return !problem;
+}
+
 void CannotOpen(Session& session, const std::string& path, const std::string& why) {
   session.service.Alert(op::kErrorBox, "The file \"" + path + "\" could not be opened: " + why + ".  Nothing has changed.");
 }
@@ -104,11 +116,10 @@ void SaveWork(Session& session) {
   service.FileSaveDialog();
   if (service.Registers().resultWord == 0) return;
   const std::string path = service.Registers().fileNameRegister;
-  const std::vector<std::uint8_t> bytes = EncodeSavedWork(CaptureWork(session, PlacesOnScreen(session)));
-
-  if (const auto failure = WriteFileAtomically(path, bytes)) {
-    service.Alert(op::kErrorBox, "Your work was not saved.  The file \"" + path + "\" could not be written: " +
-                                     *failure + ".");
+  std::string failure;
+  if (!WriteWork(session, path, &failure)) {
+    service.Alert(op::kErrorBox,
+                  "Your work was not saved.  The file \"" + path + "\" could not be written: " + failure + ".");
     return;
   }
   session.savedWorkFile = path;
@@ -154,6 +165,39 @@ bool RestoreWork(Session& session, const std::string& path) {
                        session.genetics.objectClass[kSecondParentObject] != 0;
   if (session.offspring.pending == 0 && work->crossingBox[0] == 0 && parents) ShowNextOffspring(session);
   return true;
+}
+
+std::string RecoveryFile() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  return QDir(folder).filePath(QStringLiteral("recovery.crossmere")).toStdString();
+}
+
+void KeepRecoveryCopyWhenDue(Session& session) {
+  auto& recovery = session.recovery;
+  const bool tryFinished = session.progress.tryFinished && !recovery.tryFinished;
+  const bool timeUp = session.Now() - recovery.lastCopy >= kRecoveryInterval;
+  recovery.tryFinished = session.progress.tryFinished;
+  // An open container's individuals stand in its view, not in the work.
+  if (!session.classOptions.AllowSaveToDisk() || session.containers.open != 0 || !(tryFinished || timeUp)) return;
+  const std::string path = RecoveryFile();
+  QDir().mkpath(QString::fromStdString(path).section(QLatin1Char('/'), 0, -2));
+  // A copy that cannot be written is tried again at the next turn.
+  if (WriteWork(session, path, nullptr)) recovery.lastCopy = session.Now();
+}
+
+void DropRecoveryCopy() { QFile::remove(QString::fromStdString(RecoveryFile())); }
+
+bool OfferRecovery(Session& session) {
+  WindowService& service = session.service;
+  const std::string path = RecoveryFile();
+  if (!session.classOptions.AllowSaveToDisk() || !QFile::exists(QString::fromStdString(path))) return false;
+  service.WindowOpen(kRecoveryDialog, 0);
+  CentreOnLayout(service, kRecoveryDialog, session.startup.layout);
+  service.WindowRunModal(kRecoveryDialog);
+  const bool carryOn = service.Registers().itemHit == 1000;
+  service.WindowRelease(kRecoveryDialog);
+  // Starting afresh keeps the copy until this run keeps its own.
+  return carryOn && RestoreWork(session, path);
 }
 
 }  // namespace crossmere

@@ -19,4 +19,14 @@ bool OpenWork(Session& session);
 // or does not fit changes nothing, and the student is told which file and why.
 bool RestoreWork(Session& session, const std::string& path);
 
+// Against a crash, where the class allows saving: a copy of the work in the
+// user's data folder, kept after every finished try and every few minutes of
+// work, dropped when the program ends normally.
+std::string RecoveryFile();
+void KeepRecoveryCopyWhenDue(Session& session);
+void DropRecoveryCopy();
+// At start, after a run that did not end normally: offers to carry on with
+// the work it kept; true when the work was restored.
+bool OfferRecovery(Session& session);
+
 }  // namespace crossmere

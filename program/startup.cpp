@@ -4,6 +4,7 @@
 
 #include "genetics/pictures/class_picture.h"
 #include "program/event_routine.h"
+#include "program/saved_work_commands.h"
 #include "program/student_entry.h"
 #include "program/window_classes.h"
 #include "tutor/progression.h"
@@ -117,7 +118,7 @@ void ProgramEntry(Session& session) {
   AdjustMenus(session);
   ShowWelcome(session);
   LoadExercises(session);
-  const EntryOutcome entry = RunEntryDialog(session);
+  const EntryOutcome entry = OfferRecovery(session) ? EntryOutcome::Restored : RunEntryDialog(session);
   if (entry == EntryOutcome::Cancelled) {
     session.service.Quit();
     return;

@@ -17,6 +17,10 @@ struct Session : SessionState {
   Clock clock = TickCount;
   StateStore questionFamilies;  // each family's own, for the current try
   std::string savedWorkFile;    // where the work was last saved or opened from
+  struct {
+    std::int64_t lastCopy = 0;  // ticks
+    bool tryFinished = false;   // as the last copy found it
+  } recovery;
 
   std::int64_t Now() const { return clock(); }
 };

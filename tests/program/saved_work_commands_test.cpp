@@ -10,6 +10,7 @@
 
 #include "program/startup.h"
 #include "records/class_options.h"
+#include "session/saved_work.h"
 #include "tests/layer/strict_service.h"
 #include "tests/workspace/running_program.h"
 #include "workspace/containers.h"
@@ -174,6 +175,7 @@ TEST(SavedWorkAtEntry, OpenInTheEntryDialogRestoresTheStudent) {
   ClassOptions options = LoadClassOptions(StringLists());
   options.SetItem(62, true);  // "Allow save to disk"
   std::int32_t savedNumber = 0;
+  DropRecoveryCopy();
   {
     Session first;
     testing::ScriptStrictly(first.service);
@@ -189,6 +191,7 @@ TEST(SavedWorkAtEntry, OpenInTheEntryDialogRestoresTheStudent) {
     first.service.AnswerNextFileDialog(path);
     ASSERT_TRUE(first.service.ChooseMenuCommand(kFileMenu, kSaveAsCommand));
     savedNumber = first.identity.number;
+    DropRecoveryCopy();  // as the program ending normally does
   }
   Session again;
   testing::ScriptStrictly(again.service);
@@ -211,6 +214,64 @@ TEST(SavedWorkAtEntry, OpenInTheEntryDialogRestoresTheStudent) {
   EXPECT_EQ(again.identity.name, "Ann");
   EXPECT_TRUE(again.service.WindowVisible(kWindow));
   EXPECT_EQ(again.service.PendingResponders(), 0u);
+}
+
+// Recovery copies are kept only where the class allows saving.
+class RecoveryCopies : public SavedWorkOnScreen {
+ protected:
+  RecoveryCopies() {
+    session.classOptions.SetItem(62, true);
+    DropRecoveryCopy();
+  }
+  ~RecoveryCopies() override { DropRecoveryCopy(); }
+
+  static bool CopyExists() { return QFile::exists(QString::fromStdString(RecoveryFile())); }
+};
+
+TEST_F(RecoveryCopies, AreKeptAsTheStudentWorksAndDroppedOnExit) {
+  ASSERT_FALSE(CopyExists());
+  service.PostEvent(kWindow, 0, 0);  // any click: the first copy is due at once
+  ASSERT_TRUE(CopyExists());
+  const auto copy = DecodeSavedWork(std::span(reinterpret_cast<const std::uint8_t*>(Contents(RecoveryFile()).constData()),
+                                              static_cast<std::size_t>(Contents(RecoveryFile()).size())));
+  ASSERT_TRUE(copy.has_value());
+  EXPECT_EQ(copy->studentNumber, session.identity.number);
+  EXPECT_EQ(copy->totalObtained, 5);
+
+  ASSERT_TRUE(service.ChooseMenuCommand(kFileMenu, kExitCommand));
+  EXPECT_FALSE(CopyExists());
+}
+
+TEST_F(RecoveryCopies, AreOfferedAtTheNextStartAfterACrash) {
+  service.PostEvent(kWindow, 0, 0);
+  ASSERT_TRUE(CopyExists());
+  const std::int32_t number = session.identity.number;
+
+  for (const bool carryOn : {false, true}) {
+    Session next;
+    testing::ScriptStrictly(next.service);
+    next.service.PretendScreen({1024, 768});
+    ClassOptions options = LoadClassOptions(StringLists());
+    options.SetItem(62, true);
+    next.strings.ListStringStore(738, 5, false, OptionsText(options));
+    next.service.AnswerNextDialog([](ScriptedDialog& d) { d.ClickBackground(); });
+    next.service.AnswerNextDialog([carryOn](ScriptedDialog& d) {
+      EXPECT_EQ(d.Number(), 425);
+      d.Click(carryOn ? 1000 : 990);
+    });
+    if (carryOn) {
+      next.service.AnswerNextDialog([](ScriptedDialog& d) { d.Click(1000); });  // "Crossmere file opened:"
+    } else {
+      next.service.AnswerNextDialog([](ScriptedDialog& d) {
+        d.SetText(11, "Bo");
+        d.Click(1000);
+      });
+    }
+    ProgramEntry(next);
+    EXPECT_EQ(next.identity.number == number, carryOn);
+    EXPECT_TRUE(CopyExists()) << "the copy stays until a run keeps its own or ends normally";
+    EXPECT_EQ(next.service.PendingResponders(), 0u);
+  }
 }
 
 }  // namespace
