@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "session/saved_work.h"
+#include "session/saved_work_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace crossmere;
