@@ -543,9 +543,9 @@ void DragContainer(Session& session, std::int32_t container, bool doubleClick) {
   }
   const ServiceRect pile{kSpareTop, kSpareLeft, kSpareTop + kHeight, kSpareLeft + kWidth};
   if (Contains(pile, x, y) && !fromPile) {
+    // The same as the "Recycle" command, Storage's refusal included.
     state.selected = container;
-    if (Confirm(session, 10, true, true)) RecycleContainer(session, container);
-    Deselect(session);
+    ContainerCommand(session, kRecycle);
     ShowSparePile(session);
     return;
   }

@@ -91,6 +91,21 @@ TEST_F(Containers, TheHundredAndFirstIsRefused) {
   EXPECT_NE(session.genetics.objectClass[extra], 0);
 }
 
+TEST_F(Containers, StorageDraggedOntoThePileIsRefusedLikeTheCommand) {
+  PutInContainer(session, kFirst, PutOnWorkspace(1, 200, 300));
+  const ServiceRect storage = Rect(kFirst);
+  const ServiceRect pile = Rect(kFirst + 1);
+  service.ClearTranscript();
+  DragBy(kFirst, pile.left - storage.left + 5, pile.top - storage.top + 5, false);
+  ASSERT_EQ(service.Transcript().size(), 1u);
+  EXPECT_EQ(service.Transcript()[0], (MessageRecord{op::kErrorBox, "Can't recycle Storage cage"}));
+  EXPECT_EQ(session.containers.Record(kFirst).count, 1);
+  EXPECT_EQ(session.containers.inUse, 1);
+  EXPECT_EQ(Rect(kFirst).left, storage.left) << "Storage stays where it stood";
+  EXPECT_EQ(Rect(kFirst).top, storage.top);
+  EXPECT_TRUE(service.ItemVisible(kWindow, kFirst));
+}
+
 TEST_F(Containers, StorageSpotsAreNotReused) {
   for (int i = 0; i < kCapacity; ++i) ASSERT_TRUE(PutInContainer(session, kFirst, PutOnWorkspace(1, 200, 300)));
   session.containers.Record(kFirst).spots[3] = -1;  // taken out while open
