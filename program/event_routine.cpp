@@ -43,6 +43,11 @@ void RouteEvent(Session& session) {
                                                  item == screen::kBin ||
                                                  (item >= containers::kFirst && item <= containers::kLast));
   const bool inView = window > containers::kFirstViewWindow && window <= containers::kFirstViewWindow + kPlant;
+  // The view's own "Shut" (its close box and Escape press it too).
+  if (inView && item == containers::kShut) {
+    ContainerCommand(session, containers::kShut);
+    return;
+  }
   if ((onWorkspace || inView) && QuestionWorkspaceClick(session, window, item)) return;
   // Any menu command hides the question showing before it does anything else.
   if (IsMenu(window)) HideQuestion(session);

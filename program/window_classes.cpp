@@ -1,7 +1,9 @@
 #include "program/window_classes.h"
 
 #include "exercises/question_types.h"
+#include "genetics/organisms.h"
 #include "tutor/question_window.h"
+#include "workspace/containers.h"
 #include "workspace/instructions.h"
 #include "workspace/main_window.h"
 
@@ -52,6 +54,12 @@ std::vector<WindowClass> ProgramWindowClasses() {
     question.form = form;
     question.style = WindowStyle::Panel;
     question.closeItem = question_window::kHide;
+  }
+  // A container's view is shut, not merely hidden, however it is closed.
+  for (std::int32_t kind = kDinosaurDog; kind <= kPlant; ++kind) {
+    WindowClass& view = ClassFor(classes, containers::kFirstViewWindow + kind);
+    view.style = WindowStyle::Panel;
+    view.closeItem = containers::kShut;
   }
   // The explanation of a question looks like an exercise description.
   ClassFor(classes, question_window::kExplanation).form = instructions::kDescriptionWindow;

@@ -1,5 +1,7 @@
 #include "workspace/containers.h"
 
+#include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "tests/workspace/running_program.h"
@@ -196,6 +198,26 @@ TEST_F(Containers, LookingInAndShuttingKeepsStorageGaps) {
   EXPECT_FALSE(service.WindowExists(view));
   EXPECT_LT(session.containers.Record(kFirst).spots[3], 0) << "the Storage container keeps the gap";
   EXPECT_TRUE(service.MenuItems(kFileMenu)[0].enabled);
+}
+
+// Escape (or the close box, which presses the same "Shut") shuts the
+// container, and the menus come back.
+TEST_F(Containers, ClosingTheViewShutsTheContainer) {
+  PutInContainer(session, kFirst, PutOnWorkspace(1, 200, 300));
+  const std::int32_t view = kFirstViewWindow + session.genetics.kind;
+  SelectContainer(session, kFirst);
+  ContainerCommand(session, kLookIn);
+  ASSERT_TRUE(service.WindowVisible(view));
+  QWidget* window = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->property("dialog").toInt() == view && w->isVisible()) window = w;
+  }
+  ASSERT_NE(window, nullptr);
+  QTest::keyClick(window, Qt::Key_Escape);
+  EXPECT_EQ(session.containers.open, 0);
+  EXPECT_FALSE(service.WindowExists(view));
+  EXPECT_TRUE(service.MenuItems(kFileMenu)[0].enabled);
+  EXPECT_EQ(session.containers.Record(kFirst).count, 1);
 }
 
 TEST_F(Containers, AutoFillSortsUntilAPhenotypeHasNoContainer) {
