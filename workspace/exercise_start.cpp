@@ -24,6 +24,8 @@ void LoadExercises(Session& session) {
 void PrecomputeStudentKinds(Session& session) { PrecomputeStudentKinds(session, session.Now()); }
 
 void SetUpExercise(Session& session) {
+  // A container left open would keep showing the last example's individuals.
+  if (session.containers.open != 0) ContainerCommand(session, containers::kShut);
   ClearIndividuals(session);
   std::vector<std::string> alerts;
   StartExample(session, session.strings, session.clock, &alerts);

@@ -220,6 +220,23 @@ TEST_F(Containers, ClosingTheViewShutsTheContainer) {
   EXPECT_EQ(session.containers.Record(kFirst).count, 1);
 }
 
+// The main window's buttons stay live while a container is open: moving on
+// shuts the container before the next example replaces the workspace.
+TEST_F(Containers, MovingOnShutsAnOpenContainerFirst) {
+  PutInContainer(session, kFirst, PutOnWorkspace(1, 200, 300));
+  SelectContainer(session, kFirst);
+  ContainerCommand(session, kLookIn);
+  const std::int32_t view = kFirstViewWindow + session.genetics.kind;
+  ASSERT_TRUE(service.WindowVisible(view));
+  ASSERT_TRUE(service.ItemVisible(kWindow, 899)) << "Quit instructions";
+  service.PostEvent(kWindow, 899, 0);
+  EXPECT_EQ(session.progress.current, 2);
+  EXPECT_EQ(session.containers.open, 0);
+  EXPECT_FALSE(service.WindowExists(view)) << "no view of the last example's pictures is left";
+  EXPECT_TRUE(service.MenuItems(kFileMenu)[0].enabled);
+  EXPECT_TRUE(service.MenuItems(kExitCommand)[0].enabled);
+}
+
 TEST_F(Containers, AutoFillSortsUntilAPhenotypeHasNoContainer) {
   // Two containers, each holding one offspring phenotype of the standing cross.
   const std::int32_t first = NewContainer(450, 300);
