@@ -22,6 +22,7 @@ FindContext FindQuestionContext(const GeneticsState& genetics, const PreparedQue
                                 const ExerciseOptions& options, std::int32_t q) {
   FindContext context;
   const std::int32_t type = questions.list.types[q];
+  context.heterozygote = IsHeterozygoteQuestion(type);
   std::int32_t homozygoteQuestions = 0;
   for (std::int32_t k = 1; k <= questions.list.count; ++k) {
     if (IsHomozygoteQuestion(questions.list.types[k])) ++homozygoteQuestions;
@@ -61,12 +62,13 @@ bool HasRequestedGenotype(const GeneticsState& genetics, std::int32_t classNumbe
   const Genotype& genotype = genetics.classes[classNumber];
   if (HemizygousMale(genetics, genotype, context.locus)) return false;
   const std::int32_t position = genetics.locusPosition[context.locus];
+  if (context.heterozygote) return genotype.hap1[position] != genotype.hap2[position];
   return genotype.hap1[position] == context.requestedAllele && genotype.hap2[position] == context.requestedAllele;
 }
 
 bool RequestedGenotypeLethal(const GeneticsState& genetics, const FindContext& context) {
   const LocusRule& rule = genetics.loci[context.locus];
-  return rule.lethal && context.requestedAllele == rule.dominantAllele;
+  return !context.heterozygote && rule.lethal && context.requestedAllele == rule.dominantAllele;
 }
 
 }  // namespace crossmere

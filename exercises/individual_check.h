@@ -33,6 +33,7 @@ inline constexpr std::int32_t kExplanationCount = 3;
 struct FindContext {
   std::int32_t locus = 1;
   std::int32_t requestedAllele = 1;  // the allele a homozygote must carry twice
+  bool heterozygote = false;         // a heterozygote is asked for, not a homozygote
   std::int32_t selected = 0;         // screen object clicked, 0 = none
 };
 
@@ -57,10 +58,10 @@ struct FindVerdict {
 FindVerdict JudgeIndividual(const GeneticsState& genetics, std::int32_t classNumber, std::int32_t type,
                             const FindContext& context);
 
-// An individual of this class would have been a right answer to a homozygote question.
+// An individual of this class would have been a right answer to the question.
 bool HasRequestedGenotype(const GeneticsState& genetics, std::int32_t classNumber, const FindContext& context);
 
-// The homozygote asked for can never be born.
+// The homozygote asked for can never be born (never so for a heterozygote question).
 bool RequestedGenotypeLethal(const GeneticsState& genetics, const FindContext& context);
 
 }  // namespace crossmere

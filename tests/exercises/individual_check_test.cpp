@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../genetics/genetics_fixture.h"
+#include "tests/genetics/genetics_fixture.h"
 
 namespace crossmere {
 namespace {
@@ -90,6 +90,22 @@ TEST(JudgeIndividual, AMaleIsHemizygousForASexLinkedGene) {
     EXPECT_EQ(verdict.message, find_text::kHemizygousMale);
   }
   EXPECT_FALSE(HasRequestedGenotype(g, male, context));
+}
+
+// "No individual" to a heterozygote question is checked against the
+// heterozygotes (females only at a sex-linked locus), and a lethal
+// homozygote has nothing to do with it.
+TEST(HasRequestedGenotype, AHeterozygoteQuestionLooksForHeterozygotes) {
+  const GeneticsState g = MakeGenetics(kFly, {{2, 3, true}});
+  const GeneticsState plants = MakeGenetics(kPlant, {{8, 3}}, false);
+  const FindContext context = FindQuestionContext(g, Questions({17}), ExerciseOptions(), 1);
+  const FindContext plantContext = FindQuestionContext(plants, Questions({17}), ExerciseOptions(), 1);
+  EXPECT_TRUE(HasRequestedGenotype(g, ClassOfAlleles(g, 0, {0, 1}, {0, 0}), context));
+  EXPECT_FALSE(HasRequestedGenotype(g, ClassOfAlleles(g, 0, {0, 0}, {0, 0}), context));
+  EXPECT_FALSE(HasRequestedGenotype(g, ClassOfAlleles(g, 1, {0, 1}, {0, 1}), context)) << "a hemizygous male";
+  EXPECT_FALSE(RequestedGenotypeLethal(g, context));
+  EXPECT_TRUE(HasRequestedGenotype(plants, ClassOfAlleles(plants, 0, {0, 0}, {0, 1}), plantContext));
+  EXPECT_FALSE(HasRequestedGenotype(plants, ClassOfAlleles(plants, 0, {0, 1}, {0, 1}), plantContext));
 }
 
 TEST(RequestedGenotypeLethal, OnlyTheDominantHomozygoteOfALethalLocus) {
