@@ -186,6 +186,8 @@ MarkOutcome MarkQuestion(Session& session) {
   }
   const QuestionFamily* family = FamilyOf(QuestionType(session, q));
   if (family == nullptr) return MarkOutcome::Unmarked;
+  // A verdict on an earlier attempt makes way for this one's.
+  HideResults(session, QuestionType(session, q), kLastResult);
   state.refuse = false;
   family->markAnswer(session, q);
   if (state.refuse) return MarkOutcome::Unmarked;

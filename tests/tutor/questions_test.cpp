@@ -346,6 +346,8 @@ TEST_F(Questions, ATestcrossMustBeRightToBeDone) {
   EXPECT_EQ(Record(1).mark, 0);
   EXPECT_EQ(Record(1).maximum, 1);
   EXPECT_EQ(service.ItemText(Window(1), kMarksText), "0  /  1");
+  EXPECT_FALSE(service.ItemVisible(Window(1), kBadImage)) << "the last attempt's verdict is gone";
+  EXPECT_FALSE(service.ItemVisible(Window(1), kBadText));
   EXPECT_TRUE(session.cross.parentsLocked) << "the next question counts this cross's offspring";
   EXPECT_TRUE(service.ItemVisible(kWindow, 4131));
 }
