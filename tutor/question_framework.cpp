@@ -27,11 +27,31 @@ void HideResults(Session& session, std::int32_t type, std::int32_t last) {
   }
 }
 
+constexpr std::int32_t kAnswerFirstText = 21;  // list 603: "Answer question %d first"
+
+// The first question before q that is not yet done; 0 when there is none.
+std::int32_t WaitingFor(const Session& session, std::int32_t q) {
+  for (std::int32_t k = 1; k < q; ++k) {
+    if (!session.questionState.records[k].completed) return k;
+  }
+  return 0;
+}
+
 // The marking button shows only while the question is open and every
-// question before it is done.
+// question before it is done; until then the window says which comes first.
 void ShowMarkingButton(Session& session, std::int32_t q) {
-  const bool markable = !Record(session, q).completed && EarlierQuestionsDone(session, q);
-  session.service.ItemShow(QuestionWindowOf(QuestionType(session, q)), markable ? kMark : -kMark);
+  WindowService& service = session.service;
+  const std::int32_t window = QuestionWindowOf(QuestionType(session, q));
+  const bool open = !Record(session, q).completed;
+  const std::int32_t waiting = WaitingFor(session, q);
+  service.ItemShow(window, open && waiting == 0 ? kMark : -kMark);
+  if (!service.ItemExists(window, kAnswerFirst)) return;
+  if (open && waiting != 0) {
+    std::string text = session.strings.ListString(603, kAnswerFirstText);
+    if (const auto at = text.find("%d"); at != std::string::npos) text.replace(at, 2, std::to_string(waiting));
+    service.SetItemText(window, kAnswerFirst, text);
+  }
+  service.ItemShow(window, open && waiting != 0 ? kAnswerFirst : -kAnswerFirst);
 }
 
 void CaptionQuestionCommand(Session& session, std::int32_t q, bool bullet) {

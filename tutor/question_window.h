@@ -22,6 +22,7 @@ inline constexpr std::int32_t kMarksText = 305;
 inline constexpr std::int32_t kFirstResult = 301;
 inline constexpr std::int32_t kLastResult = 314;
 inline constexpr std::int32_t kInstruction = 401;
+inline constexpr std::int32_t kAnswerFirst = 320;  // why the marking button is missing
 
 inline constexpr std::int32_t kRules = 500;        // "Rules for questions"
 inline constexpr std::int32_t kOutOfOrder = 498;   // marking before earlier questions

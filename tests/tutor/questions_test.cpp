@@ -134,6 +134,8 @@ TEST_F(Questions, QuestionsAreMarkedInOrder) {
   Choose(2);
   EXPECT_TRUE(service.WindowVisible(Window(2)));
   EXPECT_FALSE(service.ItemVisible(Window(2), kMark)) << "question 1 is not done yet";
+  EXPECT_TRUE(service.ItemVisible(Window(2), kAnswerFirst));
+  EXPECT_EQ(service.ItemText(Window(2), kAnswerFirst), "Answer question 1 first");
   AnswerDialog(kOutOfOrder, 1000);
   MarkMe(2);
   EXPECT_EQ(service.PendingResponders(), 0u) << "the out-of-order alert showed";
@@ -149,9 +151,11 @@ TEST_F(Questions, AQuestionOpenedEarlyCanBeMarkedOnceItsTurnComes) {
   MarkMe(1);
   Choose(2);
   EXPECT_TRUE(service.ItemVisible(Window(2), kMark));
+  EXPECT_FALSE(service.ItemVisible(Window(2), kAnswerFirst)) << "its turn has come";
   Click(kFirstParentObject);
   MarkMe(2);
   EXPECT_TRUE(Record(2).completed);
+  EXPECT_FALSE(service.ItemVisible(Window(2), kAnswerFirst));
 }
 
 TEST_F(Questions, TheSelectionFollowsTheClicks) {
