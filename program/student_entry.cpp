@@ -15,6 +15,7 @@ constexpr std::int32_t kOpenPrompt = 24;
 constexpr std::int32_t kOpenButton = 980;
 constexpr std::int32_t kNumberDialog = 785;
 constexpr std::int32_t kNumberLabel = 7;
+constexpr std::int32_t kQuitDialog = 426;
 
 void ShowStudentNumber(Session& session) {
   WindowService& service = session.service;
@@ -26,6 +27,17 @@ void ShowStudentNumber(Session& session) {
   service.ItemWrite(kNumberDialog, kNumberLabel);
   service.WindowRunModal(kNumberDialog);
   service.WindowRelease(kNumberDialog);
+}
+
+// Cancel or Escape would end the program: the student is asked first.
+bool ConfirmQuit(Session& session) {
+  WindowService& service = session.service;
+  service.WindowOpen(kQuitDialog, 0);
+  CentreOnLayout(service, kQuitDialog, session.startup.layout);
+  service.WindowRunModal(kQuitDialog);
+  const bool quit = service.Registers().itemHit == 1000;
+  service.WindowRelease(kQuitDialog);
+  return quit;
 }
 
 }  // namespace
@@ -59,7 +71,10 @@ EntryOutcome RunEntryDialog(Session& session) {
     for (const std::int32_t item : {kNameField, kNumberField, kTeacherField}) service.ItemWrite(dialog, item);
     service.WindowRunModal(dialog);
     const std::int32_t hit = service.Registers().itemHit;
-    if (hit == 990) break;
+    if (hit == 990) {
+      if (ConfirmQuit(session)) break;
+      continue;
+    }
     // A cancelled or refused file leaves the student at this dialog to try again.
     if (hit == kOpenButton) restored = OpenWork(session);
     if (hit != 1000) continue;

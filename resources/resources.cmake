@@ -50,6 +50,7 @@ set(dialog_designs
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW423.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW424.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW425.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW426.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW430.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW441.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW442.ui

@@ -285,9 +285,30 @@ TEST_F(Startup, EntryDialogWarnsAndAsksAgain) {
 }
 
 TEST_F(Startup, CancelAtTheEntryEndsTheProgram) {
-  StartWith([](ScriptedDialog& d) { d.ClickBackground(); }, [](ScriptedDialog& d) { d.Click(990); });
+  StartWith([](ScriptedDialog& d) { d.ClickBackground(); },
+            [this](ScriptedDialog& d) {
+              service.AnswerNextDialog([](ScriptedDialog& ask) {
+                EXPECT_EQ(ask.Number(), 426) << "Quit Crossmere?";
+                ask.Click(1000);
+              });
+              d.Click(990);
+            });
   EXPECT_TRUE(service.QuitRequested());
   EXPECT_EQ(session.identity.number, 0);
+}
+
+// Escape is easily pressed by mistake: the student is asked before the
+// program ends, and can go back to give their name.
+TEST_F(Startup, CancelAtTheEntryAsksFirst) {
+  StartWith([](ScriptedDialog& d) { d.ClickBackground(); },
+            [this](ScriptedDialog& d) {
+              service.AnswerNextDialog([](ScriptedDialog& ask) { ask.Click(990); });
+              service.AnswerNextDialog(EnterName("Ann"));
+              d.Click(990);
+            });
+  EXPECT_FALSE(service.QuitRequested());
+  EXPECT_EQ(session.identity.number, NameToNumber("Ann"));
+  EXPECT_EQ(service.PendingResponders(), 0u);
 }
 
 TEST_F(Startup, NumberIsShownAfterANameWhenTheClassWantsIt) {
