@@ -51,6 +51,12 @@ std::int32_t EntryDialogNumber(const ClassOptions& options);
 bool ExamplesFixed(const StudentIdentity& identity, const ClassOptions& options,
                    bool trialRunning);
 
+// The student as "Get Info" names them: the number alone when no name was
+// given; otherwise the name, cut to `nameCharacters` with an ellipsis and
+// isolated so that its writing direction cannot reorder the rest, then the
+// number in brackets.
+std::string IdentityLine(const StudentIdentity& identity, std::size_t nameCharacters);
+
 // Whether dialog 785 tells the student the number their name gave.
 bool ShowsNumberDialog(const StudentIdentity& identity, const ClassOptions& options);
 

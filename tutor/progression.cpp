@@ -13,6 +13,9 @@
 namespace crossmere {
 namespace {
 
+// What the "Get Info" line has room for, so that the number always shows.
+constexpr std::size_t kInfoNameCharacters = 38;
+
 using namespace progression;
 using main_window::kWindow;
 
@@ -433,7 +436,7 @@ void ShowInfo(Session& session) {
   service.WindowOpen(kInfoWindow, 0);
   CentreOnLayout(service, kInfoWindow, session.startup.layout);
   const StudentIdentity& identity = session.identity;
-  service.SetItemText(kInfoWindow, 5, identity.name + "  (" + std::to_string(identity.number) + ")");
+  service.SetItemText(kInfoWindow, 5, IdentityLine(identity, kInfoNameCharacters));
   ShowMarks(session, progress.marksThisTry[ex], progress.marksAvailable[ex], kInfoWindow, 12);
   ShowMarks(session, progress.totalObtained, progress.totalPossible, kInfoWindow, 14);
   ShowElapsed(session, progress.exerciseStart, kInfoWindow, 16);

@@ -176,6 +176,26 @@ TEST(AcceptIdentity, SidRangeComesFromList200) {
   EXPECT_EQ(identity.number, kNumberOfAnn);
 }
 
+TEST(IdentityLine, TheNumberAlwaysShows) {
+  struct Case {
+    std::string name;
+    std::string line;
+  };
+  const std::string isolate = "\u2068", pop = "\u2069";
+  for (const Case& c : {Case{"", "1234"}, Case{std::string(kPlaceholderName), "1234"},
+                        Case{"Ann", isolate + "Ann" + pop + "  (1234)"},
+                        Case{std::string(40, 'x'), isolate + std::string(38, 'x') + "\u2026" + pop + "  (1234)"},
+                        Case{std::string(38, 'y'), isolate + std::string(38, 'y') + pop + "  (1234)"},
+                        Case{"Zo\u00eb", isolate + "Zo\u00eb" + pop + "  (1234)"},
+                        // A right-to-left override stays inside the isolated name.
+                        Case{"\u202eAnn", isolate + "\u202eAnn" + pop + "  (1234)"}}) {
+    StudentIdentity identity;
+    identity.name = c.name;
+    identity.number = 1234;
+    EXPECT_EQ(IdentityLine(identity, 38), c.line) << c.name;
+  }
+}
+
 TEST(EntryDialogNumber, ChoiceByOptions) {
   struct Case {
     bool allowSave, custom, showName;
