@@ -164,7 +164,7 @@ ExerciseSet LoadExerciseSet(const StringLists& strings, std::int32_t offset,
       const auto number = ParseWholeNumber(text);
       if (!number) {
         if (warnings) {
-          warnings->push_back("Warning - Non-numeric character in defaults:" + std::to_string(ex) +
+          warnings->push_back("Warning - Non-numeric character in defaults:  " + std::to_string(ex) +
                               "  " + std::to_string(entry));
         }
         continue;

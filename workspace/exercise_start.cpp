@@ -9,8 +9,8 @@
 namespace crossmere {
 namespace {
 
-void ShowAlerts(Session& session, const std::vector<std::string>& alerts) {
-  for (const std::string& alert : alerts) session.service.Alert(op::kInformationBox, alert);
+void ShowAlerts(Session& session, std::int32_t kind, const std::vector<std::string>& alerts) {
+  for (const std::string& alert : alerts) session.service.Alert(kind, alert);
 }
 
 }  // namespace
@@ -18,7 +18,7 @@ void ShowAlerts(Session& session, const std::vector<std::string>& alerts) {
 void LoadExercises(Session& session) {
   std::vector<std::string> warnings;
   LoadExercises(session, session.strings, &warnings);
-  ShowAlerts(session, warnings);
+  ShowAlerts(session, op::kErrorBox, warnings);
 }
 
 void PrecomputeStudentKinds(Session& session) { PrecomputeStudentKinds(session, session.Now()); }
@@ -29,7 +29,7 @@ void SetUpExercise(Session& session) {
   ClearIndividuals(session);
   std::vector<std::string> alerts;
   StartExample(session, session.strings, session.clock, &alerts);
-  ShowAlerts(session, alerts);
+  ShowAlerts(session, op::kInformationBox, alerts);
   ShowContainers(session);
   ShowCrossingBox(session);
 

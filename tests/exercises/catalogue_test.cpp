@@ -206,8 +206,8 @@ TEST(OptionLists, NonNumericEntryWarnsAndKeepsTheOthers) {
   std::vector<std::string> warnings;
   const ExerciseSet set = LoadExerciseSet(strings, kAdvancedSet, &warnings);
   EXPECT_EQ(warnings,
-            (std::vector<std::string>{"Warning - Non-numeric character in defaults:1  3",
-                                      "Warning - Non-numeric character in defaults:3  2"}));
+            (std::vector<std::string>{"Warning - Non-numeric character in defaults:  1  3",
+                                      "Warning - Non-numeric character in defaults:  3  2"}));
 
   std::vector<std::int32_t> on;
   for (std::int32_t item = 40; item <= 130; ++item) {
