@@ -43,7 +43,6 @@ struct ProgressState {
   std::int32_t trialArrangement = 0;
   std::int32_t pickedKind = 0;     // organism the student chose, 0 = none
   bool keepPickedKind = false;     // the choice lasts until changed, not for one start
-  std::int32_t questionsFor = 0;  // the exercise whose questions are prepared
 };
 
 // "7  /  10"; a negative mark reads 0 and nothing is shown out of 0.

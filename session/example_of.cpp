@@ -89,10 +89,11 @@ void StartExample(SessionState& state, const StringLists& strings, const Clock& 
 
   // The question order comes from the example's own choices, so it is the student's too.
   const std::int32_t bit = state.example.thirtyChoices[1][1] - 1;
-  const PreparedQuestions* previous = progress.questionsFor == ex ? &state.questions : nullptr;
+  const PreparedQuestions& earlier = state.preparedQuestions[ex];
+  const PreparedQuestions* previous = earlier.list.count > 0 ? &earlier : nullptr;
   state.questions = PrepareQuestions(state.exercises, ex, progress.tryCount[ex], state.genetics.lociCount, bit,
                                      previous);
-  progress.questionsFor = ex;
+  state.preparedQuestions[ex] = state.questions;
 
   state.cross = CrossState();
   const bool parents = state.genetics.objectClass[kFirstParentObject] != 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -49,6 +50,8 @@ struct SessionState {
   ExampleState example;
   OffspringState offspring;
   PreparedQuestions questions;
+  // The questions last prepared for each exercise, which its later tries keep.
+  std::array<PreparedQuestions, kExercisesPerSet + 1> preparedQuestions{};
   QuestionState questionState;
   OrganismPalette palette = DefaultPalette();
   ContainerState containers;

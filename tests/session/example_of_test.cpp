@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "genetics/offspring.h"
 #include "layer/string_lists.h"
 #include "records/identity.h"
@@ -61,7 +63,24 @@ TEST(RecreatedExample, TheStartingParentsAreTheFirstCross) {
   EXPECT_EQ(state.cross.number, 1);
   EXPECT_EQ(state.cross.inBoxes, 2);
   EXPECT_EQ(state.cross.lastParents, state.example.parentObjects);
-  EXPECT_EQ(state.progress.questionsFor, 2);
+  EXPECT_EQ(state.preparedQuestions[2].list, state.questions.list);
+}
+
+// From the third try on, an exercise keeps the questions of its earlier
+// tries, even when the student has been to another exercise in between.
+TEST(RecreatedExample, LaterTriesKeepTheQuestionsPreparedBefore) {
+  const StringLists strings;
+  SessionState state = RecreateExample(strings, 4711, kAdvancedSet, 12);
+  const Clock clock = [] { return std::int64_t{7}; };
+  QuestionList kept = state.questions.list;
+  std::reverse(kept.types.begin() + 1, kept.types.begin() + 1 + kept.count);
+  state.preparedQuestions[12].list = kept;
+  state.progress.current = 3;
+  StartExample(state, strings, clock, nullptr);
+  state.progress.current = 12;
+  state.progress.tryCount[12] = 2;
+  StartExample(state, strings, clock, nullptr);
+  EXPECT_EQ(state.questions.list, kept);
 }
 
 TEST(RecreatedExample, TheClassCheckValueOffsetsTheSeed) {
