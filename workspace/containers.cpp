@@ -526,7 +526,7 @@ void DragContainer(Session& session, std::int32_t container, bool doubleClick) {
   if (!fromPile) SelectContainer(session, container);
   service.ItemTemplate(kWindow, container);
   service.ItemMove(service.Registers().resultWord, 0, 0, MoveMode::SystemDrag);
-  const ServiceRect drop = service.Registers().dragRect;
+  const ServiceRect drop = InsideLayout(session.startup.layout, service.Registers().dragRect);
   const std::int32_t x = service.Registers().pointerX;
   const std::int32_t y = service.Registers().pointerY;
   const std::int32_t limit = 85 + 40 * ((session.genetics.kind + 1) / 3);

@@ -155,12 +155,20 @@ void DragIndividual(Session& session) {
   UpdateContainerMenu(session);
 }
 
+ServiceRect InsideLayout(const LayoutSize& layout, const ServiceRect& drop) {
+  const std::int32_t width = drop.right - drop.left;
+  const std::int32_t height = drop.bottom - drop.top;
+  const std::int32_t left = std::clamp(drop.left, 0, std::max(layout.width - width, 0));
+  const std::int32_t top = std::clamp(drop.top, 0, std::max(layout.height - height, 0));
+  return {top, left, top + height, left + width};
+}
+
 void DragBin(Session& session) {
   WindowService& service = session.service;
   service.ItemTemplate(kWindow, kBin);
   const std::int32_t index = service.Registers().resultWord;
   service.ItemMove(index, 0, 0, MoveMode::Drag);
-  const ServiceRect drop = service.Registers().dragRect;
+  const ServiceRect drop = InsideLayout(session.startup.layout, service.Registers().dragRect);
   if (drop.top >= kLowestBinTop) service.ItemMove(index, drop.top, drop.left, MoveMode::Place);
 }
 

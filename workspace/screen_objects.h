@@ -4,6 +4,8 @@
 
 namespace crossmere {
 
+struct LayoutSize;
+struct ServiceRect;
 struct Session;
 
 namespace screen {
@@ -14,6 +16,9 @@ inline constexpr std::int32_t kLowestBinTop = 128;
 // when it covers more than this many square pixels of it.
 inline constexpr std::int32_t kContainerOverlap = 800;
 }  // namespace screen
+
+// A dropped rectangle moved just far enough to lie wholly inside the layout.
+ServiceRect InsideLayout(const LayoutSize& layout, const ServiceRect& drop);
 
 // The topmost individual under the pointer: screen numbers are scanned from
 // the highest in use down to the parent places, so the higher number wins.

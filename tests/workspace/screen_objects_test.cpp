@@ -64,6 +64,27 @@ TEST_F(ScreenObjects, DropsArePulledBackInsideTheLayout) {
   EXPECT_EQ(Rect(object).top, 600 - 100);
 }
 
+// Whatever is dragged stays where the student can reach it again.
+TEST_F(ScreenObjects, TheBinAndContainersStayInsideTheLayout) {
+  const LayoutSize layout = session.startup.layout;
+  DragBy(screen::kBin, 0, 2000);
+  EXPECT_LE(Rect(screen::kBin).bottom, layout.height);
+  EXPECT_GE(Rect(screen::kBin).top, screen::kLowestBinTop);
+  DragBy(screen::kBin, 3000, -100);
+  EXPECT_LE(Rect(screen::kBin).right, layout.width);
+
+  const std::int32_t cage = containers::kFirst + 1;  // from the spare pile
+  const ServiceRect pile = Rect(cage);
+  DragBy(cage, 500 - pile.left, 300 - pile.top);
+  ASSERT_EQ(session.containers.Record(cage).count, 0);
+  DragBy(cage, 2000, 0);
+  EXPECT_LE(Rect(cage).right, layout.width);
+  DragBy(cage, 0, 2000);
+  EXPECT_LE(Rect(cage).bottom, layout.height);
+  DragBy(containers::kFirst, -500, 0);
+  EXPECT_GE(Rect(containers::kFirst).left, 0);
+}
+
 TEST_F(ScreenObjects, ADropOnTheBoxesReturns) {
   const std::int32_t object = TakeOffspringTo(300, 250);
   const ServiceRect box = Rect(screen::kOffspringFrame);
