@@ -311,12 +311,15 @@ void ShowContainers(Session& session) {
   UpdateContainerMenu(session);
 }
 
+bool RefusedAsFull(Session& session, std::int32_t container) {
+  if (!Full(session, container)) return false;
+  session.service.Alert(op::kErrorBox, "Sorry.  Cage is full.");
+  return true;
+}
+
 bool PutInContainer(Session& session, std::int32_t container, std::int32_t object) {
   WindowService& service = session.service;
-  if (Full(session, container)) {
-    service.Alert(op::kErrorBox, "Sorry.  Cage is full.");
-    return false;
-  }
+  if (RefusedAsFull(session, container)) return false;
   AddClass(session, container, session.genetics.objectClass[object]);
   FreeObject(session, object);
   service.ItemDestroy(kWindow, object);

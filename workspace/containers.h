@@ -37,6 +37,8 @@ void ShowContainers(Session& session);
 
 // Puts an individual (object 131..540) into a container; false when it is full.
 bool PutInContainer(Session& session, std::int32_t container, std::int32_t object);
+// A full container says so; true when it did.
+bool RefusedAsFull(Session& session, std::int32_t container);
 
 // Moves a container to a place of the main window; its label follows when redrawn.
 void MoveContainer(Session& session, std::int32_t container, std::int32_t left, std::int32_t top);

@@ -30,7 +30,8 @@ void Destroy(Session& session, std::int32_t object) {
   if (IsParentPlace(object)) {
     const std::int32_t individual = session.example.parentObjects[object - kFirstParentObject];
     FreeObject(session, individual);
-    service.ItemDestroy(kWindow, individual);
+    // A starting parent has never stood on the workspace: it has no picture of its own.
+    if (service.ItemExists(kWindow, individual)) service.ItemDestroy(kWindow, individual);
     LeaveParentPlace(session, object);
   } else {
     service.ItemDestroy(kWindow, object);
@@ -117,6 +118,11 @@ void DragIndividual(Session& session) {
   if (IsParentPlace(picked) && OverlapArea(drop, service.ItemRect(kWindow, picked)) > 0) return;
 
   if (const std::int32_t container = ContainerAt(session, drop, x, y)) {
+    // Refused before it leaves its place, a parent stays in the crossing box.
+    if (IsParentPlace(picked) && RefusedAsFull(session, container)) {
+      MoveTo(service, picked, start.left, start.top);
+      return;
+    }
     const std::int32_t individual = Individual(session, picked);
     if (!PutInContainer(session, container, individual)) {
       if (!IsParentPlace(picked)) MoveTo(service, individual, start.left, start.top);

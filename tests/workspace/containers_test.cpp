@@ -93,6 +93,28 @@ TEST_F(Containers, TheHundredAndFirstIsRefused) {
   EXPECT_NE(session.genetics.objectClass[extra], 0);
 }
 
+// A parent refused by a full container goes back to its place in the
+// crossing box, not to a corner of the workspace.
+TEST_F(Containers, AParentRefusedByAFullContainerStaysInTheCrossingBox) {
+  const std::int32_t c = NewContainer(200, 450);  // well away from the bin
+  for (int i = 0; i < kCapacity; ++i) ASSERT_TRUE(PutInContainer(session, c, PutOnWorkspace(1, 200, 300)));
+  const auto parents = session.example.parentObjects;
+  const std::int32_t parentClass = session.genetics.objectClass[kFirstParentObject];
+  const ServiceRect place = Rect(kFirstParentObject);
+  const ServiceRect cage = Rect(c);
+  service.ClearTranscript();
+  DragBy(kFirstParentObject, cage.left + 10 - (place.left + place.right) / 2,
+         cage.top + 10 - (place.top + place.bottom) / 2);
+  ASSERT_EQ(service.Transcript().size(), 1u);
+  EXPECT_EQ(service.Transcript()[0], (MessageRecord{op::kErrorBox, "Sorry.  Cage is full."}));
+  EXPECT_EQ(session.example.parentObjects, parents);
+  EXPECT_EQ(session.genetics.objectClass[kFirstParentObject], parentClass);
+  EXPECT_TRUE(service.ItemVisible(kWindow, kFirstParentObject));
+  EXPECT_EQ(session.cross.inBoxes, 2);
+  EXPECT_FALSE(service.ItemExists(kWindow, parents[0]) && service.ItemVisible(kWindow, parents[0]))
+      << "no copy of the parent stands on the workspace";
+}
+
 TEST_F(Containers, StorageDraggedOntoThePileIsRefusedLikeTheCommand) {
   PutInContainer(session, kFirst, PutOnWorkspace(1, 200, 300));
   const ServiceRect storage = Rect(kFirst);

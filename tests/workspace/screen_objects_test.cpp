@@ -85,6 +85,15 @@ TEST_F(ScreenObjects, TheBinAndContainersStayInsideTheLayout) {
   EXPECT_GE(Rect(containers::kFirst).left, 0);
 }
 
+TEST_F(ScreenObjects, AStartingParentCanBeBinned) {
+  const ServiceRect place = Rect(kFirstParentObject);
+  const ServiceRect bin = Rect(screen::kBin);
+  DragBy(kFirstParentObject, bin.left - place.left + 2, bin.top - place.top + 2, false);
+  EXPECT_EQ(session.genetics.objectClass[kFirstParentObject], 0);
+  EXPECT_EQ(session.example.parentObjects[0], 0);
+  EXPECT_FALSE(service.ItemVisible(kWindow, kFirstParentObject));
+}
+
 TEST_F(ScreenObjects, ADropOnTheBoxesReturns) {
   const std::int32_t object = TakeOffspringTo(300, 250);
   const ServiceRect box = Rect(screen::kOffspringFrame);
