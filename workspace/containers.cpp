@@ -572,6 +572,7 @@ void TakeOutOfContainer(Session& session, std::int32_t shown) {
   const std::int32_t container = state.open;
   if (container == 0) return;
   const std::int32_t view = kFirstViewWindow + session.genetics.kind;
+  const ServiceRect start = service.ItemRect(view, shown);
   service.ItemTemplate(view, shown);
   service.ItemMove(service.Registers().resultWord, 0, 0, MoveMode::DragAndPlace);
   const ServiceRect drop = service.Registers().dragRect;
@@ -583,20 +584,21 @@ void TakeOutOfContainer(Session& session, std::int32_t shown) {
   ContainerRecord& record = state.Record(container);
   const std::int32_t spot = state.shownSpots[shown - kFirstShown];
   if (spot == 0 || record.spots[spot] <= 0) return;
+  // The individual needs a screen number before it may leave the container.
+  GeneticsState& genetics = session.genetics;
+  std::int32_t object = kFirstOffspringObject;
+  while (object <= kLastOffspringObject && genetics.objectClass[object] != 0) ++object;
+  if (object > kLastOffspringObject) {
+    service.Alert(op::kInformationBox, "Sorry.  No more animals possible");
+    Place(service, view, shown, start.left, start.top);
+    return;
+  }
   const std::int32_t classNumber = record.spots[spot];
   record.spots[spot] = -classNumber;
   --record.count;
   --state.held;
   if (record.count == 0) record.crossTag = 0;
   service.ItemDestroy(view, shown);
-
-  std::int32_t object = kFirstOffspringObject;
-  GeneticsState& genetics = session.genetics;
-  while (object <= kLastOffspringObject && genetics.objectClass[object] != 0) ++object;
-  if (object > kLastOffspringObject) {
-    service.Alert(op::kInformationBox, "Sorry.  No more animals possible");
-    return;
-  }
   genetics.objectClass[object] = classNumber;
   session.offspring.highestObject = std::max(session.offspring.highestObject, object);
   const std::int32_t cascade = (object % 10) * 8;

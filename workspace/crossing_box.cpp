@@ -121,6 +121,7 @@ void AutoFill(Session& session) {
   const std::int32_t cross = session.cross.number;
   std::int32_t made = 0;
   std::int32_t room = 0;
+  bool noScreenNumber = false;
   for (std::int32_t c = containers::kFirst + 1; c <= containers::kLast; ++c) {
     const ContainerRecord& record = containers.Record(c);
     if (record.crossTag == cross) room += containers::kCapacity - record.count;
@@ -153,10 +154,16 @@ void AutoFill(Session& session) {
       // No container for this phenotype (or its container is full): it waits in the box.
       offspring.generatedClass = classNumber;
       const NewOffspringResult shown = NewOffspring(genetics, offspring, session.random, true, session.Now());
+      // Counted once when it was made; with no screen number it never comes to be.
+      for (auto& counter : offspring.counters) --counter;
       if (shown.outcome == OffspringOutcome::Made) {
         OffspringShown(offspring, shown.object, session.Now());
-        for (auto& counter : offspring.counters) --counter;  // counted when it was made
         ShowPendingOffspring(session);
+      } else if (shown.outcome == OffspringOutcome::NoRoom) {
+        noScreenNumber = true;
+        --genetics.classOffspringCount[classNumber];
+        --offspring.crossClassCount[classNumber];
+        service.Alert(op::kInformationBox, "Sorry.  No more animals possible");
       }
       break;
     }
@@ -173,7 +180,7 @@ void AutoFill(Session& session) {
   }
   service.Registers().itemHit = 0;
   ShowProgress(service, 0, 0, false);
-  if (offspring.pending == 0) ShowNextOffspring(session);
+  if (offspring.pending == 0 && !noScreenNumber) ShowNextOffspring(session);
   UpdateContainerMenu(session);
 }
 

@@ -259,6 +259,50 @@ TEST_F(Containers, MovingOnShutsAnOpenContainerFirst) {
   EXPECT_TRUE(service.MenuItems(kExitCommand)[0].enabled);
 }
 
+// With every screen number taken, nothing leaves a container: the student
+// is told, and the individual stays where it was.
+TEST_F(Containers, NoFreeScreenNumberKeepsTheIndividualInItsContainer) {
+  for (int i = 0; i < 2; ++i) PutInContainer(session, kFirst, PutOnWorkspace(1, 200, 300));
+  SelectContainer(session, kFirst);
+  ContainerCommand(session, kLookIn);
+  const std::int32_t view = kFirstViewWindow + session.genetics.kind;
+  for (std::int32_t object = kFirstOffspringObject; object <= kLastOffspringObject; ++object) {
+    if (session.genetics.objectClass[object] == 0) session.genetics.objectClass[object] = 1;
+  }
+  service.ClearTranscript();
+  service.ItemSelect(view, kFirstShown);
+  const auto r = service.Registers().windowRect;
+  service.QueuePointerPath({{{r.left + 5, r.top + 5}, {r.left + 900, r.top + 5}}});
+  service.PostEvent(view, kFirstShown, 0);
+  ASSERT_EQ(service.Transcript().size(), 1u);
+  EXPECT_EQ(service.Transcript()[0], (MessageRecord{op::kInformationBox, "Sorry.  No more animals possible"}));
+  EXPECT_EQ(session.containers.Record(kFirst).count, 2);
+  EXPECT_GT(session.containers.Record(kFirst).spots[1], 0);
+  EXPECT_EQ(session.containers.held, 2);
+}
+
+// Auto fill that makes an offspring with nowhere to go and no screen number
+// left says so, and does not count an offspring that never came to be.
+TEST_F(Containers, AutoFillWithNoFreeScreenNumberSaysSo) {
+  const std::int32_t first = NewContainer(450, 300);
+  ASSERT_TRUE(PutInContainer(session, first, session.offspring.pending));
+  session.offspring.pending = 0;
+  for (std::int32_t object = kFirstOffspringObject; object <= kLastOffspringObject; ++object) {
+    if (session.genetics.objectClass[object] == 0) session.genetics.objectClass[object] = 1;
+  }
+  const std::int32_t made = session.offspring.counters[0];
+  const std::int32_t held = session.containers.held;
+  service.ClearTranscript();
+  AutoFill(session);
+  ASSERT_EQ(service.Transcript().size(), 1u);
+  EXPECT_EQ(service.Transcript()[0], (MessageRecord{op::kInformationBox, "Sorry.  No more animals possible"}));
+  EXPECT_EQ(session.offspring.counters[0] - made, session.containers.held - held)
+      << "every offspring counted is in a container";
+  std::int32_t cross = 0;
+  for (const std::int32_t count : session.offspring.crossClassCount) cross += count;
+  EXPECT_EQ(cross, session.containers.held) << "the cross's tallies hold only offspring that came to be";
+}
+
 TEST_F(Containers, AutoFillSortsUntilAPhenotypeHasNoContainer) {
   // Two containers, each holding one offspring phenotype of the standing cross.
   const std::int32_t first = NewContainer(450, 300);
