@@ -1,6 +1,7 @@
 #include "workspace/colour_dialog.h"
 
 #include "genetics/pictures/art_kit.h"
+#include "workspace/individuals.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 
@@ -58,6 +59,7 @@ void ShowColourDialog(Session& session) {
   service.ItemSelect(dialog, session.example.unlinkedLabelColours ? kUnlinkedColours : kOneColour);
   service.SetControlValue(1);
 
+  bool changed = false;
   for (;;) {
     service.WindowRunModal(dialog);
     const std::int32_t hit = service.Registers().itemHit;
@@ -67,8 +69,7 @@ void ShowColourDialog(Session& session) {
     if (service.ChooseColour(session.strings.ListString(380, kChooserTitle), rgb)) {
       *colour = Rgb16Of(rgb);
       PaintSwatch(service, dialog, hit, *colour);
-      // Pictures drawn from now on take the new colour.
-      session.genetics.classPictureBuilt.fill(false);
+      changed = true;
     }
   }
   if (service.Registers().itemHit == 1000) {
@@ -78,10 +79,12 @@ void ShowColourDialog(Session& session) {
     service.ItemRead(dialog, kUnlinkedColours);
     if ((unlinked != 0) != session.example.unlinkedLabelColours) {
       session.example.unlinkedLabelColours = unlinked != 0;
-      session.genetics.classPictureBuilt.fill(false);
+      changed = true;
     }
   }
   service.WindowRelease(dialog);
+  // The individuals already shown take the new colours at once.
+  if (changed) RedrawIndividuals(session);
 }
 
 }  // namespace crossmere
