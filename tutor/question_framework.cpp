@@ -1,5 +1,7 @@
 #include "tutor/question_framework.h"
 
+#include <algorithm>
+
 #include "exercises/question_types.h"
 #include "tutor/marks_display.h"
 #include "tutor/question_families.h"
@@ -62,15 +64,41 @@ void CaptionQuestionCommand(Session& session, std::int32_t q, bool bullet) {
   service.Menu(kFirstQuestionCommand - 1 + q, bullet ? 1 : 0, static_cast<std::int32_t>(MenuAction::Check), 0);
 }
 
-// Places a question window at the bottom right of the workspace, where it
-// leaves the crossing box, the Storage container and the labels in sight.
+bool Overlap(const ServiceRect& a, const ServiceRect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Places a question window in the corner of the workspace below the boxes
+// where it hides the fewest individuals; the bottom right, where it leaves
+// the crossing box, the Storage container and the labels in sight, wins ties.
 void PlaceQuestionWindow(Session& session, std::int32_t window) {
   WindowService& service = session.service;
   service.WindowBounds(window);
   const auto bounds = service.Registers().windowRect;
+  const std::int32_t width = bounds.right - bounds.left;
+  const std::int32_t height = bounds.bottom - bounds.top;
   const LayoutSize& layout = session.startup.layout;
-  service.WindowPlace(window, layout.width - (bounds.right - bounds.left) - 12,
-                      layout.height - (bounds.bottom - bounds.top) - 40);
+  const std::int32_t boxesBottom = std::max(service.ItemRect(main_window::kWindow, kFirstParentObject).bottom,
+                                            service.ItemRect(main_window::kWindow, kSecondParentObject).bottom);
+  const std::int32_t right = layout.width - width - 12;
+  const std::int32_t bottom = std::max(layout.height - height - 40, boxesBottom + 8);
+  const std::int32_t high = boxesBottom + 8;
+  std::int32_t bestLeft = right, bestTop = bottom, fewest = -1;
+  for (const auto [left, top] : {std::pair{right, bottom}, std::pair{12, bottom}, std::pair{right, high},
+                                 std::pair{12, high}}) {
+    const ServiceRect place{top, left, top + height, left + width};
+    std::int32_t hidden = 0;
+    for (std::int32_t object = kFirstOffspringObject; object <= kLastOffspringObject; ++object) {
+      if (session.genetics.objectClass[object] == 0 || !service.ItemVisible(main_window::kWindow, object)) continue;
+      if (Overlap(place, service.ItemRect(main_window::kWindow, object))) ++hidden;
+    }
+    if (fewest < 0 || hidden < fewest) {
+      fewest = hidden;
+      bestLeft = left;
+      bestTop = top;
+    }
+  }
+  service.WindowPlace(window, bestLeft, bestTop);
 }
 
 void SetUpWindow(Session& session, std::int32_t q, const QuestionFamily& family) {

@@ -129,6 +129,35 @@ TEST_F(Questions, TheMenuListsTheExercisesQuestions) {
   EXPECT_FALSE(service.MenuItems(1103).front().visible);
 }
 
+// The question window finds the corner of the workspace where it hides the
+// fewest individuals, and never covers the crossing box.
+TEST_F(Questions, TheQuestionWindowLeavesTheIndividualsInSight) {
+  Start(false, 3);
+  const std::int32_t boxBottom = Rect(kFirstParentObject).bottom;
+  auto placeOf = [this](std::int32_t q) {
+    service.WindowBounds(Window(q));
+    return service.Registers().windowRect;
+  };
+  Choose(1);
+  const auto lonely = placeOf(1);
+  EXPECT_GT(lonely.left, 200) << "on an empty workspace, the bottom right";
+  EXPECT_GE(lonely.top, boxBottom);
+  service.PostEvent(Window(1), kHide, 0);
+
+  // A crowd at the bottom right.
+  std::vector<std::int32_t> crowd;
+  for (std::int32_t k = 0; k < 6; ++k) crowd.push_back(PutOnWorkspace(ClassWith(1), 500 + 40 * (k % 3), 400 + 60 * (k / 3)));
+  Choose(2);
+  const auto crowded = placeOf(2);
+  for (const std::int32_t object : crowd) {
+    const ServiceRect r = Rect(object);
+    const bool covered = r.left < crowded.right && crowded.left < r.right && r.top < crowded.bottom &&
+                         crowded.top < r.bottom;
+    EXPECT_FALSE(covered) << "individual " << object << " stays in sight";
+  }
+  EXPECT_GE(crowded.top, boxBottom);
+}
+
 TEST_F(Questions, QuestionsAreMarkedInOrder) {
   Start(false, 3);
   Choose(2);
