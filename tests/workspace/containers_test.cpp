@@ -1,6 +1,8 @@
 #include "workspace/containers.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QMainWindow>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -41,6 +43,26 @@ TEST_F(Containers, TheExerciseStartsWithStorageAndOneSpare) {
   EXPECT_EQ(session.containers.Record(kFirst + 1).count, -1);
   EXPECT_TRUE(service.ItemVisible(kWindow, kFirst + 1));
   EXPECT_FALSE(service.ItemVisible(kWindow, kFirst + 2));
+}
+
+// Containers stand on the workspace itself, not on white rectangles.
+TEST_F(Containers, TheWorkspaceShowsThroughTheContainers) {
+  const std::int32_t c = NewContainer(500, 300);
+  QImage shot;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (auto* main = qobject_cast<QMainWindow*>(top)) shot = main->centralWidget()->grab().toImage();
+  }
+  ASSERT_FALSE(shot.isNull());
+  for (const std::int32_t container : {kFirst, c}) {
+    const ServiceRect r = Rect(container);
+    std::int32_t white = 0;
+    for (std::int32_t y = r.top; y < r.bottom; ++y) {
+      for (std::int32_t x = r.left; x < r.right; ++x) {
+        if (shot.pixelColor(x, y) == Qt::white) ++white;
+      }
+    }
+    EXPECT_EQ(white, 0) << "container " << container;
+  }
 }
 
 TEST_F(Containers, ASpareComesIntoUseAndTheNextTakesItsPlace) {
