@@ -108,9 +108,11 @@ void WindowService::ItemSelectFocus(std::int32_t window, std::int32_t item) {
   registers_.resultWord = 0;
   ItemSelect(window, item);
   auto* edit = qobject_cast<QLineEdit*>(impl_->currentItem.data());
-  if (edit && !edit->isHidden() && edit->isEnabled() && edit->window()->isVisible()) {
-    edit->setFocus(Qt::OtherFocusReason);
-  }
+  if (!edit || edit->isHidden() || !edit->isEnabled()) return;
+  // Typing replaces what the field holds. A window not shown yet gives the
+  // field the focus as it appears.
+  edit->selectAll();
+  edit->setFocus(Qt::OtherFocusReason);
 }
 
 void WindowService::ItemShow(std::int32_t window, std::int32_t item) {

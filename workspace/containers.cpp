@@ -159,6 +159,7 @@ void Rename(Session& session, std::int32_t container, bool isNew) {
   service.ItemSelect(kRenameWindow, 8);
   service.ItemBind(name);
   service.ItemWrite(kRenameWindow, 8);
+  service.ItemSelectFocus(kRenameWindow, 8);
   service.WindowRunModal(kRenameWindow);
   const bool ok = service.Registers().itemHit == 1000;
   if (ok) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -198,6 +199,29 @@ TEST_F(Containers, RenamingSwitchesAutomaticNamingOff) {
   session.containers.selected = kFirst;
   ContainerCommand(session, kRename);
   EXPECT_EQ(service.Transcript().back(), (MessageRecord{op::kErrorBox, "Can't change name of Storage cage"}));
+}
+
+// Typing a new name replaces the old one.
+TEST_F(Containers, TheRenameFieldOffersTheOldNameForReplacing) {
+  const std::int32_t c = NewContainer(500, 300);
+  session.containers.Record(c).name = "Old name";
+  std::string selected;
+  bool focused = false;
+  service.AnswerNextDialog([&](ScriptedDialog& d) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      for (auto* edit : top->findChildren<QLineEdit*>()) {
+        if (edit->property("item").toInt() == 8 && edit->isVisible()) {
+          selected = edit->selectedText().toStdString();
+          focused = edit->window()->focusWidget() == edit;
+        }
+      }
+    }
+    d.Click(990);
+  });
+  SelectContainer(session, c);
+  ContainerCommand(session, kRename);
+  EXPECT_EQ(selected, "Old name");
+  EXPECT_TRUE(focused);
 }
 
 TEST_F(Containers, RecyclingReturnsAContainerToThePile) {
