@@ -1,5 +1,6 @@
 #include "layer/window_service.h"
 
+#include <utility>
 #include <QApplication>
 #include <QColor>
 #include <QColorDialog>
@@ -221,6 +222,10 @@ void WindowService::EventPost(std::int32_t window) {
 }
 
 void WindowService::PostEvent(std::int32_t window, std::int32_t item, std::int32_t menuPos) {
+  if (busy_) {
+    clickedWhileBusy_ = true;
+    return;
+  }
   registers_.itemHit = item;
   registers_.eventItem = item;
   registers_.eventWindow = window;
@@ -228,10 +233,15 @@ void WindowService::PostEvent(std::int32_t window, std::int32_t item, std::int32
   if (eventHandler_) eventHandler_();
 }
 
+void WindowService::SetBusy(bool busy) {
+  busy_ = busy;
+  clickedWhileBusy_ = false;
+}
+
 bool WindowService::WaitForClick() {
   registers_.itemHit = 0;
   QCoreApplication::processEvents();
-  return registers_.itemHit > 0;
+  return std::exchange(clickedWhileBusy_, false) || registers_.itemHit > 0;
 }
 
 void WindowService::DelayTicks(std::int32_t ticks) {

@@ -257,6 +257,9 @@ class WindowService {
   // runs the handler (the main event routine).
   void SetEventHandler(std::function<void()> handler) { eventHandler_ = std::move(handler); }
   void PostEvent(std::int32_t window, std::int32_t item, std::int32_t menuPos);
+  // While a long action runs (auto fill), every click or command only asks
+  // it to stop: none runs in the middle of the action.
+  void SetBusy(bool busy);
   // Handles pending window messages; true when a click arrived meanwhile.
   bool WaitForClick();
   // Waits n ticks of 16 ms, handling window messages meanwhile.
@@ -315,6 +318,8 @@ class WindowService {
   std::string programFolder_;
   ScreenSize pretendScreen_;
   bool scripted_ = false;
+  bool busy_ = false;
+  bool clickedWhileBusy_ = false;
   bool localCoordinates_ = false;
   Drawing drawing_;
   std::unique_ptr<Impl> impl_;

@@ -127,6 +127,7 @@ void AutoFill(Session& session) {
     if (record.crossTag == cross) room += containers::kCapacity - record.count;
   }
   ShowProgress(service, 0, room, true);
+  service.SetBusy(true);
 
   for (;;) {
     const std::int64_t started = session.Now();
@@ -178,6 +179,7 @@ void AutoFill(Session& session) {
     }
     if (service.WaitForClick()) break;
   }
+  service.SetBusy(false);
   service.Registers().itemHit = 0;
   ShowProgress(service, 0, 0, false);
   if (offspring.pending == 0 && !noScreenNumber) ShowNextOffspring(session);

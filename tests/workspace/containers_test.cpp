@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -347,6 +348,40 @@ TEST_F(Containers, AutoFillWithNoFreeScreenNumberSaysSo) {
   std::int32_t cross = 0;
   for (const std::int32_t count : session.offspring.crossClassCount) cross += count;
   EXPECT_EQ(cross, session.containers.held) << "the cross's tallies hold only offspring that came to be";
+}
+
+// Any click stops auto fill, the bare workspace included, and does nothing
+// else: no drag starts, no command runs in the middle of the loop.
+TEST_F(Containers, AClickStopsAutoFillAndDoesNothingElse) {
+  QWidget* workspace = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (auto* main = qobject_cast<QMainWindow*>(top)) workspace = main->centralWidget();
+  }
+  ASSERT_NE(workspace, nullptr);
+  // A true-breeding cross: auto fill would fill a container to the top.
+  GeneticsState& g = session.genetics;
+  std::int32_t homozygote = 0;
+  for (std::int32_t c = 1; c <= kClassCount && homozygote == 0; ++c) {
+    if (g.classes[c].Sum(g.locusPosition[1]) == 0 && g.classes[c].Sex() == 0) homozygote = c;
+  }
+  g.objectClass[kFirstParentObject] = g.objectClass[kSecondParentObject] = homozygote;
+  const std::int32_t standing = PutOnWorkspace(1, 200, 420);
+  const ServiceRect place = Rect(standing);
+  for (const bool onAnIndividual : {false, true}) {
+    const std::int32_t c = NewContainer(onAnIndividual ? 600 : 450, 300);
+    ASSERT_TRUE(PutInContainer(session, c, PutOnWorkspace(homozygote, 300, 500)));
+    const QPoint at = onAnIndividual ? QPoint(place.left + 30, place.top + 30) : QPoint(700, 560);
+    QWidget* target = workspace->childAt(at) ? workspace->childAt(at) : workspace;
+    // The click waits in the queue until the loop looks for one.
+    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, QPointF(target->mapFrom(workspace, at)),
+                                                        workspace->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                                                        Qt::NoModifier));
+    const std::int32_t held = session.containers.held;
+    AutoFill(session);
+    EXPECT_LE(session.containers.held - held, 1) << "the loop stopped at the first look";
+    EXPECT_EQ(Rect(standing).left, place.left) << "nothing was dragged";
+    EXPECT_EQ(Rect(standing).top, place.top);
+  }
 }
 
 TEST_F(Containers, AutoFillSortsUntilAPhenotypeHasNoContainer) {
