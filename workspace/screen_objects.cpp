@@ -114,8 +114,25 @@ void DragIndividual(Session& session) {
     if (wasPending) ShowNextOffspring(session);
     return;
   }
-  // A parent dropped on its own place stays; anywhere else it leaves the box.
-  if (IsParentPlace(picked) && OverlapArea(drop, service.ItemRect(kWindow, picked)) > 0) return;
+  if (IsParentPlace(picked)) {
+    // Without separate sexes, a parent may move to the other place when it is empty.
+    const std::int32_t other = kFirstParentObject + kSecondParentObject - picked;
+    const GeneticsState& genetics = session.genetics;
+    const bool sexesApart = !genetics.hermaphrodite && !genetics.hiddenSex;
+    const std::int32_t onOther = OverlapArea(drop, service.ItemRect(kWindow, other));
+    if (!sexesApart && genetics.objectClass[other] == 0 &&
+        onOther > OverlapArea(drop, service.ItemRect(kWindow, picked))) {
+      const std::int32_t individual = Individual(session, picked);
+      if (!DropOnParentPlace(session, individual, drop, start)) {
+        const auto [left, top] = PulledBack(session, drop);
+        MoveTo(service, individual, left, top);
+        service.ItemShow(kWindow, individual);
+      }
+      return;
+    }
+    // A parent dropped on its own place stays; anywhere else it leaves the box.
+    if (OverlapArea(drop, service.ItemRect(kWindow, picked)) > 0) return;
+  }
 
   if (const std::int32_t container = ContainerAt(session, drop, x, y)) {
     // Refused before it leaves its place, a parent stays in the crossing box.
@@ -141,7 +158,18 @@ void DragIndividual(Session& session) {
     return;
   }
   Deselect(session);
-  if (!IsParentPlace(picked) && !wasPending && DropOnParentPlace(session, picked, drop, start)) return;
+  // The waiting offspring follows the crossing box's rules like any other individual.
+  if (!IsParentPlace(picked) && DropOnParentPlace(session, picked, drop, start)) {
+    const auto& parents = session.example.parentObjects;
+    if (wasPending && (parents[0] == picked || parents[1] == picked)) {
+      session.offspring.pending = 0;
+      if (session.genetics.objectClass[kFirstParentObject] != 0 &&
+          session.genetics.objectClass[kSecondParentObject] != 0) {
+        ShowNextOffspring(session);
+      }
+    }
+    return;
+  }
 
   const bool overBox = OverlapArea(drop, service.ItemRect(kWindow, kOffspringFrame)) > 0 ||
                        OverlapArea(drop, service.ItemRect(kWindow, kFirstParentObject)) > 0 ||

@@ -102,6 +102,46 @@ TEST_F(ScreenObjects, ADropOnTheBoxesReturns) {
   EXPECT_EQ(Rect(object).top, 250);
 }
 
+// The waiting offspring dropped on an empty parent place follows the
+// crossing box's rules like any other individual.
+TEST_F(ScreenObjects, TheWaitingOffspringOnAnEmptyParentPlace) {
+  DragBy(kSecondParentObject, 300, 250);  // the father leaves; the mother stays
+  ASSERT_EQ(session.genetics.objectClass[kSecondParentObject], 0);
+  const std::int32_t waiting = session.offspring.pending;
+  ASSERT_NE(waiting, 0);
+  const ServiceRect place = Rect(kSecondParentObject);
+  service.ClearTranscript();
+  DragBy(waiting, place.left - Rect(waiting).left + 4, place.top - Rect(waiting).top + 4, false);
+  ASSERT_EQ(service.Transcript().size(), 1u);
+  EXPECT_EQ(service.Transcript()[0].text, "Please remove offspring from previous cross before setting up new cross");
+  EXPECT_EQ(session.offspring.pending, waiting) << "it still waits in the box";
+
+  // With the mother gone too, the offspring may take a place.
+  DragBy(kFirstParentObject, 300, 150);
+  ASSERT_EQ(session.genetics.objectClass[kFirstParentObject], 0);
+  const ServiceRect first = Rect(kFirstParentObject);
+  DragBy(waiting, first.left - Rect(waiting).left + 4, first.top - Rect(waiting).top + 4, false);
+  EXPECT_EQ(session.example.parentObjects[0], waiting);
+  EXPECT_NE(session.genetics.objectClass[kFirstParentObject], 0);
+  EXPECT_NE(session.offspring.pending, waiting);
+}
+
+// Without separate sexes a parent may move to the other, empty place.
+TEST_F(ScreenObjects, AParentMovesToTheOtherEmptyPlace) {
+  ASSERT_TRUE(session.genetics.hermaphrodite);
+  const std::int32_t mother = session.example.parentObjects[0];
+  DragBy(kSecondParentObject, 300, 250);
+  const ServiceRect from = Rect(kFirstParentObject);
+  const ServiceRect to = Rect(kSecondParentObject);
+  DragBy(kFirstParentObject, to.left - from.left + 4, 0, false);
+  EXPECT_EQ(session.example.parentObjects[1], mother);
+  EXPECT_EQ(session.example.parentObjects[0], 0);
+  EXPECT_NE(session.genetics.objectClass[kSecondParentObject], 0);
+  EXPECT_EQ(session.genetics.objectClass[kFirstParentObject], 0);
+  EXPECT_TRUE(service.ItemVisible(kWindow, kSecondParentObject));
+  EXPECT_FALSE(service.ItemVisible(kWindow, kFirstParentObject));
+}
+
 TEST_F(ScreenObjects, ParentsOutOfTheCrossingBoxAndBack) {
   const std::int32_t mother = session.example.parentObjects[0];
   const std::int32_t cross = session.cross.number;
