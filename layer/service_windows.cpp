@@ -374,6 +374,30 @@ void WindowService::WindowResize(std::int32_t window, std::int32_t height, std::
   entry->widget->resize(width, height);
 }
 
+ServiceRect WindowService::MapRect(std::int32_t fromWindow, const ServiceRect& rect, std::int32_t toWindow) {
+  WindowEntry* from = impl_->FindWindow(fromWindow);
+  WindowEntry* to = impl_->FindWindow(toWindow);
+  if (!from || !to) {
+    Fault("MapRect: no window " + std::to_string(from ? toWindow : fromWindow));
+    return rect;
+  }
+  const QPoint at = Impl::ItemArea(to->widget)->mapFromGlobal(
+      Impl::ItemArea(from->widget)->mapToGlobal(QPoint(rect.left, rect.top)));
+  return {at.y(), at.x(), at.y() + rect.bottom - rect.top, at.x() + rect.right - rect.left};
+}
+
+ServiceRect WindowService::WindowRectIn(std::int32_t window, std::int32_t inWindow) {
+  WindowEntry* entry = impl_->FindWindow(window);
+  WindowEntry* in = impl_->FindWindow(inWindow);
+  if (!entry || !in) {
+    Fault("WindowRectIn: no window " + std::to_string(entry ? inWindow : window));
+    return {};
+  }
+  const QRect frame = entry->widget->frameGeometry();
+  const QPoint at = Impl::ItemArea(in->widget)->mapFromGlobal(frame.topLeft());
+  return {at.y(), at.x(), at.y() + frame.height(), at.x() + frame.width()};
+}
+
 void WindowService::WindowRepaint() {
   registers_.resultWord = 0;
   if (impl_->currentWindow) impl_->currentWindow->repaint();

@@ -186,6 +186,10 @@ class WindowService {
   bool ItemExists(std::int32_t window, std::int32_t item) const;
   // An item's place in its window (all zero when there is no such item).
   ServiceRect ItemRect(std::int32_t window, std::int32_t item);
+  // A place given in one window's items' coordinates, in another's.
+  ServiceRect MapRect(std::int32_t fromWindow, const ServiceRect& rect, std::int32_t toWindow);
+  // Where a window stands, in another window's items' coordinates.
+  ServiceRect WindowRectIn(std::int32_t window, std::int32_t inWindow);
 
   // Windows. Every compiled dialog design opens by its number; the program
   // adds the classes of the windows that are more than that.

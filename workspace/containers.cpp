@@ -20,8 +20,6 @@ constexpr std::int32_t kHeight = 34;
 constexpr std::int32_t kSpareLeft = 515;
 constexpr std::int32_t kSpareTop = 28;
 constexpr std::int32_t kBlack = 33;
-constexpr std::int32_t kFirstTakenOutLeft = 300;
-constexpr std::int32_t kFirstTakenOutTop = 200;
 
 void Place(WindowService& service, std::int32_t window, std::int32_t item, std::int32_t left, std::int32_t top) {
   service.ItemTemplate(window, item);
@@ -233,6 +231,43 @@ void LookIn(Session& session) {
   service.WindowShow(view);
   state.open = container;
   SetMenusForOpenContainer(session, true);
+}
+
+bool Overlap(const ServiceRect& a, const ServiceRect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// An individual that would stand behind the container's view, or on top of
+// another, moves to the nearest free spot beside the view.
+void KeepInSight(Session& session, std::int32_t object, const ServiceRect& view) {
+  WindowService& service = session.service;
+  const LayoutSize& layout = session.startup.layout;
+  const ServiceRect here = service.ItemRect(kWindow, object);
+  const std::int32_t width = here.right - here.left;
+  const std::int32_t height = here.bottom - here.top;
+  auto free = [&](const ServiceRect& spot) {
+    if (spot.left < 0 || spot.right > layout.width || spot.top < screen::kLowestBinTop || spot.bottom > layout.height ||
+        Overlap(spot, view)) {
+      return false;
+    }
+    for (std::int32_t other = kFirstOffspringObject; other <= kLastOffspringObject; ++other) {
+      if (other == object || session.genetics.objectClass[other] == 0) continue;
+      if (service.ItemVisible(kWindow, other) && Overlap(spot, service.ItemRect(kWindow, other))) return false;
+    }
+    return true;
+  };
+  auto at = [&](std::int32_t left, std::int32_t top) { return ServiceRect{top, left, top + height, left + width}; };
+  if (free(here)) return;
+  for (std::int32_t step = 0; step * (height + 4) < layout.height; ++step) {
+    for (const std::int32_t top : {here.top + step * (height + 4), here.top - step * (height + 4)}) {
+      for (const std::int32_t left : {view.left - width - 8, view.right + 8}) {
+        if (free(at(left, top))) {
+          Place(service, kWindow, object, left, top);
+          return;
+        }
+      }
+    }
+  }
 }
 
 void Shut(Session& session) {
@@ -602,8 +637,9 @@ void TakeOutOfContainer(Session& session, std::int32_t shown) {
   service.ItemDestroy(view, shown);
   genetics.objectClass[object] = classNumber;
   session.offspring.highestObject = std::max(session.offspring.highestObject, object);
-  const std::int32_t cascade = (object % 10) * 8;
-  NewIndividual(session, object, kFirstTakenOutLeft + cascade, kFirstTakenOutTop + cascade);
+  const ServiceRect dropped = InsideLayout(session.startup.layout, service.MapRect(view, drop, kWindow));
+  NewIndividual(session, object, dropped.left, dropped.top);
+  KeepInSight(session, object, service.WindowRectIn(view, kWindow));
   ContainerLabelRedraw(session, container);
 }
 
