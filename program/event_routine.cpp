@@ -6,6 +6,7 @@
 #include "tutor/question_window.h"
 #include "workspace/colour_dialog.h"
 #include "workspace/containers.h"
+#include "workspace/genotype_display.h"
 #include "workspace/instructions.h"
 #include "workspace/main_window.h"
 #include "workspace/screen_objects.h"
@@ -87,6 +88,10 @@ void RouteEvent(Session& session) {
   }
   if (window == kFileMenu && item == kOpenCommand) {
     OpenWork(session);
+    return;
+  }
+  if (window == kFileMenu && item == kGenotypesCommand) {
+    GenotypesCommand(session);
     return;
   }
   if (window == kFileMenu && item == kColourCommand) {

@@ -7,6 +7,7 @@
 #include "tutor/question_window.h"
 #include "workspace/containers.h"
 #include "workspace/exercise_start.h"
+#include "workspace/genotype_display.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 
@@ -110,6 +111,7 @@ void UpdateMenus(Session& session) {
   service.Menu(kTrialCommand, 0, static_cast<std::int32_t>(MenuAction::Caption), 0);
   service.Menu(kTrialCommand, flags.t ? 1 : 0, kEnable, 0);
   service.Menu(kEndTrialCommand, 0, 0, progress.trialRunning ? -1 : -2);
+  service.Menu(main_window::kGenotypesCommand, GenotypesCommandAllowed(session) ? 1 : 0, kEnable, 0);
 }
 
 void ShowProgressLabels(Session& session) {

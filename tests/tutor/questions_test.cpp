@@ -158,6 +158,33 @@ TEST_F(Questions, TheQuestionWindowLeavesTheIndividualsInSight) {
   EXPECT_GE(crowded.top, boxBottom);
 }
 
+// "Genotypes" where B11 hides its genotypes at first and lets the notation
+// switch: labels shown, then the other notation, then hidden again.
+TEST_F(Questions, TheGenotypesCommandShowsSwitchesAndHides) {
+  Start(true, 11);
+  ASSERT_TRUE(service.MenuItems(kGenotypesCommand)[0].enabled);
+  const bool wild = session.genetics.wildNotation;
+  const std::int32_t parent = session.genetics.objectClass[kFirstParentObject];
+  EXPECT_FALSE(session.example.showGenotypes[1]);
+  ASSERT_TRUE(service.ChooseMenuCommand(kFileMenu, kGenotypesCommand));
+  EXPECT_TRUE(session.example.showGenotypes[1]);
+  EXPECT_TRUE(session.example.showGenotypes[2]);
+  EXPECT_TRUE(session.genetics.classPictureBuilt[parent]) << "the parents are drawn again with their labels";
+  const std::string before = GenotypeText(session.genetics, parent);
+  ASSERT_TRUE(service.ChooseMenuCommand(kFileMenu, kGenotypesCommand));
+  EXPECT_NE(session.genetics.wildNotation, wild);
+  EXPECT_NE(GenotypeText(session.genetics, parent), before) << "the other notation";
+  ASSERT_TRUE(service.ChooseMenuCommand(kFileMenu, kGenotypesCommand));
+  EXPECT_FALSE(session.example.showGenotypes[1]);
+  EXPECT_EQ(session.genetics.wildNotation, wild);
+  EXPECT_EQ(GenotypeText(session.genetics, parent), before);
+}
+
+TEST_F(Questions, TheGenotypesCommandIsDimmedWhereItCannotHelp) {
+  Start(false, 3);  // A3: genotypes always shown, Mendel's notation only
+  EXPECT_FALSE(service.MenuItems(kGenotypesCommand)[0].enabled);
+}
+
 TEST_F(Questions, QuestionsAreMarkedInOrder) {
   Start(false, 3);
   Choose(2);
