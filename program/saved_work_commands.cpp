@@ -188,16 +188,10 @@ void KeepRecoveryCopyWhenDue(Session& session) {
 void DropRecoveryCopy() { QFile::remove(QString::fromStdString(RecoveryFile())); }
 
 bool OfferRecovery(Session& session) {
-  WindowService& service = session.service;
   const std::string path = RecoveryFile();
   if (!session.classOptions.AllowSaveToDisk() || !QFile::exists(QString::fromStdString(path))) return false;
-  service.WindowOpen(kRecoveryDialog, 0);
-  CentreOnLayout(service, kRecoveryDialog, session.startup.layout);
-  service.WindowRunModal(kRecoveryDialog);
-  const bool carryOn = service.Registers().itemHit == 1000;
-  service.WindowRelease(kRecoveryDialog);
   // Starting afresh keeps the copy until this run keeps its own.
-  return carryOn && RestoreWork(session, path);
+  return AskInDialog(session.service, kRecoveryDialog, session.startup.layout) && RestoreWork(session, path);
 }
 
 }  // namespace crossmere

@@ -30,15 +30,7 @@ void ShowStudentNumber(Session& session) {
 }
 
 // Cancel or Escape would end the program: the student is asked first.
-bool ConfirmQuit(Session& session) {
-  WindowService& service = session.service;
-  service.WindowOpen(kQuitDialog, 0);
-  CentreOnLayout(service, kQuitDialog, session.startup.layout);
-  service.WindowRunModal(kQuitDialog);
-  const bool quit = service.Registers().itemHit == 1000;
-  service.WindowRelease(kQuitDialog);
-  return quit;
-}
+bool ConfirmQuit(Session& session) { return AskInDialog(session.service, kQuitDialog, session.startup.layout); }
 
 }  // namespace
 

@@ -70,13 +70,7 @@ void SetUp(Session& session, std::int32_t q) {
 }
 
 bool ConfirmNoIndividual(Session& session) {
-  WindowService& service = session.service;
-  service.WindowOpen(kNoIndividualConfirm, 0);
-  CentreOnLayout(service, kNoIndividualConfirm, session.startup.layout);
-  service.WindowRunModal(kNoIndividualConfirm);
-  const bool yes = service.Registers().itemHit == 1000;
-  service.WindowRelease(kNoIndividualConfirm);
-  return yes;
+  return AskInDialog(session.service, kNoIndividualConfirm, session.startup.layout);
 }
 
 // Shows where an individual of the asked-for genotype could have been found.

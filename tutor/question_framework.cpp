@@ -84,7 +84,7 @@ void PlaceQuestionWindow(Session& session, std::int32_t window) {
   const std::int32_t bottom = std::max(layout.height - height - 40, boxesBottom + 8);
   const std::int32_t high = boxesBottom + 8;
   std::int32_t bestLeft = right, bestTop = bottom, fewest = -1;
-  for (const auto [left, top] : {std::pair{right, bottom}, std::pair{12, bottom}, std::pair{right, high},
+  for (const auto& [left, top] : {std::pair{right, bottom}, std::pair{12, bottom}, std::pair{right, high},
                                  std::pair{12, high}}) {
     const ServiceRect place{top, left, top + height, left + width};
     std::int32_t hidden = 0;

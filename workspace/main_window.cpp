@@ -11,4 +11,13 @@ void CentreOnLayout(WindowService& service, std::int32_t dialog, const LayoutSiz
   service.WindowPlace(dialog, 1, (layout.height - (bounds.bottom - bounds.top)) / 2);
 }
 
+bool AskInDialog(WindowService& service, std::int32_t dialog, const LayoutSize& layout) {
+  service.WindowOpen(dialog, 0);
+  CentreOnLayout(service, dialog, layout);
+  service.WindowRunModal(dialog);
+  const bool ok = service.Registers().itemHit == 1000;
+  service.WindowRelease(dialog);
+  return ok;
+}
+
 }  // namespace crossmere

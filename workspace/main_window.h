@@ -52,6 +52,10 @@ inline constexpr std::int32_t kWelcomeRightOrganism = 24;
 // Places an open dialog in the middle of the main window's layout.
 void CentreOnLayout(WindowService& service, std::int32_t dialog, const LayoutSize& layout);
 
+// Asks the student with a dialog in the middle of the layout; true when they
+// pressed OK (1000).
+bool AskInDialog(WindowService& service, std::int32_t dialog, const LayoutSize& layout);
+
 // True for the cage, bottle and tray menus, which share their commands.
 constexpr bool IsContainerMenu(std::int32_t menu) {
   return menu == main_window::kCagesMenu || menu == main_window::kBottlesMenu ||

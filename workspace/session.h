@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "layer/string_lists.h"
 #include "layer/tick_count.h"
 #include "layer/window_service.h"
@@ -7,6 +10,12 @@
 #include "workspace/state_store.h"
 
 namespace crossmere {
+
+// When the copy kept against a crash was last written.
+struct RecoveryCopyState {
+  std::int64_t lastCopy = 0;  // ticks
+  bool tryFinished = false;   // as the last copy found it
+};
 
 // One run of the program: the plain state that files save, with the string
 // lists, the window service and the clock it runs on. Every routine reaches
@@ -17,10 +26,7 @@ struct Session : SessionState {
   Clock clock = TickCount;
   StateStore questionFamilies;  // each family's own, for the current try
   std::string savedWorkFile;    // where the work was last saved or opened from
-  struct {
-    std::int64_t lastCopy = 0;  // ticks
-    bool tryFinished = false;   // as the last copy found it
-  } recovery;
+  RecoveryCopyState recovery;
 
   std::int64_t Now() const { return clock(); }
 };
