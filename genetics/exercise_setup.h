@@ -46,6 +46,7 @@ struct PaletteColour {
   std::int32_t red = 0;
   std::int32_t green = 0;
   std::int32_t blue = 0;
+  bool operator==(const PaletteColour&) const = default;
 };
 
 // One of the Monkbear's random colours, never a very light one.

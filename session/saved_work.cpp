@@ -9,6 +9,23 @@
 namespace crossmere {
 namespace {
 
+// What the file remembers of the example, to know it again when it is remade.
+SavedWorkExtension::Example ExampleOf(const SessionState& state) {
+  const GeneticsState& genetics = state.genetics;
+  SavedWorkExtension::Example example;
+  example.kind = genetics.kind;
+  example.lociCount = genetics.lociCount;
+  for (std::int32_t k = 1; k <= genetics.lociCount; ++k) {
+    const LocusRule& rule = genetics.loci[k];
+    example.loci[k] = {genetics.locusPosition[k], rule.character, rule.dominantAllele, rule.lethal, rule.phenotype};
+  }
+  example.palette = state.example.palette;
+  example.offspringLabels = state.example.offspringLabels;
+  example.unlinkedLabelColours = state.example.unlinkedLabelColours;
+  example.questions = state.questions.list;
+  return example;
+}
+
 bool Refuse(SavedWorkProblem* problem, std::string what) {
   if (problem) problem->what = std::move(what);
   return false;
@@ -87,6 +104,7 @@ SavedWork CaptureWork(const SessionState& state, const WorkspacePlaces& places) 
   extension.usedBeforeTry[0] = extension.usedBeforeTry[1] = false;
   extension.exampleSeed = state.example.seed;
   extension.exampleTry = state.example.tryCount;
+  extension.example = ExampleOf(state);
   extension.pickedKind = state.example.pickedKind;
   for (std::int32_t ex = 1; ex <= kExercisesPerSet; ++ex) {
     extension.exercises[ex] = {state.example.precomputedKinds[ex], progress.tryCount[ex], progress.marksObtained[ex],
@@ -124,6 +142,7 @@ std::optional<SessionState> RestoredState(const SessionState& current, const Sav
     LoadExercises(state, strings, nullptr);
   }
   state.example = ExampleState();
+  state.preparedQuestions = {};
   state.example.usedCharacters = work.usedCharacters;
   // The example is made again as it was made: from its seed, with the
   // organism and the characters it was made with. A file without the block
@@ -139,6 +158,7 @@ std::optional<SessionState> RestoredState(const SessionState& current, const Sav
       state.example.precomputedKinds[ex] = extension->exercises[ex].kind;
     }
     progress.tryCount[work.current] = extension->exampleTry;
+    state.preparedQuestions[work.current].list = extension->example.questions;
   } else {
     PrecomputeStudentKinds(state, clock());
   }
@@ -148,6 +168,18 @@ std::optional<SessionState> RestoredState(const SessionState& current, const Sav
   if (!progress.keepPickedKind) progress.pickedKind = 0;
   state.example.usedCharacters = work.usedCharacters;
   state.example.previousKind = work.previousKind;
+  if (extension) {
+    // The genetics must be the saved example's; the label colours are the
+    // student's choice, and later tries keep the questions of earlier ones.
+    SavedWorkExtension::Example remade = ExampleOf(state);
+    remade.unlinkedLabelColours = extension->example.unlinkedLabelColours;
+    remade.questions = extension->example.questions;
+    if (!(remade == extension->example)) {
+      Refuse(problem, "its example was made by another version of Crossmere and cannot be made again");
+      return std::nullopt;
+    }
+    state.example.unlinkedLabelColours = extension->example.unlinkedLabelColours;
+  }
   if (state.genetics.kind != work.kind) {
     Refuse(problem, "it was saved from an example that cannot be made again here");
     return std::nullopt;

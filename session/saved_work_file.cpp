@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "exercises/question_types.h"
+
 namespace crossmere {
 namespace {
 
@@ -127,7 +129,8 @@ bool ReadPlace(WordReader& in, ScreenPlace& place, const LayoutSize& layout, con
 
 constexpr std::int32_t kExtensionMarker = 0x42584D43;  // "CMXB" as a little-endian word
 constexpr std::int32_t kExtensionVersion = 1;
-constexpr std::int32_t kExtensionLength = 1 + (kMaxCharacter - 1) + 3 + 5 * kExercisesPerSet + 3 +
+constexpr std::int32_t kExampleLength = 2 + 7 * 3 + 3 * 4 + 2 + 1 + kMaxQuestions;
+constexpr std::int32_t kExtensionLength = 1 + (kMaxCharacter - 1) + 3 + kExampleLength + 5 * kExercisesPerSet + 3 +
                                           RandomGenerator::kTableSize;
 
 void WriteExtension(WordWriter& out, const SavedWorkExtension& extension) {
@@ -139,6 +142,26 @@ void WriteExtension(WordWriter& out, const SavedWorkExtension& extension) {
   out.Word(extension.exampleSeed);
   out.Word(extension.exampleTry);
   out.Word(extension.pickedKind);
+  const SavedWorkExtension::Example& example = extension.example;
+  out.Word(example.kind);
+  out.Word(example.lociCount);
+  for (std::int32_t k = 1; k <= 3; ++k) {
+    const auto& locus = example.loci[k];
+    out.Word(locus.position);
+    out.Word(locus.character);
+    out.Word(locus.dominantAllele);
+    out.Flag(locus.lethal);
+    for (const std::int32_t value : locus.phenotype) out.Word(value);
+  }
+  for (const PaletteColour& colour : example.palette) {
+    out.Word(colour.red);
+    out.Word(colour.green);
+    out.Word(colour.blue);
+  }
+  out.Flag(example.offspringLabels);
+  out.Flag(example.unlinkedLabelColours);
+  out.Word(example.questions.count);
+  for (std::int32_t q = 1; q <= kMaxQuestions; ++q) out.Word(example.questions.types[q]);
   for (std::int32_t ex = 1; ex <= kExercisesPerSet; ++ex) {
     const auto& exercise = extension.exercises[ex];
     out.Word(exercise.kind);
@@ -163,6 +186,26 @@ bool ReadExtensionBody(WordReader& in, SavedWorkExtension& read) {
   in.Word(read.exampleSeed, least, most, "the example's seed");
   in.Word(read.exampleTry, 0, kMaxTries, "the example's try");
   in.Word(read.pickedKind, 0, kPlant, "the organism chosen");
+  SavedWorkExtension::Example& example = read.example;
+  in.Word(example.kind, kDinosaurDog, kPlant, "the example's organism");
+  in.Word(example.lociCount, 1, 3, "the example's number of loci");
+  for (std::int32_t k = 1; k <= 3; ++k) {
+    auto& locus = example.loci[k];
+    in.Word(locus.position, 0, kPositions, "a locus");
+    in.Word(locus.character, 0, kMaxCharacter, "a locus");
+    in.Word(locus.dominantAllele, 0, 1, "a locus");
+    in.Flag(locus.lethal, "a locus");
+    for (std::int32_t& value : locus.phenotype) in.Word(value, 0, 3, "a locus");
+  }
+  for (PaletteColour& colour : example.palette) {
+    in.Word(colour.red, least, most, "a colour");
+    in.Word(colour.green, least, most, "a colour");
+    in.Word(colour.blue, least, most, "a colour");
+  }
+  in.Flag(example.offspringLabels, "the example's labels");
+  in.Flag(example.unlinkedLabelColours, "the example's labels");
+  in.Word(example.questions.count, 0, kMaxQuestions, "the example's question list");
+  for (std::int32_t q = 1; q <= kMaxQuestions; ++q) in.Word(example.questions.types[q], 0, kLastQuestionType, "the example's question list");
   for (std::int32_t ex = 1; ex <= kExercisesPerSet; ++ex) {
     auto& exercise = read.exercises[ex];
     in.Word(exercise.kind, 0, kPlant, "an exercise's organism");

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "exercises/catalogue.h"
+#include "genetics/exercise_setup.h"
 #include "genetics/genetics_state.h"
 #include "genetics/stock.h"
 #include "layer/layout.h"
@@ -41,12 +42,35 @@ struct SavedWorkExtension {
     bool operator==(const Exercise&) const = default;
   };
 
+  // One locus of the example as the file remembers it.
+  struct Locus {
+    std::int32_t position = 0;
+    std::int32_t character = 0;
+    std::int32_t dominantAllele = 0;
+    bool lethal = false;
+    std::array<std::int32_t, 3> phenotype{};  // by allele sum
+    bool operator==(const Locus&) const = default;
+  };
+  // The example's genetics and questions as they were; the example made
+  // again must be this one.
+  struct Example {
+    std::int32_t kind = 0;
+    std::int32_t lociCount = 0;
+    std::array<Locus, 4> loci{};  // loci 1..3
+    std::array<PaletteColour, 4> palette{};
+    bool offspringLabels = false;
+    bool unlinkedLabelColours = false;
+    QuestionList questions;
+    bool operator==(const Example&) const = default;
+  };
+
   std::int32_t setOffset = 0;  // the advanced or the elementary set
   // The current exercise's characters used before this try, characters 2..9.
   std::array<bool, kMaxCharacter + 1> usedBeforeTry{};
   std::int32_t exampleSeed = 0;
   std::int32_t exampleTry = 0;                 // the try count it was made at
   std::int32_t pickedKind = 0;                 // the organism chosen for this example, 0 = none
+  Example example;
   std::array<Exercise, 21> exercises{};        // exercises 1..20
   RandomGenerator::State generator;
   bool operator==(const SavedWorkExtension&) const = default;

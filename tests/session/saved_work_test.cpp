@@ -61,6 +61,14 @@ SavedWork SmallWork() {
   extension.exampleSeed = -5;
   extension.exampleTry = 1;
   extension.pickedKind = kPlant;
+  extension.example.kind = kPlant;
+  extension.example.lociCount = 1;
+  extension.example.loci[1] = {9, 4, 1, false, {1, 3, 3}};
+  extension.example.palette[0] = {120, 121, 122};
+  extension.example.offspringLabels = true;
+  extension.example.questions.count = 2;
+  extension.example.questions.types[1] = 3;
+  extension.example.questions.types[2] = 13;
   extension.exercises[1] = {kMonkbear, 1, 1, 1, true};
   extension.exercises[2] = {kPlant, 0, 0, 0, false};
   RandomGenerator generator;
@@ -68,6 +76,10 @@ SavedWork SmallWork() {
   extension.generator = generator.CurrentState();
   return work;
 }
+
+// Words of the example in the block: organism, loci, three loci of seven,
+// four colours of three, two label flags, a question count and ten types.
+constexpr std::size_t kExampleWords = 2 + 21 + 12 + 2 + 1 + 10;
 
 SavedWork PartOnly() {
   SavedWork work = SmallWork();
@@ -108,7 +120,7 @@ TEST(SavedWorkFile, TheBlockAfterTheFixedItemsFollowsItsLayout) {
   const auto words = WordsOf(EncodeSavedWork(SmallWork()));
   ASSERT_EQ(std::vector<std::int32_t>(words.begin(), words.begin() + fixed.size()), fixed);
   const auto block = std::vector<std::int32_t>(words.begin() + fixed.size(), words.end());
-  ASSERT_EQ(block.size(), 3u + 1 + 8 + 3 + 5 * 20 + 3 + 607);
+  ASSERT_EQ(block.size(), 3u + 1 + 8 + 3 + kExampleWords + 5 * 20 + 3 + 607);
   EXPECT_EQ(block[0], 0x42584D43) << "\"CMXB\"";
   EXPECT_EQ(block[1], 1) << "version";
   EXPECT_EQ(block[2], static_cast<std::int32_t>(block.size()) - 3) << "words that follow";
@@ -119,12 +131,20 @@ TEST(SavedWorkFile, TheBlockAfterTheFixedItemsFollowsItsLayout) {
   EXPECT_EQ(block[12], -5) << "seed";
   EXPECT_EQ(block[13], 1) << "the try it was made at";
   EXPECT_EQ(block[14], kPlant) << "the organism chosen";
-  EXPECT_EQ(std::vector<std::int32_t>(block.begin() + 15, block.begin() + 20),
+  EXPECT_EQ(std::vector<std::int32_t>(block.begin() + 15, block.begin() + 24),
+            (std::vector<std::int32_t>{kPlant, 1, 9, 4, 1, 0, 1, 3, 3}))
+      << "the example: organism, loci, then locus 1: position, character, dominant allele, lethal, phenotypes";
+  EXPECT_EQ(block[15 + 2 + 21], 120) << "the first colour's red";
+  EXPECT_EQ(block[15 + 2 + 21 + 12], 1) << "offspring labels";
+  EXPECT_EQ(std::vector<std::int32_t>(block.begin() + 15 + 37, block.begin() + 15 + 40),
+            (std::vector<std::int32_t>{2, 3, 13})) << "its question list";
+  const std::size_t exercises = 15 + kExampleWords;
+  EXPECT_EQ(std::vector<std::int32_t>(block.begin() + exercises, block.begin() + exercises + 5),
             (std::vector<std::int32_t>{kMonkbear, 1, 1, 1, 1}))
       << "exercise 1: kind, tries, marks obtained and possible, completed";
   RandomGenerator generator;
   generator.RandomSeed(77);
-  const std::size_t g = 15 + 5 * 20;
+  const std::size_t g = exercises + 5 * 20;
   EXPECT_EQ(static_cast<std::uint32_t>(block[g]), generator.CurrentState().seedStream);
   EXPECT_EQ(block[g + 1], 1);
   EXPECT_EQ(block[g + 2], 148);
@@ -139,11 +159,16 @@ TEST(SavedWorkFile, ABlockOutOfItsBoundsIsRejected) {
     std::int32_t value;
     const char* problem;
   };
+  const std::size_t g = 15 + kExampleWords + 5 * 20;
   for (const Bad& bad : {Bad{3, 7, "the exercise set is out of range"}, Bad{4, 2, "a used character is out of range"},
                          Bad{14, 5, "the organism chosen is out of range"},
-                         Bad{15 + 5 * 20 + 1, 0, "the generator is out of range"},
-                         Bad{15 + 5 * 20 + 2, 150, "the generator is out of range"},
-                         Bad{15 + 5 * 20 + 3, 32768, "the generator is out of range"}}) {
+                         Bad{15, 0, "the example's organism is out of range"},
+                         Bad{16, 4, "the example's number of loci is out of range"},
+                         Bad{17, 11, "a locus is out of range"},
+                         Bad{15 + 37, 11, "the example's question list is out of range"},
+                         Bad{g + 1, 0, "the generator is out of range"},
+                         Bad{g + 2, 150, "the generator is out of range"},
+                         Bad{g + 3, 32768, "the generator is out of range"}}) {
     auto words = WordsOf(EncodeSavedWork(SmallWork()));
     words[start + bad.word] = bad.value;
     SavedWorkProblem problem;
@@ -351,6 +376,17 @@ TEST_F(SavedSession, AnExampleThatIsNotTheStudentsOwnComesBackToo) {
   EXPECT_EQ(restored->genetics.objectClass, state.genetics.objectClass);
   EXPECT_EQ(restored->example.palette[1].red, state.example.palette[1].red);
   EXPECT_EQ(EncodeSavedWork(CaptureWork(*restored, Places())), bytes);
+}
+
+// Should the example ever be made differently, the file's own record of it
+// tells, and the work is refused rather than laid over another example.
+TEST_F(SavedSession, AnExampleMadeDifferentlyIsRefused) {
+  SavedWork work = CaptureWork(state, Places());
+  ASSERT_TRUE(work.extension.has_value());
+  work.extension->example.loci[1].character += 1;
+  SavedWorkProblem problem;
+  EXPECT_FALSE(RestoredState(state, work, strings, clock, &problem).has_value());
+  EXPECT_EQ(problem.what, "its example was made by another version of Crossmere and cannot be made again");
 }
 
 TEST_F(SavedSession, IndividualsThatDoNotBelongToTheExampleAreRefused) {
