@@ -120,8 +120,12 @@ void RouteEvent(Session& session) {
 }  // namespace
 
 void MainEventRoutine(Session& session) {
+  ++session.eventsUnderWay;
   RouteEvent(session);
-  if (!session.service.QuitRequested()) KeepRecoveryCopyWhenDue(session);
+  --session.eventsUnderWay;
+  // A copy is kept between events only, never halfway through one that
+  // pumps others (a pause before an offspring shows, a drag).
+  if (session.eventsUnderWay == 0 && !session.service.QuitRequested()) KeepRecoveryCopyWhenDue(session);
 }
 
 }  // namespace crossmere

@@ -99,14 +99,8 @@ bool ExamplesFixed(const StudentIdentity& identity, const ClassOptions& options,
 std::string IdentityLine(const StudentIdentity& identity, std::size_t nameCharacters) {
   const std::string number = std::to_string(identity.number);
   if (identity.name.empty() || identity.name == kPlaceholderName) return number;
-  // Cut by characters, not bytes, so that no character is split.
-  std::size_t characters = 0, end = 0;
-  while (end < identity.name.size() && characters < nameCharacters) {
-    ++end;
-    while (end < identity.name.size() && (static_cast<unsigned char>(identity.name[end]) & 0xC0) == 0x80) ++end;
-    ++characters;
-  }
-  const std::string name = identity.name.substr(0, end) + (end < identity.name.size() ? "\u2026" : "");
+  std::string name = CutText(identity.name, nameCharacters);
+  if (name.size() < identity.name.size()) name += "\u2026";
   return "\u2068" + name + "\u2069  (" + number + ")";
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "genetics/genotype_classes.h"
+#include "layer/string_lists.h"
 #include "session/example_of.h"
 
 namespace crossmere {
@@ -262,14 +263,7 @@ std::optional<SessionState> RestoredState(const SessionState& current, const Sav
 std::string ProposedFileName(const SessionState& state) {
   const StudentIdentity& identity = state.identity;
   const bool named = !identity.name.empty() && identity.name != kPlaceholderName;
-  std::string text = named ? identity.name : std::to_string(identity.number);
-  // Cut to 74 characters, not bytes, so that no character is split.
-  std::size_t characters = 0, end = 0;
-  for (; end < text.size() && characters < 74; ++characters) {
-    ++end;
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-  }
-  text.resize(end);
+  std::string text = CutText(named ? identity.name : std::to_string(identity.number), 74);
   text += !named && state.genetics.kind == kPlant ? "'s plants" : "'s animals";
   for (char& c : text) {
     if (static_cast<unsigned char>(c) < 0x20 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) {

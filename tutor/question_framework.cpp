@@ -64,10 +64,6 @@ void CaptionQuestionCommand(Session& session, std::int32_t q, bool bullet) {
   service.Menu(kFirstQuestionCommand - 1 + q, bullet ? 1 : 0, static_cast<std::int32_t>(MenuAction::Check), 0);
 }
 
-bool Overlap(const ServiceRect& a, const ServiceRect& b) {
-  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
 // Places a question window in the corner of the workspace below the boxes
 // where it hides the fewest individuals; the bottom right, where it leaves
 // the crossing box, the Storage container and the labels in sight, wins ties.
@@ -90,7 +86,7 @@ void PlaceQuestionWindow(Session& session, std::int32_t window) {
     std::int32_t hidden = 0;
     for (std::int32_t object = kFirstOffspringObject; object <= kLastOffspringObject; ++object) {
       if (session.genetics.objectClass[object] == 0 || !service.ItemVisible(main_window::kWindow, object)) continue;
-      if (Overlap(place, service.ItemRect(main_window::kWindow, object))) ++hidden;
+      if (OverlapArea(place, service.ItemRect(main_window::kWindow, object)) > 0) ++hidden;
     }
     if (fewest < 0 || hidden < fewest) {
       fewest = hidden;

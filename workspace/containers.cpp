@@ -233,10 +233,6 @@ void LookIn(Session& session) {
   SetMenusForOpenContainer(session, true);
 }
 
-bool Overlap(const ServiceRect& a, const ServiceRect& b) {
-  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
 // An individual that would stand behind the container's view, or on top of
 // another, moves to the nearest free spot beside the view.
 void KeepInSight(Session& session, std::int32_t object, const ServiceRect& view) {
@@ -247,12 +243,12 @@ void KeepInSight(Session& session, std::int32_t object, const ServiceRect& view)
   const std::int32_t height = here.bottom - here.top;
   auto free = [&](const ServiceRect& spot) {
     if (spot.left < 0 || spot.right > layout.width || spot.top < screen::kLowestBinTop || spot.bottom > layout.height ||
-        Overlap(spot, view)) {
+        OverlapArea(spot, view) > 0) {
       return false;
     }
     for (std::int32_t other = kFirstOffspringObject; other <= kLastOffspringObject; ++other) {
       if (other == object || session.genetics.objectClass[other] == 0) continue;
-      if (service.ItemVisible(kWindow, other) && Overlap(spot, service.ItemRect(kWindow, other))) return false;
+      if (service.ItemVisible(kWindow, other) && OverlapArea(spot, service.ItemRect(kWindow, other)) > 0) return false;
     }
     return true;
   };

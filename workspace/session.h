@@ -27,6 +27,7 @@ struct Session : SessionState {
   StateStore questionFamilies;  // each family's own, for the current try
   std::string savedWorkFile;    // where the work was last saved or opened from
   RecoveryCopyState recovery;
+  std::int32_t eventsUnderWay = 0;  // an event's handling may pump others
 
   std::int64_t Now() const { return clock(); }
 };

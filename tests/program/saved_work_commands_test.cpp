@@ -242,6 +242,17 @@ TEST_F(RecoveryCopies, AreKeptAsTheStudentWorksAndDroppedOnExit) {
   EXPECT_FALSE(CopyExists());
 }
 
+// An event handled while another pumps messages (a pause, a drag) would
+// catch the work halfway through: the copy waits for the outer one to end.
+TEST_F(RecoveryCopies, AreNotKeptHalfwayThroughAnEvent) {
+  session.eventsUnderWay = 1;  // as inside an outer event
+  service.PostEvent(kWindow, 0, 0);
+  EXPECT_FALSE(CopyExists());
+  session.eventsUnderWay = 0;
+  service.PostEvent(kWindow, 0, 0);
+  EXPECT_TRUE(CopyExists());
+}
+
 TEST_F(RecoveryCopies, AreOfferedAtTheNextStartAfterACrash) {
   service.PostEvent(kWindow, 0, 0);
   ASSERT_TRUE(CopyExists());
