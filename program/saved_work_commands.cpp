@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QStandardPaths>
 
-#include <algorithm>
+#include <optional>
 
 #include "records/atomic_file.h"
 #include "session/saved_work.h"
@@ -14,6 +14,7 @@
 #include "workspace/crossing_box.h"
 #include "workspace/individuals.h"
 #include "workspace/main_window.h"
+#include "workspace/screen_objects.h"
 #include "workspace/session.h"
 
 namespace crossmere {
@@ -52,8 +53,9 @@ WorkspacePlaces PlacesOnScreen(Session& session) {
 
 // A place from a file saved on a larger screen, pulled inside this layout.
 ScreenPlace Inside(const Session& session, ScreenPlace place) {
-  const LayoutSize& layout = session.startup.layout;
-  return {std::clamp(place.x, 0, layout.width - kPictureRoom), std::clamp(place.y, 0, layout.height - kPictureRoom)};
+  const ServiceRect room{place.y, place.x, place.y + kPictureRoom, place.x + kPictureRoom};
+  const ServiceRect inside = InsideLayout(session.startup.layout, room);
+  return {inside.left, inside.top};
 }
 
 void ShowOpened(Session& session) {
@@ -95,12 +97,12 @@ void ShowRestoredWork(Session& session, const SavedWork& work) {
   BeginTry(session);
 }
 
-bool WriteWork(Session& session, const std::string& path, std::string* failure) {
-  const std::vector<std::uint8_t> bytes = EncodeSavedWork(CaptureWork(session, PlacesOnScreen(session)));
-  const auto problem = WriteFileAtomically(path, bytes);
-  if (problem && failure) *failure = *problem;
-  return !problem;
+// Writes the work whole or not at all; the reason when it could not.
+std::optional<std::string> WriteWork(Session& session, const std::string& path) {
+  return WriteFileAtomically(path, EncodeSavedWork(CaptureWork(session, PlacesOnScreen(session))));
 }
+
+QString RecoveryFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
 void CannotOpen(Session& session, const std::string& path, const std::string& why) {
   session.service.Alert(op::kErrorBox, "The file \"" + path + "\" could not be opened: " + why + ".  Nothing has changed.");
@@ -116,10 +118,9 @@ void SaveWork(Session& session) {
   service.FileSaveDialog();
   if (service.Registers().resultWord == 0) return;
   const std::string path = service.Registers().fileNameRegister;
-  std::string failure;
-  if (!WriteWork(session, path, &failure)) {
+  if (const auto failure = WriteWork(session, path)) {
     service.Alert(op::kErrorBox,
-                  "Your work was not saved.  The file \"" + path + "\" could not be written: " + failure + ".");
+                  "Your work was not saved.  The file \"" + path + "\" could not be written: " + *failure + ".");
     return;
   }
   session.savedWorkFile = path;
@@ -168,21 +169,22 @@ bool RestoreWork(Session& session, const std::string& path) {
 }
 
 std::string RecoveryFile() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  return QDir(folder).filePath(QStringLiteral("recovery.crossmere")).toStdString();
+  return QDir(RecoveryFolder()).filePath(QStringLiteral("recovery.crossmere")).toStdString();
 }
 
 void KeepRecoveryCopyWhenDue(Session& session) {
-  auto& recovery = session.recovery;
+  RecoveryCopyState& recovery = session.recovery;
+  // A finished try asks for a copy until one is written; a new try starts afresh.
+  if (!session.progress.tryFinished) recovery.tryFinished = false;
+  // An open container's individuals stand in its view: the copy waits until it is shut.
+  if (!session.classOptions.AllowSaveToDisk() || session.containers.open != 0) return;
   const bool tryFinished = session.progress.tryFinished && !recovery.tryFinished;
-  const bool timeUp = session.Now() - recovery.lastCopy >= kRecoveryInterval;
+  if (!tryFinished && session.Now() - recovery.lastCopy < kRecoveryInterval) return;
+  QDir().mkpath(RecoveryFolder());
+  // A copy that cannot be written is tried again after the next event.
+  if (WriteWork(session, RecoveryFile())) return;
+  recovery.lastCopy = session.Now();
   recovery.tryFinished = session.progress.tryFinished;
-  // An open container's individuals stand in its view, not in the work.
-  if (!session.classOptions.AllowSaveToDisk() || session.containers.open != 0 || !(tryFinished || timeUp)) return;
-  const std::string path = RecoveryFile();
-  QDir().mkpath(QString::fromStdString(path).section(QLatin1Char('/'), 0, -2));
-  // A copy that cannot be written is tried again at the next turn.
-  if (WriteWork(session, path, nullptr)) recovery.lastCopy = session.Now();
 }
 
 void DropRecoveryCopy() { QFile::remove(QString::fromStdString(RecoveryFile())); }

@@ -14,7 +14,7 @@ namespace crossmere {
 // When the copy kept against a crash was last written.
 struct RecoveryCopyState {
   std::int64_t lastCopy = 0;  // ticks
-  bool tryFinished = false;   // as the last copy found it
+  bool tryFinished = false;   // the copy of this try's finish is written
 };
 
 // One run of the program: the plain state that files save, with the string

@@ -242,6 +242,26 @@ TEST_F(RecoveryCopies, AreKeptAsTheStudentWorksAndDroppedOnExit) {
   EXPECT_FALSE(CopyExists());
 }
 
+// Within the few minutes between copies, every finished try still keeps one.
+TEST_F(RecoveryCopies, EveryFinishedTryKeepsACopy) {
+  session.clock = [] { return std::int64_t{1'000'000}; };  // time stands still
+  service.PostEvent(kWindow, 0, 0);
+  ASSERT_TRUE(CopyExists());
+  DropRecoveryCopy();
+  service.PostEvent(kWindow, 0, 0);
+  EXPECT_FALSE(CopyExists()) << "not yet due";
+  for (int tryNumber = 1; tryNumber <= 2; ++tryNumber) {
+    session.progress.tryFinished = true;
+    service.PostEvent(kWindow, 0, 0);
+    EXPECT_TRUE(CopyExists()) << "try " << tryNumber;
+    DropRecoveryCopy();
+    service.PostEvent(kWindow, 0, 0);
+    EXPECT_FALSE(CopyExists()) << "once for each finished try";
+    session.progress.tryFinished = false;  // the next try begins
+    service.PostEvent(kWindow, 0, 0);
+  }
+}
+
 // An event handled while another pumps messages (a pause, a drag) would
 // catch the work halfway through: the copy waits for the outer one to end.
 TEST_F(RecoveryCopies, AreNotKeptHalfwayThroughAnEvent) {
