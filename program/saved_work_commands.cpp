@@ -162,9 +162,7 @@ bool RestoreWork(Session& session, const std::string& path) {
   session.savedWorkFile = path;
   ShowRestoredWork(session, *work);
   ShowOpened(session);
-  const bool parents = session.genetics.objectClass[kFirstParentObject] != 0 &&
-                       session.genetics.objectClass[kSecondParentObject] != 0;
-  if (session.offspring.pending == 0 && work->crossingBox[0] == 0 && parents) ShowNextOffspring(session);
+  if (session.offspring.pending == 0 && work->crossingBox[0] == 0 && CrossStands(session)) ShowNextOffspring(session);
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "tutor/question_framework.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "exercises/question_types.h"
 #include "tutor/marks_display.h"
@@ -15,7 +16,8 @@ namespace {
 
 using namespace question_window;
 
-constexpr std::int32_t kMarkCaption = 7;  // list 300
+constexpr std::int32_t kMarkCaption = 7;       // list 300
+constexpr std::int32_t kAnswerFirstText = 21;  // list 603: "Answer question %d first"
 constexpr char kBullet[] = "\u2022 ";
 
 QuestionRecord& Record(Session& session, std::int32_t q) { return session.questionState.records[q]; }
@@ -28,8 +30,6 @@ void HideResults(Session& session, std::int32_t type, std::int32_t last) {
     if (service.ItemExists(window, item)) service.ItemHide(window, item);
   }
 }
-
-constexpr std::int32_t kAnswerFirstText = 21;  // list 603: "Answer question %d first"
 
 // The first question before q that is not yet done; 0 when there is none.
 std::int32_t WaitingFor(const Session& session, std::int32_t q) {
@@ -79,15 +79,18 @@ void PlaceQuestionWindow(Session& session, std::int32_t window) {
   const std::int32_t right = layout.width - width - 12;
   const std::int32_t bottom = std::max(layout.height - height - 40, boxesBottom + 8);
   const std::int32_t high = boxesBottom + 8;
-  std::int32_t bestLeft = right, bestTop = bottom, fewest = -1;
+  std::vector<ServiceRect> shown;
+  for (std::int32_t object = kFirstOffspringObject; object <= kLastOffspringObject; ++object) {
+    if (session.genetics.objectClass[object] == 0 || !service.ItemVisible(main_window::kWindow, object)) continue;
+    shown.push_back(service.ItemRect(main_window::kWindow, object));
+  }
+  std::int32_t bestLeft = right, bestTop = bottom;
+  std::ptrdiff_t fewest = -1;
   for (const auto& [left, top] : {std::pair{right, bottom}, std::pair{12, bottom}, std::pair{right, high},
                                  std::pair{12, high}}) {
     const ServiceRect place{top, left, top + height, left + width};
-    std::int32_t hidden = 0;
-    for (std::int32_t object = kFirstOffspringObject; object <= kLastOffspringObject; ++object) {
-      if (session.genetics.objectClass[object] == 0 || !service.ItemVisible(main_window::kWindow, object)) continue;
-      if (OverlapArea(place, service.ItemRect(main_window::kWindow, object)) > 0) ++hidden;
-    }
+    const std::ptrdiff_t hidden =
+        std::count_if(shown.begin(), shown.end(), [&](const ServiceRect& r) { return OverlapArea(place, r) > 0; });
     if (fewest < 0 || hidden < fewest) {
       fewest = hidden;
       bestLeft = left;
@@ -132,8 +135,7 @@ void SetUpWindow(Session& session, std::int32_t q, const QuestionFamily& family)
 
 bool GenotypesFullyShown(const Session& session) {
   const ExerciseOptions& options = session.exercises.options[session.progress.current];
-  return !options.GenotypesNo() && !options.GenotypesPart() &&
-         !options.HideOffspring();
+  return !options.GenotypesNo() && !options.GenotypesPart() && !options.HideOffspring();
 }
 
 void OutOfOrder(Session& session) {
@@ -162,12 +164,7 @@ bool AllQuestionsDone(const Session& session) {
   return true;
 }
 
-bool EarlierQuestionsDone(const Session& session, std::int32_t q) {
-  for (std::int32_t k = 1; k < q; ++k) {
-    if (!session.questionState.records[k].completed) return false;
-  }
-  return true;
-}
+bool EarlierQuestionsDone(const Session& session, std::int32_t q) { return WaitingFor(session, q) == 0; }
 
 void RebuildQuestionsMenu(Session& session) {
   WindowService& service = session.service;

@@ -1,9 +1,11 @@
 #include "workspace/containers.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "genetics/genotype_classes.h"
 #include "genetics/pictures/class_picture.h"
+#include "workspace/crossing_box.h"
 #include "workspace/individuals.h"
 #include "workspace/main_window.h"
 #include "workspace/screen_objects.h"
@@ -24,11 +26,6 @@ constexpr std::int32_t kBlack = 33;
 void Place(WindowService& service, std::int32_t window, std::int32_t item, std::int32_t left, std::int32_t top) {
   service.ItemTemplate(window, item);
   service.ItemMove(service.Registers().resultWord, top, left, MoveMode::Place);
-}
-
-bool CrossSetUp(const Session& session) {
-  return session.genetics.objectClass[kFirstParentObject] != 0 &&
-         session.genetics.objectClass[kSecondParentObject] != 0;
 }
 
 // The outline of a cage, bottle or tray, 71 x 34, with the count inside.
@@ -85,7 +82,7 @@ void AddClass(Session& session, std::int32_t container, std::int32_t classNumber
   ++state.held;
   const std::int32_t cross = session.cross.number;
   if (record.crossTag == 0) record.crossTag = cross;
-  if (record.crossTag != cross || !CrossSetUp(session)) record.crossTag = -1;
+  if (record.crossTag != cross || !CrossStands(session)) record.crossTag = -1;
 }
 
 bool Full(const Session& session, std::int32_t container) {
@@ -241,16 +238,17 @@ void KeepInSight(Session& session, std::int32_t object, const ServiceRect& view)
   const ServiceRect here = service.ItemRect(kWindow, object);
   const std::int32_t width = here.right - here.left;
   const std::int32_t height = here.bottom - here.top;
+  std::vector<ServiceRect> others;
+  for (std::int32_t other = kFirstOffspringObject; other <= kLastOffspringObject; ++other) {
+    if (other == object || session.genetics.objectClass[other] == 0 || !service.ItemVisible(kWindow, other)) continue;
+    others.push_back(service.ItemRect(kWindow, other));
+  }
   auto free = [&](const ServiceRect& spot) {
     if (spot.left < 0 || spot.right > layout.width || spot.top < screen::kLowestBinTop || spot.bottom > layout.height ||
         OverlapArea(spot, view) > 0) {
       return false;
     }
-    for (std::int32_t other = kFirstOffspringObject; other <= kLastOffspringObject; ++other) {
-      if (other == object || session.genetics.objectClass[other] == 0) continue;
-      if (service.ItemVisible(kWindow, other) && OverlapArea(spot, service.ItemRect(kWindow, other)) > 0) return false;
-    }
-    return true;
+    return std::none_of(others.begin(), others.end(), [&](const ServiceRect& r) { return OverlapArea(spot, r) > 0; });
   };
   auto at = [&](std::int32_t left, std::int32_t top) { return ServiceRect{top, left, top + height, left + width}; };
   if (free(here)) return;

@@ -44,6 +44,10 @@ bool ParentsLocked(const Session& session) {
   return session.cross.parentsLocked || session.exercises.options[session.progress.current].Locked();
 }
 
+bool CrossStands(const Session& session) {
+  return session.genetics.objectClass[kFirstParentObject] != 0 && session.genetics.objectClass[kSecondParentObject] != 0;
+}
+
 bool DropOnParentPlace(Session& session, std::int32_t object, const ServiceRect& drop, const ServiceRect& start) {
   WindowService& service = session.service;
   GeneticsState& genetics = session.genetics;
@@ -85,6 +89,8 @@ bool DropOnParentPlace(Session& session, std::int32_t object, const ServiceRect&
       if (session.offspring.delay == 0) session.offspring.delay = 30;
     }
     cross.lastParents[i] = object;
+    // The waiting offspring that takes a place waits no longer.
+    if (session.offspring.pending == object) session.offspring.pending = 0;
     if (otherFilled && session.offspring.pending == 0) ShowNextOffspring(session);
     return true;
   }

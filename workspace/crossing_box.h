@@ -11,6 +11,9 @@ struct ServiceRect;
 // question still counts their offspring.
 bool ParentsLocked(const Session& session);
 
+// Both parent places are filled: a cross stands in the box.
+bool CrossStands(const Session& session);
+
 // Offers a dropped individual to the parent places; true when one took it.
 // `start` is where its drag began, for sending it back.
 bool DropOnParentPlace(Session& session, std::int32_t object, const ServiceRect& drop,

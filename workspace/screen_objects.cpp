@@ -147,9 +147,7 @@ void DragIndividual(Session& session) {
     }
     if (wasPending) {
       session.offspring.pending = 0;
-      const bool crossStands = session.genetics.objectClass[kFirstParentObject] != 0 &&
-                               session.genetics.objectClass[kSecondParentObject] != 0;
-      if (session.autoSettings.autoFill && crossStands) {
+      if (session.autoSettings.autoFill && CrossStands(session)) {
         AutoFill(session);
       } else {
         ShowNextOffspring(session);
@@ -159,17 +157,7 @@ void DragIndividual(Session& session) {
   }
   Deselect(session);
   // The waiting offspring follows the crossing box's rules like any other individual.
-  if (!IsParentPlace(picked) && DropOnParentPlace(session, picked, drop, start)) {
-    const auto& parents = session.example.parentObjects;
-    if (wasPending && (parents[0] == picked || parents[1] == picked)) {
-      session.offspring.pending = 0;
-      if (session.genetics.objectClass[kFirstParentObject] != 0 &&
-          session.genetics.objectClass[kSecondParentObject] != 0) {
-        ShowNextOffspring(session);
-      }
-    }
-    return;
-  }
+  if (!IsParentPlace(picked) && DropOnParentPlace(session, picked, drop, start)) return;
 
   const bool overBox = OverlapArea(drop, service.ItemRect(kWindow, kOffspringFrame)) > 0 ||
                        OverlapArea(drop, service.ItemRect(kWindow, kFirstParentObject)) > 0 ||
