@@ -36,6 +36,16 @@ struct ContainerState {
 
   ContainerRecord& Record(std::int32_t container) { return records[container - containers::kFirst]; }
   const ContainerRecord& Record(std::int32_t container) const { return records[container - containers::kFirst]; }
+
+  // Puts an individual of a class in the container's next spot; the Storage
+  // container never reuses a spot within an exercise.
+  void Add(std::int32_t container, std::int32_t classNumber) {
+    ContainerRecord& record = Record(container);
+    ++record.count;
+    const std::int32_t spot = container == containers::kFirst ? ++storageSpots : record.count;
+    record.spots[spot] = classNumber;
+    ++held;
+  }
 };
 
 // The cross standing in the crossing box.

@@ -62,6 +62,8 @@ struct WindowService::Impl {
   // The same for an operation that needs the item: a missing one is a fault.
   QWidget* Require(const char* operation, std::int32_t window, std::int32_t item);
   static std::int32_t NumberOf(const QObject* object);
+  // The window's control carrying an item number, or nullptr.
+  static QWidget* Numbered(const WindowEntry& entry, std::int32_t item);
   static QWidget* ItemArea(QWidget* window);
   WindowEntry* EntryOf(QWidget* window);
 

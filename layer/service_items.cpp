@@ -58,6 +58,13 @@ WindowEntry* WindowService::Impl::EntryOf(QWidget* window) {
   return nullptr;
 }
 
+QWidget* WindowService::Impl::Numbered(const WindowEntry& entry, std::int32_t item) {
+  for (const auto& component : entry.components) {
+    if (component && NumberOf(component) == item) return component;
+  }
+  return nullptr;
+}
+
 QWidget* WindowService::Impl::Lookup(std::int32_t window, std::int32_t item, bool byIndex) {
   auto& regs = self.registers_;
   currentItem = nullptr;
@@ -70,12 +77,7 @@ QWidget* WindowService::Impl::Lookup(std::int32_t window, std::int32_t item, boo
     if (item >= 0 && item < static_cast<std::int32_t>(entry->components.size()))
       found = entry->components[item];
   } else {
-    for (const auto& component : entry->components) {
-      if (component && NumberOf(component) == item) {
-        found = component;
-        break;
-      }
-    }
+    found = Numbered(*entry, item);
   }
   if (!found) return nullptr;
   currentItem = found;
@@ -471,9 +473,7 @@ ServiceRect WindowService::ItemRect(std::int32_t window, std::int32_t item) {
 
 bool WindowService::ItemExists(std::int32_t window, std::int32_t item) const {
   const WindowEntry* entry = impl_->FindWindow(window);
-  if (!entry) return false;
-  return std::any_of(entry->components.begin(), entry->components.end(),
-                     [item](const QPointer<QWidget>& c) { return c && Impl::NumberOf(c) == item; });
+  return entry && Impl::Numbered(*entry, item);
 }
 
 bool WindowService::ItemVisible(std::int32_t window, std::int32_t item) {

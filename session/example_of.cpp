@@ -60,14 +60,8 @@ void FillStorage(SessionState& state) {
   storage.count = 0;
   storage.name = state.example.storageName;
   for (const std::int32_t object : state.example.storage) {
-    storage.spots[++stock.storageSpots] = state.genetics.objectClass[object];
-    ++storage.count;
-    ++stock.held;
-    state.genetics.objectClass[object] = 0;
-    state.offspring.f1[object] = 0;
-    for (auto& last : state.cross.lastParents) {
-      if (last == object) last = 0;
-    }
+    stock.Add(containers::kFirst, state.genetics.objectClass[object]);
+    FreeObject(state, object);
   }
 }
 

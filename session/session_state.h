@@ -58,4 +58,8 @@ struct SessionState {
   CrossState cross;
 };
 
+// Frees a screen number: its class, its F1 mark, and its place in the
+// crossing box's memory of last parents.
+void FreeObject(SessionState& state, std::int32_t object);
+
 }  // namespace crossmere

@@ -74,12 +74,8 @@ void DrawOutline(Drawing& d, std::int32_t kind, std::int32_t count) {
 
 void AddClass(Session& session, std::int32_t container, std::int32_t classNumber) {
   ContainerState& state = session.containers;
+  state.Add(container, classNumber);
   ContainerRecord& record = state.Record(container);
-  ++record.count;
-  std::int32_t spot = record.count;
-  if (container == kFirst) spot = ++state.storageSpots;
-  record.spots[spot] = classNumber;
-  ++state.held;
   const std::int32_t cross = session.cross.number;
   if (record.crossTag == 0) record.crossTag = cross;
   if (record.crossTag != cross || !CrossStands(session)) record.crossTag = -1;

@@ -174,10 +174,7 @@ void AutoFill(Session& session) {
       }
       break;
     }
-    ContainerRecord& record = containers.Record(target);
-    ++record.count;
-    record.spots[record.count] = classNumber;
-    ++containers.held;
+    containers.Add(target, classNumber);
     ContainerLabelRedraw(session, target);
     ShowProgress(service, ++made, room, true);
     if (!service.Scripted()) {

@@ -46,15 +46,6 @@ void NewIndividual(Session& session, std::int32_t object, std::int32_t left, std
   service.ItemShow(kWindow, object);
 }
 
-void FreeObject(Session& session, std::int32_t object) {
-  session.genetics.objectClass[object] = 0;
-  if (object <= kLastOffspringObject) session.offspring.f1[object] = 0;
-  // A new individual that later gets this number must start a new cross.
-  for (auto& last : session.cross.lastParents) {
-    if (last == object) last = 0;
-  }
-}
-
 void ClearIndividuals(Session& session) {
   WindowService& service = session.service;
   for (std::int32_t object = kFirstOffspringObject; object <= kLastObject; ++object) {

@@ -19,10 +19,6 @@ void BuildClassPicture(Session& session, std::int32_t classNumber);
 // table) as a picture of its class at a place of the main window.
 void NewIndividual(Session& session, std::int32_t object, std::int32_t left, std::int32_t top);
 
-// Frees a screen number: its class, its F1 mark, and its place in the
-// crossing box's memory of last parents.
-void FreeObject(Session& session, std::int32_t object);
-
 // Removes every individual of the previous example from the workspace.
 void ClearIndividuals(Session& session);
 
