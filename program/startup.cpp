@@ -118,13 +118,15 @@ void ProgramEntry(Session& session) {
   AdjustMenus(session);
   ShowWelcome(session);
   LoadExercises(session);
+  // Drawn before the student is known: work restored at entry keeps the
+  // generator where it stood, and every example reseeds it anyway.
+  DrawForcedHomologTable(session);
   const EntryOutcome entry = OfferRecovery(session) ? EntryOutcome::Restored : RunEntryDialog(session);
   if (entry == EntryOutcome::Cancelled) {
     session.service.Quit();
     return;
   }
   if (entry == EntryOutcome::Identified) PrecomputeStudentKinds(session);
-  DrawForcedHomologTable(session);
   session.service.WindowShow(kWindow);
   if (entry == EntryOutcome::Identified) StartExercise(session);
 }

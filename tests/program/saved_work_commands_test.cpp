@@ -214,6 +214,11 @@ TEST(SavedWorkAtEntry, OpenInTheEntryDialogRestoresTheStudent) {
   EXPECT_EQ(again.identity.name, "Ann");
   EXPECT_TRUE(again.service.WindowVisible(kWindow));
   EXPECT_EQ(again.service.PendingResponders(), 0u);
+  const QByteArray saved = Contents(path);
+  const auto work = DecodeSavedWork(
+      std::span(reinterpret_cast<const std::uint8_t*>(saved.constData()), static_cast<std::size_t>(saved.size())));
+  ASSERT_TRUE(work.has_value() && work->extension.has_value());
+  EXPECT_EQ(again.random.CurrentState(), work->extension->generator) << "the generator goes on where it stood";
 }
 
 // Recovery copies are kept only where the class allows saving.
