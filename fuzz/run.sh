@@ -24,6 +24,8 @@ if [ $# -eq 0 ]; then
 else
   target=${2:-saved_work}
   corpus=build/fuzz/corpus/$target
-  mkdir -p "$corpus"
-  build/fuzz/fuzz/crossmere_${target}_fuzz -runs="$1" -print_final_stats=1 "$corpus" "$seeds"
+  artifacts=build/fuzz/artifacts/$target
+  mkdir -p "$corpus" "$artifacts"
+  build/fuzz/fuzz/crossmere_${target}_fuzz -runs="$1" -print_final_stats=1 \
+      -artifact_prefix="$artifacts/" "$corpus" "$seeds"
 fi
