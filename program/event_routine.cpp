@@ -9,6 +9,7 @@
 #include "workspace/genotype_display.h"
 #include "workspace/instructions.h"
 #include "workspace/main_window.h"
+#include "workspace/phenotype_key.h"
 #include "workspace/screen_objects.h"
 #include "workspace/session.h"
 
@@ -92,6 +93,14 @@ void RouteEvent(Session& session) {
   }
   if (window == kFileMenu && item == kGenotypesCommand) {
     GenotypesCommand(session);
+    return;
+  }
+  if (window == kFileMenu && item == kPhenotypesCommand) {
+    ShowPhenotypeKey(session);
+    return;
+  }
+  if (phenotype_key::IsKeyWindow(window) && item == phenotype_key::kClose) {
+    ClosePhenotypeKey(session);
     return;
   }
   if (window == kFileMenu && item == kColourCommand) {

@@ -14,6 +14,7 @@
 #include "workspace/crossing_box.h"
 #include "workspace/individuals.h"
 #include "workspace/main_window.h"
+#include "workspace/phenotype_key.h"
 #include "workspace/screen_objects.h"
 #include "workspace/session.h"
 
@@ -76,6 +77,7 @@ void ShowOpened(Session& session) {
 // had built, the individuals at their places, the crossing box, the
 // containers at their places, and a new try of the exercise's questions.
 void ShowRestoredWork(Session& session, const SavedWork& work) {
+  ClosePhenotypeKey(session);
   for (std::int32_t c = 1; c <= kClassCount; ++c) {
     if (work.pictureBuilt[c]) BuildClassPicture(session, c);
   }

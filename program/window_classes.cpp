@@ -6,6 +6,7 @@
 #include "workspace/containers.h"
 #include "workspace/instructions.h"
 #include "workspace/main_window.h"
+#include "workspace/phenotype_key.h"
 
 namespace crossmere {
 namespace {
@@ -60,6 +61,13 @@ std::vector<WindowClass> ProgramWindowClasses() {
     WindowClass& view = ClassFor(classes, containers::kFirstViewWindow + kind);
     view.style = WindowStyle::Panel;
     view.closeItem = containers::kShut;
+  }
+  // The key of each organism: one design, shown beside the workspace.
+  for (std::int32_t kind = kDinosaurDog; kind <= kPlant; ++kind) {
+    WindowClass& key = ClassFor(classes, phenotype_key::WindowOf(kind));
+    key.form = phenotype_key::kForm;
+    key.style = WindowStyle::Panel;
+    key.closeItem = phenotype_key::kClose;
   }
   // The explanation of a question looks like an exercise description.
   ClassFor(classes, question_window::kExplanation).form = instructions::kDescriptionWindow;

@@ -3,7 +3,8 @@
 // exercise), description_17.png, colours.png, the help pages
 // (help_program.png, help_menus.png, about.png), a cross question answered
 // wrongly (question_cross.png) and the list of exercises attempted
-// (exercise_list.png) in the folder given. Run it on the offscreen platform
+// (exercise_list.png), B11 with its genotypes shown (genotypes.png) and
+// its organism's key (phenotypes.png) in the folder given. Run it on the offscreen platform
 // to refresh the pictures under docs/.
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include "tutor/progression.h"
 #include "tutor/question_window.h"
 #include "workspace/exercise_start.h"
+#include "workspace/phenotype_key.h"
 #include "workspace/instructions.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
@@ -80,6 +82,18 @@ int main(int argc, char* argv[]) {
   service.PostEvent(kCrossQuestion, crossmere::question_window::kMark, 0);
   QApplication::processEvents();
   saved &= service.SaveWindowImage(kCrossQuestion, folder + "/question_cross.png");
+  // B11 with its genotype labels shown by "Genotypes", and the organism's key.
+  crossmere::NoteAttempt(session.progress, 11);
+  session.progress.current = 11;
+  crossmere::StartExercise(session);
+  service.WindowHide(crossmere::instructions::kDescriptionWindow);
+  service.ChooseMenuCommand(mw::kFileMenu, mw::kGenotypesCommand);
+  QApplication::processEvents();
+  saved &= service.SaveWindowImage(mw::kWindow, folder + "/genotypes.png");
+  service.ChooseMenuCommand(mw::kFileMenu, mw::kPhenotypesCommand);
+  QApplication::processEvents();
+  saved &= service.SaveWindowImage(crossmere::phenotype_key::WindowOf(session.genetics.kind),
+                                   folder + "/phenotypes.png");
   service.AnswerNextDialog([&](crossmere::ScriptedDialog& list) {
     saved &= service.SaveWindowImage(list.Number(), folder + "/exercise_list.png");
     list.Click(1000);

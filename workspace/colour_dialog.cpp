@@ -3,6 +3,7 @@
 #include "genetics/pictures/art_kit.h"
 #include "workspace/individuals.h"
 #include "workspace/main_window.h"
+#include "workspace/phenotype_key.h"
 #include "workspace/session.h"
 
 namespace crossmere {
@@ -84,7 +85,9 @@ void ShowColourDialog(Session& session) {
   }
   service.WindowRelease(dialog);
   // The individuals already shown take the new colours at once.
-  if (changed) RedrawIndividuals(session);
+  if (!changed) return;
+  RedrawIndividuals(session);
+  RedrawPhenotypeKey(session);
 }
 
 }  // namespace crossmere

@@ -4,6 +4,7 @@
 #include "workspace/containers.h"
 #include "workspace/individuals.h"
 #include "workspace/instructions.h"
+#include "workspace/phenotype_key.h"
 #include "workspace/session.h"
 
 namespace crossmere {
@@ -26,6 +27,7 @@ void PrecomputeStudentKinds(Session& session) { PrecomputeStudentKinds(session, 
 void SetUpExercise(Session& session) {
   // A container left open would keep showing the last example's individuals.
   if (session.containers.open != 0) ContainerCommand(session, containers::kShut);
+  ClosePhenotypeKey(session);
   ClearIndividuals(session);
   std::vector<std::string> alerts;
   StartExample(session, session.strings, session.clock, &alerts);

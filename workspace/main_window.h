@@ -34,6 +34,7 @@ inline constexpr std::int32_t kOpenCommand = 160;
 inline constexpr std::int32_t kSaveAsCommand = 163;
 inline constexpr std::int32_t kColourCommand = 166;
 inline constexpr std::int32_t kGenotypesCommand = 171;
+inline constexpr std::int32_t kPhenotypesCommand = 177;
 inline constexpr std::int32_t kClearScreenCommand = 195;
 inline constexpr std::int32_t kExitCommand = -106;
 inline constexpr std::int32_t kAutoFillCommand = 194;

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <cstdio>
 
+#include "layer/scaled_surface.h"
 #include "tests/layer/service_fixture.h"
 
 namespace crossmere::testing {
@@ -132,6 +133,26 @@ TEST_F(DrawingTest, TextSizesAndRectangleArithmetic) {
   EXPECT_EQ(SetRect(1, 2, 3, 4), (DrawRect{2, 1, 4, 3}));
   EXPECT_EQ(OffsetRect({0, 0, 10, 10}, 5, -2), (DrawRect{-2, 5, 8, 15}));
   EXPECT_EQ(InsetRect({0, 0, 10, 10}, 1, 2), (DrawRect{2, 1, 8, 9}));
+}
+
+TEST_F(DrawingTest, EnlargedPicturesKeepTheirShapeAndStayInTheirFrame) {
+  ScaledSurface enlarged(surface, 2, {100, 50}, 40, 30);
+  drawing.SetSurface(&enlarged);
+  drawing.PenSize(1);
+  drawing.MoveTo(0, 0);
+  drawing.LineTo(10, 5);
+  drawing.FillOval({1, 2, 3, 4}, fill::kSolid);
+  drawing.ClearItem();
+  drawing.MoveTo(0, 20);
+  drawing.DrawText("abcd");
+  ASSERT_EQ(surface.shapes.size(), 4u);
+  EXPECT_EQ(surface.shapes[0].points, (std::vector<DrawPoint>{{100, 50}, {120, 60}}));
+  EXPECT_EQ(surface.shapes[0].pen.width, 2) << "lines thicken with the picture";
+  EXPECT_EQ(surface.shapes[1].rect, (DrawRect{52, 104, 56, 108}));
+  EXPECT_EQ(surface.shapes[2].what, "erase") << "clearing whites the picture's frame, not the item";
+  EXPECT_EQ(surface.shapes[2].rect, (DrawRect{50, 100, 110, 180}));
+  EXPECT_EQ(surface.shapes[3].points, (std::vector<DrawPoint>{{100, 90}}));
+  EXPECT_EQ(drawing.Pen().x, 10) << "text is measured in the picture's own pixels";
 }
 
 // On a real picture item the pixels come out as asked.

@@ -6,6 +6,7 @@
 
 #include "exercises/individual_check.h"
 #include "genetics/genotype_classes.h"
+#include "genetics/pictures/class_picture.h"
 #include "tutor/progression.h"
 #include "tutor/question_framework.h"
 #include "tutor/question_window.h"
@@ -13,6 +14,7 @@
 #include "workspace/exercise_start.h"
 #include "workspace/individuals.h"
 #include "workspace/main_window.h"
+#include "workspace/phenotype_key.h"
 #include "workspace/session.h"
 
 namespace crossmere {
@@ -183,6 +185,28 @@ TEST_F(Questions, TheGenotypesCommandShowsSwitchesAndHides) {
 TEST_F(Questions, TheGenotypesCommandIsDimmedWhereItCannotHelp) {
   Start(false, 3);  // A3: genotypes always shown, Mendel's notation only
   EXPECT_FALSE(service.MenuItems(kGenotypesCommand)[0].enabled);
+}
+
+// "Phenotypes" opens the organism's key, each form drawn twice its size;
+// it closes with its button and when another example starts.
+TEST_F(Questions, ThePhenotypesCommandOpensTheKeyOfTheOrganism) {
+  Start(true, 11);
+  const std::int32_t key = phenotype_key::WindowOf(session.genetics.kind);
+  ASSERT_TRUE(service.ChooseMenuCommand(kFileMenu, kPhenotypesCommand));
+  ASSERT_TRUE(service.WindowVisible(key));
+  const ServiceRect drawn = service.ItemRect(key, phenotype_key::kKeyPicture);
+  const PictureFrame frame = FrameOf(session.genetics, false, false);
+  EXPECT_GE(drawn.right - drawn.left, 2 * 2 * frame.width) << "two forms side by side, enlarged";
+  EXPECT_GE(drawn.bottom - drawn.top, session.genetics.lociCount * 2 * frame.height) << "one row per character";
+  service.WindowBounds(key);
+  const auto bounds = service.Registers().windowRect;
+  EXPECT_LE(bounds.bottom - bounds.top, session.startup.layout.height) << "the window fits the layout";
+
+  service.PostEvent(key, phenotype_key::kClose, 0);
+  EXPECT_FALSE(service.WindowExists(key));
+  ASSERT_TRUE(service.ChooseMenuCommand(kFileMenu, kPhenotypesCommand));
+  Start(true, 12);
+  EXPECT_FALSE(service.WindowExists(key)) << "a new example closes the key of the last one";
 }
 
 TEST_F(Questions, QuestionsAreMarkedInOrder) {
