@@ -7,3 +7,5 @@ source scripts/prepare.sh
 ensure_packages
 build_preset release
 QT_QPA_PLATFORM=offscreen ctest --preset release
+# The random session's seed and length, for the log.
+grep -h "^random session:" build/release/Testing/Temporary/LastTest.log | tail -1

@@ -85,7 +85,7 @@ void WindowService::ItemMove(std::int32_t componentIndex, std::int32_t top, std:
   if (!entry || componentIndex < 0 ||
       componentIndex >= static_cast<std::int32_t>(entry->components.size()))
     return;
-  QWidget* item = entry->components[componentIndex];
+  QWidget* item = entry->components[componentIndex].widget;
   if (!item) return;
   impl_->currentItem = item;
   switch (mode) {
@@ -120,7 +120,7 @@ void WindowService::ItemMove(std::int32_t componentIndex, std::int32_t top, std:
     case MoveMode::SystemDrag: {
       QWidget* proxy = nullptr;
       for (const auto& c : entry->components) {
-        if (c && qobject_cast<Panel*>(c) && Impl::NumberOf(c) == kProxyItem) proxy = c;
+        if (c.number == kProxyItem && qobject_cast<Panel*>(c.widget)) proxy = c.widget;
       }
       if (!proxy) break;
       proxy->setGeometry(item->geometry());

@@ -27,11 +27,18 @@ namespace crossmere {
 
 class Picture;
 
+// A numbered control, its number kept beside it so that finding one by
+// number never has to ask Qt for a property.
+struct WindowComponent {
+  QPointer<QWidget> widget;
+  std::int32_t number = 0;
+};
+
 struct WindowEntry {
   std::int32_t number = 0;
   QPointer<QWidget> widget;
   // Numbered controls in design order, then clones in order of creation.
-  std::vector<QPointer<QWidget>> components;
+  std::vector<WindowComponent> components;
 };
 
 struct WindowService::Impl {

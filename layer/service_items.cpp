@@ -59,8 +59,8 @@ WindowEntry* WindowService::Impl::EntryOf(QWidget* window) {
 }
 
 QWidget* WindowService::Impl::Numbered(const WindowEntry& entry, std::int32_t item) {
-  for (const auto& component : entry.components) {
-    if (component && NumberOf(component) == item) return component;
+  for (const WindowComponent& component : entry.components) {
+    if (component.number == item && component.widget) return component.widget;
   }
   return nullptr;
 }
@@ -75,7 +75,7 @@ QWidget* WindowService::Impl::Lookup(std::int32_t window, std::int32_t item, boo
   QWidget* found = nullptr;
   if (byIndex) {
     if (item >= 0 && item < static_cast<std::int32_t>(entry->components.size()))
-      found = entry->components[item];
+      found = entry->components[item].widget;
   } else {
     found = Numbered(*entry, item);
   }
@@ -157,7 +157,7 @@ void WindowService::ItemDestroy(std::int32_t window, std::int32_t item) {
   QWidget* w = impl_->Require("ItemDestroy", window, item);
   if (!w) return;
   if (WindowEntry* entry = impl_->EntryOf(impl_->currentWindow)) {
-    std::erase(entry->components, QPointer<QWidget>(w));
+    std::erase_if(entry->components, [w](const WindowComponent& c) { return c.widget == w; });
   }
   impl_->currentItem = nullptr;
   // The item may be the one whose mouse handler is running: delete it later.
@@ -171,7 +171,8 @@ void WindowService::ItemTemplate(std::int32_t window, std::int32_t item) {
   if (!w) return;
   impl_->templateItem = w;
   const WindowEntry* entry = impl_->EntryOf(impl_->currentWindow);
-  const auto at = std::find(entry->components.begin(), entry->components.end(), QPointer<QWidget>(w));
+  const auto at = std::find_if(entry->components.begin(), entry->components.end(),
+                               [w](const WindowComponent& c) { return c.widget == w; });
   registers_.resultWord = static_cast<std::int32_t>(at - entry->components.begin());
 }
 
@@ -215,13 +216,20 @@ void WindowService::ItemClone() {
   clone->setProperty("item", 0);
   clone->hide();
   impl_->WireControl(entry->widget, clone);
-  entry->components.emplace_back(clone);
+  entry->components.push_back({clone, 0});
   impl_->currentItem = clone;
 }
 
 void WindowService::ItemSetNumber(std::int32_t number) {
   registers_.resultWord = 0;
-  if (impl_->currentItem) impl_->currentItem->setProperty("item", number);
+  QWidget* item = impl_->currentItem;
+  if (!item) return;
+  item->setProperty("item", number);
+  if (WindowEntry* entry = impl_->EntryOf(impl_->currentWindow)) {
+    for (WindowComponent& c : entry->components) {
+      if (c.widget == item) c.number = number;
+    }
+  }
 }
 
 void WindowService::ItemResize(std::int32_t height, std::int32_t width) {

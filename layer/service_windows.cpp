@@ -75,6 +75,9 @@ class DialogAnswer : public ScriptedDialog {
                       Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &press);
   }
+  void Escape() override {
+    if (auto* dialog = qobject_cast<QDialog*>(window_.data())) dialog->reject();
+  }
 
  private:
   QWidget* Find(std::int32_t item) const {
@@ -140,7 +143,7 @@ void WindowService::Impl::Adopt(std::int32_t number, QWidget* window) {
   for (QWidget* child : window->findChildren<QWidget*>()) {
     // Menus carry numbers too, but they are reached through the menu operation.
     if (!child->property("item").isValid() || InsideMenu(child)) continue;
-    entry.components.emplace_back(child);
+    entry.components.push_back({child, NumberOf(child)});
     WireControl(window, child);
   }
   windows.push_back(std::move(entry));
@@ -288,7 +291,10 @@ void WindowService::WindowRunModal(std::int32_t window) {
   if (scripted_) {
     dialog->setModal(true);
     dialog->show();
-    if (impl_->responders.empty()) {
+    if (impl_->responders.empty() && standingAnswer_) {
+      DialogAnswer answer(window, dialog);
+      standingAnswer_(answer);
+    } else if (impl_->responders.empty()) {
       Fault("no answer for dialog " + std::to_string(window));
     } else {
       auto responder = std::move(impl_->responders.front());

@@ -117,6 +117,8 @@ class ScriptedDialog {
   virtual void Click(std::int32_t item) = 0;
   // A click on the window itself, away from its controls.
   virtual void ClickBackground() = 0;
+  // Escape, or the window's close box.
+  virtual void Escape() = 0;
 };
 
 // A pointer movement for a scripted drag: window coordinates of the pointer,
@@ -290,6 +292,9 @@ class WindowService {
   void SetScripted(bool on) { scripted_ = on; }
   bool Scripted() const { return scripted_; }
   void AnswerNextDialog(std::function<void(ScriptedDialog&)> responder);
+  // Answers every dialog that finds no queued answer (a long random run
+  // cannot foresee them all); without one such a dialog is a fault.
+  void SetStandingAnswer(std::function<void(ScriptedDialog&)> responder) { standingAnswer_ = std::move(responder); }
   void AnswerNextFileDialog(std::string path);  // empty: cancel
   void AnswerNextColour(std::optional<std::uint32_t> rgb);  // nullopt: cancel
   void QueuePointerPath(PointerPath path);
@@ -318,6 +323,7 @@ class WindowService {
 
   std::function<void()> eventHandler_;
   std::function<void(const std::string&)> faultHandler_;
+  std::function<void(ScriptedDialog&)> standingAnswer_;
   std::vector<MessageRecord> transcript_;
   std::string programFolder_;
   ScreenSize pretendScreen_;

@@ -627,8 +627,11 @@ void TakeOutOfContainer(Session& session, std::int32_t shown) {
   service.ItemDestroy(view, shown);
   genetics.objectClass[object] = classNumber;
   session.offspring.highestObject = std::max(session.offspring.highestObject, object);
-  const ServiceRect dropped = InsideLayout(session.startup.layout, service.MapRect(view, drop, kWindow));
+  const ServiceRect dropped = service.MapRect(view, drop, kWindow);
   NewIndividual(session, object, dropped.left, dropped.top);
+  // Its picture on the workspace may be larger than its place in the view.
+  const ServiceRect onLayout = InsideLayout(session.startup.layout, service.ItemRect(kWindow, object));
+  Place(service, kWindow, object, onLayout.left, onLayout.top);
   KeepInSight(session, object, service.WindowRectIn(view, kWindow));
   ContainerLabelRedraw(session, container);
 }

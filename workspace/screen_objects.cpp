@@ -60,7 +60,8 @@ std::pair<std::int32_t, std::int32_t> PulledBack(const Session& session, const S
   const LayoutSize layout = session.startup.layout;
   std::int32_t left = drop.left;
   std::int32_t top = drop.top;
-  if (drop.right > layout.width) left = layout.width - 80;
+  // A picture wider than the usual 80 pixels is pulled back by its own width.
+  if (drop.right > layout.width) left = layout.width - std::max(80, drop.right - drop.left);
   if (left < 0) left = 0;
   if (drop.bottom > layout.height - 30) top = layout.height - 100;
   if (top < 0) top = 0;

@@ -36,6 +36,23 @@ class Containers : public testing::RunningProgram {
     DragBy(spare, left - r.left, top - r.top);
     return spare;
   }
+
+  // Drags an individual shown in the open view to (x, y) of the workspace;
+  // returns the individual it became there (0: none).
+  std::int32_t TakeOut(std::int32_t shown, std::int32_t x, std::int32_t y) {
+    const std::int32_t view = kFirstViewWindow + session.genetics.kind;
+    // The pointer path is given in the view's coordinates.
+    const ServiceRect target = service.MapRect(kWindow, {y, x, y + 1, x + 1}, view);
+    service.ItemSelect(view, shown);
+    const auto r = service.Registers().windowRect;
+    service.QueuePointerPath({{{r.left + 1, r.top + 1}, {target.left + 1, target.top + 1}}});
+    service.PostEvent(view, shown, 0);
+    std::int32_t object = 0;
+    for (std::int32_t o = kFirstOffspringObject; o <= kLastOffspringObject; ++o) {
+      if (session.genetics.objectClass[o] != 0 && service.ItemVisible(kWindow, o)) object = o;
+    }
+    return object;
+  }
 };
 
 TEST_F(Containers, TheExerciseStartsWithStorageAndOneSpare) {
@@ -277,39 +294,37 @@ TEST_F(Containers, TakenOutIndividualsLandWhereDroppedAndStayInSight) {
   ContainerCommand(session, kLookIn);
   const std::int32_t view = kFirstViewWindow + session.genetics.kind;
   const ServiceRect behind = service.WindowRectIn(view, kWindow);
-  auto takeOut = [&](std::int32_t shown, std::int32_t mainX, std::int32_t mainY) {
-    // The pointer path is given in the view's coordinates.
-    const ServiceRect target = service.MapRect(kWindow, {mainY, mainX, mainY + 1, mainX + 1}, view);
-    service.ItemSelect(view, shown);
-    const auto r = service.Registers().windowRect;
-    service.QueuePointerPath({{{r.left + 1, r.top + 1}, {target.left + 1, target.top + 1}}});
-    service.PostEvent(view, shown, 0);
-    std::int32_t object = 0;
-    for (std::int32_t o = kFirstOffspringObject; o <= kLastOffspringObject; ++o) {
-      if (session.genetics.objectClass[o] != 0 && service.ItemVisible(kWindow, o)) object = o;
-    }
-    return object;
-  };
   auto overlap = [](const ServiceRect& a, const ServiceRect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
   };
   // Far from the view: exactly there.
   const std::int32_t mainX = behind.right + 20 > 700 ? 10 : behind.right + 20;
-  const std::int32_t first = takeOut(kFirstShown, mainX, 450);
+  const std::int32_t first = TakeOut(kFirstShown, mainX, 450);
   ASSERT_NE(first, 0);
   EXPECT_EQ(Rect(first).left, mainX);
   EXPECT_EQ(Rect(first).top, 450);
   // Onto the first: beside the view instead, on neither.
-  const std::int32_t second = takeOut(kFirstShown + 1, mainX, 450);
+  const std::int32_t second = TakeOut(kFirstShown + 1, mainX, 450);
   ASSERT_NE(second, 0);
   EXPECT_FALSE(overlap(Rect(second), Rect(first)));
   EXPECT_FALSE(overlap(Rect(second), behind));
   // Behind the view: beside it.
-  const std::int32_t third = takeOut(kFirstShown + 2, (behind.left + behind.right) / 2, (behind.top + behind.bottom) / 2);
+  const std::int32_t third = TakeOut(kFirstShown + 2, (behind.left + behind.right) / 2, (behind.top + behind.bottom) / 2);
   ASSERT_NE(third, 0);
   EXPECT_FALSE(overlap(Rect(third), behind));
   EXPECT_FALSE(overlap(Rect(third), Rect(first)));
   EXPECT_FALSE(overlap(Rect(third), Rect(second)));
+}
+
+// A Monkbear is wider than its place in the view: taken out at the right
+// edge, it still lands wholly on the layout.
+TEST_F(Containers, AnIndividualTakenOutAtTheEdgeLandsInsideTheLayout) {
+  PutInContainer(session, kFirst, PutOnWorkspace(1, 200, 300));
+  SelectContainer(session, kFirst);
+  ContainerCommand(session, kLookIn);
+  const std::int32_t object = TakeOut(kFirstShown, session.startup.layout.width - 3, 450);
+  ASSERT_NE(object, 0);
+  EXPECT_EQ(Rect(object).right, session.startup.layout.width);
 }
 
 // Escape (or the close box, which presses the same "Shut") shuts the

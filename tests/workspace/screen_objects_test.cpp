@@ -56,8 +56,10 @@ TEST_F(ScreenObjects, OnePixelOnTheBinDestroys) {
 
 TEST_F(ScreenObjects, DropsArePulledBackInsideTheLayout) {
   const std::int32_t object = TakeOffspringTo(300, 250);
+  const std::int32_t width = Rect(object).right - Rect(object).left;
+  ASSERT_GT(width, 80) << "a Monkbear is wider than the usual 80 pixels";
   DragBy(object, 460, 0);  // right edge beyond 800
-  EXPECT_EQ(Rect(object).left, 800 - 80);
+  EXPECT_EQ(Rect(object).right, 800) << "pulled back by its own width, wholly inside";
   DragBy(object, -800, 0);
   EXPECT_EQ(Rect(object).left, 0);
   DragBy(object, 0, 400);  // bottom beyond 600 - 30
