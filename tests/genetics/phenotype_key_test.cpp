@@ -61,7 +61,9 @@ TEST(PhenotypeKey, PicturesDifferOnlyInTheirOwnCharacter) {
     const std::int32_t own = g.loci[row + 1].character;
     for (const KeyPhenotype& form : key[row].phenotypes) {
       for (std::int32_t c = 1; c <= kMaxCharacter; ++c) {
-        if (c != own) EXPECT_EQ(form.picture.values[c], first.values[c]) << "row " << row << " character " << c;
+        if (c != own) {
+          EXPECT_EQ(form.picture.values[c], first.values[c]) << "row " << row << " character " << c;
+        }
       }
     }
   }
