@@ -33,21 +33,22 @@ enum class Fault {
 struct FaultRow {
   Fault fault;
   std::int32_t remark;
-  std::int32_t deduction;  // beyond the error's, for a fault that leaves the genotypes right
+  bool error;              // the answer is wrong even where the genotypes read right
+  std::int32_t deduction;  // beyond the error's, for a fault that leaves the answer right
 };
 
 constexpr FaultRow kFaultTable[] = {
-    {Fault::SameSymbol, kSameSymbol, 0},
-    {Fault::Duplication, kDuplication, 1},
-    {Fault::OneWildSymbol, kOneWildSymbol, 0},
-    {Fault::CapitalMutant, kCapitalMutant, 1},
-    {Fault::SexLinked, kSexLinked, 0},
-    {Fault::NotSexLinked, kNotSexLinked, 0},
-    {Fault::OppositeOrder, kOppositeOrder, 0},
-    {Fault::BothLociHomozygous, kBothLociHomozygous, 0},
-    {Fault::HomozygousAtBoth, kHomozygousAtBoth, 0},
-    {Fault::BothHomozygous, kBothHomozygous, 0},
-    {Fault::Either, kEither, 0},
+    {Fault::SameSymbol, kSameSymbol, true, 0},
+    {Fault::Duplication, kDuplication, false, 1},
+    {Fault::OneWildSymbol, kOneWildSymbol, true, 0},
+    {Fault::CapitalMutant, kCapitalMutant, false, 1},
+    {Fault::SexLinked, kSexLinked, true, 0},
+    {Fault::NotSexLinked, kNotSexLinked, true, 0},
+    {Fault::OppositeOrder, kOppositeOrder, true, 0},
+    {Fault::BothLociHomozygous, kBothLociHomozygous, true, 0},
+    {Fault::HomozygousAtBoth, kHomozygousAtBoth, true, 0},
+    {Fault::BothHomozygous, kBothHomozygous, true, 0},
+    {Fault::Either, kEither, true, 0},
 };
 constexpr std::int32_t kErrorDeduction = 2;
 constexpr std::int32_t kPoorCanineSymbols = 1;
@@ -362,9 +363,10 @@ EntryVerdict MarkGenotypeEntry(const EntryQuestion& question, const std::array<E
   const std::vector<Candidate> candidates = Candidates(question, answers);
   const Candidate& best = candidates.front();
   const CanineReading canines = ReadCanines(question, answers, best);
-  const bool wrong = best.right < 2 && !canines.accepted;
   std::set<Fault> faults = FindFaults(question, answers, candidates);
   if (canines.accepted) faults.erase(Fault::Either);
+  bool wrong = best.right < 2 && !canines.accepted;
+  for (const FaultRow& row : kFaultTable) wrong |= row.error && faults.contains(row.fault);
 
   EntryVerdict verdict;
   verdict.good = !wrong;
@@ -381,7 +383,7 @@ EntryVerdict MarkGenotypeEntry(const EntryQuestion& question, const std::array<E
     if (!faults.contains(row.fault)) continue;
     if (first) verdict.remarks.push_back(row.remark);
     first = false;
-    verdict.deduction += row.deduction;
+    if (!row.error) verdict.deduction += row.deduction;
   }
   verdict.remarks.insert(verdict.remarks.end(), canines.remarks.begin(), canines.remarks.end());
   verdict.deduction += canines.deduction;

@@ -10,8 +10,8 @@ using enum QuestionFamilyId;
 // One row per type; adding a type or giving one a window happens here.
 constexpr std::array<QuestionTypeRow, kLastQuestionType + 1> kQuestionTypes = {{
     {4, 0, None},                // no type 0
-    {4, 0, GenotypeEntry},       // 1 Show genotypes
-    {4, 0, GenotypeEntry},       // 2 Show genotypes [+ notation]
+    {4, 501, GenotypeEntry},     // 1 Show genotypes
+    {4, 501, GenotypeEntry},     // 2 Show genotypes [+ notation]
     {1, 503, FindIndividual},    // 3 Find homozygote
     {1, 504, CrossSetUp},        // 4 F1 intercross
     {5, 0, ObservedExpected},    // 5 Observed and Expected
@@ -20,8 +20,8 @@ constexpr std::array<QuestionTypeRow, kLastQuestionType + 1> kQuestionTypes = {{
     {5, 0, ObservedExpected},    // 8 Observed and Expected after a testcross
     {5, 0, ObservedExpected},    // 9 Chi-square after a testcross
     {4, 504, CrossSetUp},        // 10 Cross set up
-    {4, 0, GenotypeEntry},       // 11 Show genotypes, second
-    {4, 0, GenotypeEntry},       // 12 Show genotypes [+ notation], second
+    {4, 501, GenotypeEntry},     // 11 Show genotypes, second
+    {4, 501, GenotypeEntry},     // 12 Show genotypes [+ notation], second
     {1, 503, FindIndividual},    // 13 Find homozygote, second
     {1, 0, SingleChoice},        // 14 Autosomal or sex-linked?
     {9, 0, ObservedExpected},    // 15 Obs. and Exp. [joint]

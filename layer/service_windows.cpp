@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -20,6 +21,7 @@
 
 #include "layer/layout.h"
 #include "layer/service_impl.h"
+#include "layer/widgets/gene_slot.h"
 #include "layer/widgets/picture.h"
 #include "layer/widgets/tlabelp.h"
 
@@ -432,6 +434,24 @@ void WindowService::PressBackground(std::int32_t window, std::int32_t x, std::in
 }
 
 void WindowService::ReleasePicture() { registers_.dragActive = false; }
+
+void WindowService::DragSymbol(std::int32_t window, std::int32_t from, std::int32_t to) {
+  QWidget* source = impl_->Require("DragSymbol", window, from);
+  GeneSlot* target = to == 0 ? nullptr : qobject_cast<GeneSlot*>(impl_->Require("DragSymbol", window, to));
+  auto* label = qobject_cast<QLabel*>(source);
+  if (!label) return;
+  const QString symbol = label->text();
+  if (target) target->Receive(symbol);
+  if (auto* slot = qobject_cast<GeneSlot*>(source); slot && slot != target) slot->Release();
+}
+
+void WindowService::PressKey(std::int32_t window, std::int32_t item, const std::string& text) {
+  QWidget* w = impl_->Require("PressKey", window, item);
+  if (!w) return;
+  const int key = text.empty() ? static_cast<int>(Qt::Key_Delete) : QChar(text[0]).toUpper().unicode();
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromStdString(text));
+  QCoreApplication::sendEvent(w, &press);
+}
 
 void WindowService::Quit() {
   impl_->quitting = true;

@@ -274,6 +274,12 @@ class WindowService {
   void PressPicture(std::int32_t window, std::int32_t item, bool doubleClick = false,
                     bool leftButton = true);
   void ReleasePicture();
+  // A gene symbol dragged from a template tile or a slot to a slot, as the
+  // mouse would drag it; `to` 0 drops it away from every slot.
+  void DragSymbol(std::int32_t window, std::int32_t from, std::int32_t to);
+  // A key pressed on an item as the keyboard would press it: `text` is what
+  // the key types, empty for Delete.
+  void PressKey(std::int32_t window, std::int32_t item, const std::string& text);
   // A left-button press on a window's own background at (x, y), as the mouse would give it.
   void PressBackground(std::int32_t window, std::int32_t x, std::int32_t y);
   // Hides every window and ends the message loop.

@@ -59,6 +59,7 @@ set(dialog_designs
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW444.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW498.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW500.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW501.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW503.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW504.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW546.ui

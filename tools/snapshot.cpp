@@ -4,7 +4,8 @@
 // (help_program.png, help_menus.png, about.png), a cross question answered
 // wrongly (question_cross.png) and the list of exercises attempted
 // (exercise_list.png), B11 with its genotypes shown (genotypes.png) and
-// its organism's key (phenotypes.png) in the folder given. Run it on the offscreen platform
+// its organism's key (phenotypes.png), B13's genotype question filled in
+// (question_genotypes.png) and marked (question_genotypes_marked.png) in the folder given. Run it on the offscreen platform
 // to refresh the pictures under docs/.
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 
 #include "program/startup.h"
 #include "tutor/progression.h"
+#include "tutor/question_framework.h"
 #include "tutor/question_window.h"
 #include "workspace/exercise_start.h"
 #include "workspace/phenotype_key.h"
@@ -94,6 +96,24 @@ int main(int argc, char* argv[]) {
   QApplication::processEvents();
   saved &= service.SaveWindowImage(crossmere::phenotype_key::WindowOf(session.genetics.kind),
                                    folder + "/phenotypes.png");
+  // B13's first genotype question, answered with one genotype where the
+  // phenotype has two, and marked.
+  crossmere::NoteAttempt(session.progress, 13);
+  session.progress.current = 13;
+  crossmere::StartExercise(session);
+  service.WindowHide(crossmere::instructions::kDescriptionWindow);
+  crossmere::SelectQuestion(session, 1);
+  const std::int32_t entryWindow = 500 + session.questions.list.types[1];
+  // Symbols from the template: the first tile into each gene slot of the first pair.
+  for (std::int32_t individual = 0; individual < 2; ++individual) {
+    service.DragSymbol(entryWindow, 801, 600 + 100 * individual);
+    service.DragSymbol(entryWindow, individual == 0 ? 802 : 806, 601 + 100 * individual);
+  }
+  QApplication::processEvents();
+  saved &= service.SaveWindowImage(entryWindow, folder + "/question_genotypes.png");
+  service.PostEvent(entryWindow, crossmere::question_window::kMark, 0);
+  QApplication::processEvents();
+  saved &= service.SaveWindowImage(entryWindow, folder + "/question_genotypes_marked.png");
   service.AnswerNextDialog([&](crossmere::ScriptedDialog& list) {
     saved &= service.SaveWindowImage(list.Number(), folder + "/exercise_list.png");
     list.Click(1000);

@@ -8,6 +8,8 @@ const QuestionFamily* FamilyOf(std::int32_t type) {
   const QuestionTypeRow& row = QuestionTypeOf(type);
   if (row.form == 0) return nullptr;
   switch (row.family) {
+    case QuestionFamilyId::GenotypeEntry:
+      return &kGenotypeEntryFamily;
     case QuestionFamilyId::FindIndividual:
       return &kFindIndividualFamily;
     case QuestionFamilyId::CrossSetUp:

@@ -34,6 +34,8 @@ struct QuestionFamily {
 // nullptr when this version has no window for the type.
 const QuestionFamily* FamilyOf(std::int32_t type);
 
+// Write genotypes with gene symbols: types 1, 2, 11 and 12.
+extern const QuestionFamily kGenotypeEntryFamily;
 // Click on an individual: types 3, 13, 17 and 19.
 extern const QuestionFamily kFindIndividualFamily;
 // Set up a cross in the crossing box: types 4, 7 and 10.

@@ -87,6 +87,8 @@ std::vector<Case> Cases() {
   cases.push_back({"wild type notation", wild, {"01", "00"}, {"a+", "++"}, true, {kGood}, 0});
   cases.push_back({"two gene symbols in the wild type notation", wild, {"01", "00"}, {"Aa", "++"}, false,
                    {kError, kShownAlongside, kOneWildSymbol}, 2});
+  cases.push_back({"two gene symbols for one mutant allele", wild, {"11", "00"}, {"Aa", "++"}, false,
+                   {kError, kShownAlongside, kOneWildSymbol}, 2});
   EntryQuestion dominantMutant = wild;
   dominantMutant.loci[0].symbols = {"+", "A"};
   dominantMutant.loci[0].heterozygoteDistinct = true;

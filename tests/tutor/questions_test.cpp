@@ -4,6 +4,7 @@
 
 #include "tests/workspace/running_program.h"
 
+#include "exercises/genotype_entry_setup.h"
 #include "exercises/individual_check.h"
 #include "genetics/genotype_classes.h"
 #include "genetics/pictures/class_picture.h"
@@ -207,6 +208,72 @@ TEST_F(Questions, ThePhenotypesCommandOpensTheKeyOfTheOrganism) {
   ASSERT_TRUE(service.ChooseMenuCommand(kFileMenu, kPhenotypesCommand));
   Start(true, 12);
   EXPECT_FALSE(service.WindowExists(key)) << "a new example closes the key of the last one";
+}
+
+// A notation exercise answered with the keyboard alone: each slot takes the
+// typed symbol of the program's own genotype; the answer earns every mark.
+TEST_F(Questions, GenotypesTypedIntoTheSlotsAreMarked) {
+  Start(false, 7);
+  Choose(1);
+  ASSERT_TRUE(service.WindowVisible(Window(1)));
+  const EntrySetUp setUp =
+      SetUpEntryQuestion(session.genetics, session.example, session.exercises.options[7], session.questions, 1);
+  for (std::int32_t i = 0; i < 2; ++i) {
+    const auto genes = setUp.question.truth[i][0].loci[0];
+    for (std::int32_t s = 0; s < 2; ++s) {
+      const std::int32_t gene = genes[s];
+      const std::string symbol = gene == kNoGene ? setUp.question.ySymbol : setUp.question.loci[0].symbols[gene];
+      service.PressKey(Window(1), 600 + 100 * i + s, symbol);
+      EXPECT_EQ(service.ItemText(Window(1), 600 + 100 * i + s), symbol);
+    }
+  }
+  MarkMe(1);
+  EXPECT_TRUE(Record(1).completed);
+  EXPECT_EQ(Record(1).mark, 4);
+  EXPECT_EQ(Good(1), "Good!");
+}
+
+// Symbols come from the template any number of times and leave a slot when
+// dragged out of it, or when Delete is pressed on it.
+TEST_F(Questions, GeneSymbolsAreDraggedInAndOut) {
+  Start(false, 7);
+  Choose(1);
+  const std::int32_t window = Window(1);
+  const std::string letter = service.ItemText(window, 801);
+  ASSERT_FALSE(letter.empty());
+  service.DragSymbol(window, 801, 600);
+  service.DragSymbol(window, 801, 601);
+  EXPECT_EQ(service.ItemText(window, 600), letter);
+  EXPECT_EQ(service.ItemText(window, 601), letter);
+  service.DragSymbol(window, 600, 0);
+  EXPECT_EQ(service.ItemText(window, 600), "") << "dragged out of its slot";
+  service.DragSymbol(window, 601, 700);
+  EXPECT_EQ(service.ItemText(window, 601), "");
+  EXPECT_EQ(service.ItemText(window, 700), letter) << "moved to another slot";
+  service.PressKey(window, 700, "");
+  EXPECT_EQ(service.ItemText(window, 700), "") << "Delete empties it";
+  EXPECT_FALSE(service.ItemVisible(window, 610)) << "pure-breeding parents have one genotype each";
+}
+
+// B10 asks twice; the second answer is reminded of the first one's symbols,
+// and a wrong answer shows the program's genotypes beside the slots.
+TEST_F(Questions, TheSecondGenotypeQuestionComparesSymbols) {
+  Start(true, 10);
+  ASSERT_EQ(session.questions.list.count, 2);
+  Choose(1);
+  MarkMe(1);  // nothing written: wrong
+  EXPECT_TRUE(Record(1).completed);
+  EXPECT_EQ(Record(1).mark, 2);
+  EXPECT_EQ(Bad(1), "Sorry.  At least one error.");
+  EXPECT_TRUE(service.ItemVisible(Window(1), 620)) << "the correct genotype beside the slots";
+  Choose(2);
+  MarkMe(2);
+  bool reminded = false;
+  for (std::int32_t line = 306; line <= 309; ++line) {
+    reminded |= service.ItemVisible(Window(2), line) &&
+                service.ItemText(Window(2), line).starts_with("NB.  Compare the symbol used for the mutant");
+  }
+  EXPECT_TRUE(reminded);
 }
 
 TEST_F(Questions, QuestionsAreMarkedInOrder) {
