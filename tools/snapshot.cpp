@@ -3,10 +3,10 @@
 // exercise), description_17.png, colours.png, the help pages
 // (help_program.png, help_menus.png, about.png), a cross question answered
 // wrongly (question_cross.png) and the list of exercises attempted
-// (exercise_list.png), B11 with its genotypes shown (genotypes.png) and
-// its organism's key (phenotypes.png), B13's genotype question filled in
-// (question_genotypes.png) and marked (question_genotypes_marked.png) in the folder given. Run it on the offscreen platform
-// to refresh the pictures under docs/.
+// (exercise_list.png), B11 with its genotypes shown (genotypes.png), its
+// organism's key (phenotypes.png) and B13's genotype question answered and
+// marked (question_genotypes.png) in the folder given. Run it on the
+// offscreen platform to refresh the pictures under docs/.
 
 #include <QApplication>
 #include <cstdio>
@@ -109,11 +109,9 @@ int main(int argc, char* argv[]) {
     service.DragSymbol(entryWindow, 801, 600 + 100 * individual);
     service.DragSymbol(entryWindow, individual == 0 ? 802 : 806, 601 + 100 * individual);
   }
-  QApplication::processEvents();
-  saved &= service.SaveWindowImage(entryWindow, folder + "/question_genotypes.png");
   service.PostEvent(entryWindow, crossmere::question_window::kMark, 0);
   QApplication::processEvents();
-  saved &= service.SaveWindowImage(entryWindow, folder + "/question_genotypes_marked.png");
+  saved &= service.SaveWindowImage(entryWindow, folder + "/question_genotypes.png");
   service.AnswerNextDialog([&](crossmere::ScriptedDialog& list) {
     saved &= service.SaveWindowImage(list.Number(), folder + "/exercise_list.png");
     list.Click(1000);
