@@ -2,6 +2,7 @@
 
 #include "exercises/question_types.h"
 #include "genetics/organisms.h"
+#include "tutor/chi_square_calculator.h"
 #include "tutor/question_window.h"
 #include "workspace/containers.h"
 #include "workspace/instructions.h"
@@ -69,6 +70,10 @@ std::vector<WindowClass> ProgramWindowClasses() {
     key.style = WindowStyle::Panel;
     key.closeItem = phenotype_key::kClose;
   }
+  // The chi-square calculator stays beside the workspace until "Done".
+  WindowClass& calculator = ClassFor(classes, chi_square_window::kWindow);
+  calculator.style = WindowStyle::Panel;
+  calculator.closeItem = chi_square_window::kDone;
   // The explanation of a question looks like an exercise description.
   ClassFor(classes, question_window::kExplanation).form = instructions::kDescriptionWindow;
   for (const Title& title : kTitles) ClassFor(classes, title.window).title = title.text;

@@ -37,6 +37,7 @@ set(dialog_designs
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW303.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW343.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW390.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW370.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW381.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW382.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW383.ui

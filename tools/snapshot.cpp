@@ -5,7 +5,8 @@
 // wrongly (question_cross.png) and the list of exercises attempted
 // (exercise_list.png), B11 with its genotypes shown (genotypes.png), its
 // organism's key (phenotypes.png) and B13's genotype question answered and
-// marked (question_genotypes.png) in the folder given. Run it on the
+// marked (question_genotypes.png), and the chi-square calculator after a
+// calculation (chi_square.png) in the folder given. Run it on the
 // offscreen platform to refresh the pictures under docs/.
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <tuple>
 
 #include "program/startup.h"
+#include "tutor/chi_square_calculator.h"
 #include "tutor/progression.h"
 #include "tutor/question_framework.h"
 #include "tutor/question_window.h"
@@ -112,6 +114,21 @@ int main(int argc, char* argv[]) {
   service.PostEvent(entryWindow, crossmere::question_window::kMark, 0);
   QApplication::processEvents();
   saved &= service.SaveWindowImage(entryWindow, folder + "/question_genotypes.png");
+  // The chi-square calculator with a two-locus intercross counted.
+  namespace chi = crossmere::chi_square_window;
+  crossmere::OpenChiSquareCalculator(session);
+  for (const std::int32_t radio : {chi::kTwoLoci, chi::kFirstTwoLociRatio + 2}) {
+    service.ItemSelect(chi::kWindow, radio);
+    service.SetControlValue(1);
+    service.PostEvent(chi::kWindow, radio, 0);
+  }
+  for (const auto& [field, count] : {std::pair{0, "97"}, std::pair{1, "28"}, std::pair{2, "35"}, std::pair{3, "8"}}) {
+    service.SetItemText(chi::kWindow, chi::kFirstObserved + field, count);
+  }
+  service.PostEvent(chi::kWindow, chi::kCalculate, 0);
+  QApplication::processEvents();
+  saved &= service.SaveWindowImage(chi::kWindow, folder + "/chi_square.png");
+  service.PostEvent(chi::kWindow, chi::kDone, 0);
   service.AnswerNextDialog([&](crossmere::ScriptedDialog& list) {
     saved &= service.SaveWindowImage(list.Number(), folder + "/exercise_list.png");
     list.Click(1000);
