@@ -23,7 +23,7 @@ constexpr std::array<QuestionTypeRow, kLastQuestionType + 1> kQuestionTypes = {{
     {4, 501, GenotypeEntry},     // 11 Show genotypes, second
     {4, 501, GenotypeEntry},     // 12 Show genotypes [+ notation], second
     {1, 503, FindIndividual},    // 13 Find homozygote, second
-    {1, 0, SingleChoice},        // 14 Autosomal or sex-linked?
+    {1, 527, SingleChoice},      // 14 Autosomal or sex-linked?
     {9, 0, ObservedExpected},    // 15 Obs. and Exp. [joint]
     {4, 0, ObservedExpected},    // 16 Chi-square [joint]: becomes 15 with its chi-square part
     {1, 503, FindIndividual},    // 17 Find heterozygote
@@ -36,7 +36,7 @@ constexpr std::array<QuestionTypeRow, kLastQuestionType + 1> kQuestionTypes = {{
     {1, 0, CrossList},           // 24 Segregating crosses
     {1, 0, CrossList},           // 25 Like autosomal intercross
     {1, 0, CrossList},           // 26 Parents and offspring reversed
-    {1, 0, SingleChoice},        // 27 Linked or unlinked
+    {1, 527, SingleChoice},      // 27 Linked or unlinked
     {3, 0, Recombination},       // 28 Estimate recombination
     {3, 0, Recombination},       // 29 Another estimate
     {1, 0, Recombination},       // 30 Cross set up for recombination

@@ -114,6 +114,8 @@ struct ExerciseOptions {
   bool Fly() const { return On(option_item::kFly); }
   bool Plant() const { return On(option_item::kPlant); }
   bool DominantMother() const { return On(option_item::kDominantMother); }
+  // The same item hides the " Can't tell" answer of the linkage question.
+  bool NoCantTell() const { return On(option_item::kDominantMother); }
   bool PhaseFromSecondBit() const { return On(option_item::kPhaseFromSecondBit); }
   bool LethalHalfTheTime() const { return On(option_item::kLethalHalfTheTime); }
   bool LethalAlways() const { return On(option_item::kLethalAlways); }

@@ -36,6 +36,8 @@ const QuestionFamily* FamilyOf(std::int32_t type);
 
 // Write genotypes with gene symbols: types 1, 2, 11 and 12.
 extern const QuestionFamily kGenotypeEntryFamily;
+// One choice among a few: types 14 and 27.
+extern const QuestionFamily kSingleChoiceFamily;
 // Click on an individual: types 3, 13, 17 and 19.
 extern const QuestionFamily kFindIndividualFamily;
 // Set up a cross in the crossing box: types 4, 7 and 10.
