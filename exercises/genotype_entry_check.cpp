@@ -24,9 +24,9 @@ enum class Fault {
   SexLinked,
   NotSexLinked,
   OppositeOrder,
-  BothLociHomozygous,
-  HomozygousAtBoth,
-  BothHomozygous,
+  OneParentHeterozygous,
+  BothParentsHeterozygous,
+  ParentHeterozygous,
   Either,
 };
 
@@ -45,13 +45,12 @@ constexpr FaultRow kFaultTable[] = {
     {Fault::SexLinked, kSexLinked, true, 0},
     {Fault::NotSexLinked, kNotSexLinked, true, 0},
     {Fault::OppositeOrder, kOppositeOrder, true, 0},
-    {Fault::BothLociHomozygous, kBothLociHomozygous, true, 0},
-    {Fault::HomozygousAtBoth, kHomozygousAtBoth, true, 0},
-    {Fault::BothHomozygous, kBothHomozygous, true, 0},
+    {Fault::OneParentHeterozygous, kOneParentHeterozygous, true, 0},
+    {Fault::BothParentsHeterozygous, kBothParentsHeterozygous, true, 0},
+    {Fault::ParentHeterozygous, kParentHeterozygous, true, 0},
     {Fault::Either, kEither, true, 0},
 };
 constexpr std::int32_t kErrorDeduction = 2;
-constexpr std::int32_t kPoorCanineSymbols = 1;
 
 // Which symbol stands for which allele at each locus of the truth, and which
 // locus of the truth each locus of the slots is.
@@ -66,7 +65,7 @@ struct Candidate {
   Reading reading;
   std::array<Judgement, 2> judged{Judgement::Wrong, Judgement::Wrong};
   std::int32_t right = 0;
-  bool own = false;
+  bool programSymbols = false;  // every symbol stands for its allele as the program writes it
 };
 
 std::vector<const SlotPair*> UsedPairs(const EntryQuestion& question, const EntryAnswer& answer) {
@@ -179,7 +178,7 @@ std::vector<std::map<std::string, std::int32_t>> Mappings(const EntryQuestion& q
   return mappings;
 }
 
-bool OwnMapping(const EntryQuestion& question, const Reading& reading) {
+bool ProgramSymbols(const EntryQuestion& question, const Reading& reading) {
   for (std::int32_t k = 0; k < question.lociCount; ++k) {
     for (const auto& [symbol, allele] : reading.alleleOf[k]) {
       if (question.loci[k].symbols[allele] != symbol) return false;
@@ -193,6 +192,14 @@ std::vector<Candidate> Candidates(const EntryQuestion& question, const std::arra
   const auto used = SymbolsUsed(question, answers);
   std::vector<std::array<std::int32_t, kMaxEntryLoci>> orders = {{0, 1}};
   if (question.lociCount == 2) orders.push_back({1, 0});
+  // One letter at both loci of the slots cannot name two genes.
+  bool sharedLetter = false;
+  for (const std::string& x : used[0]) {
+    for (const std::string& y : used[1]) {
+      sharedLetter |= question.lociCount == 2 && x != "+" && y != "+" &&
+                      std::tolower(static_cast<unsigned char>(x[0])) == std::tolower(static_cast<unsigned char>(y[0]));
+    }
+  }
   std::vector<Candidate> candidates;
   for (const auto& order : orders) {
     const auto first = Mappings(question, used[0]);
@@ -204,11 +211,11 @@ std::vector<Candidate> Candidates(const EntryQuestion& question, const std::arra
         candidate.reading.locusOf = order;
         candidate.reading.alleleOf[order[0]] = a;
         if (question.lociCount == 2) candidate.reading.alleleOf[order[1]] = b;
-        for (std::size_t i = 0; i < 2; ++i) {
+        for (std::size_t i = 0; i < 2 && !sharedLetter; ++i) {
           candidate.judged[i] = Judge(question, candidate.reading, answers[i], question.truth[i]);
           candidate.right += candidate.judged[i] == Judgement::Right || candidate.judged[i] == Judgement::Duplicated;
         }
-        candidate.own = OwnMapping(question, candidate.reading);
+        candidate.programSymbols = ProgramSymbols(question, candidate.reading);
         candidates.push_back(candidate);
       }
     }
@@ -216,7 +223,7 @@ std::vector<Candidate> Candidates(const EntryQuestion& question, const std::arra
   // Most individuals right; then the program's own symbols; then the loci in the truth's order.
   std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate& x, const Candidate& y) {
     if (x.right != y.right) return x.right > y.right;
-    if (x.own != y.own) return x.own;
+    if (x.programSymbols != y.programSymbols) return x.programSymbols;
     return x.reading.locusOf[0] == 0 && y.reading.locusOf[0] != 0;
   });
   return candidates;
@@ -246,7 +253,17 @@ std::set<Fault> FindFaults(const EntryQuestion& question, const std::array<Entry
     const EntryLocus& rule = question.loci[locus];
     const auto letters = std::count_if(used[j].begin(), used[j].end(), [](const std::string& s) { return s != "+"; });
     if (question.wildNotation && letters >= 2) faults.insert(Fault::OneWildSymbol);
-    if (!question.wildNotation && wrong && used[j].size() == 1) faults.insert(Fault::SameSymbol);
+    // A heterozygote written with one symbol twice, no other symbol being used.
+    if (!question.wildNotation && wrong && used[j].size() == 1) {
+      for (std::size_t i = 0; i < 2; ++i) {
+        const bool heterozygous = std::any_of(question.truth[i].begin(), question.truth[i].end(), [&](const EntryGenotype& g) {
+          return g.loci[locus][0] != g.loci[locus][1] && g.loci[locus][0] != kNoGene && g.loci[locus][1] != kNoGene;
+        });
+        for (const SlotPair* pair : UsedPairs(question, answers[i])) {
+          if (heterozygous && pair->loci[j][0] == pair->loci[j][1]) faults.insert(Fault::SameSymbol);
+        }
+      }
+    }
     if (question.wildNotation && rule.heterozygoteDistinct) {
       for (const std::string& s : used[j]) {
         if (s != "+" && std::islower(static_cast<unsigned char>(s[0]))) faults.insert(Fault::CapitalMutant);
@@ -292,68 +309,62 @@ std::set<Fault> FindFaults(const EntryQuestion& question, const std::array<Entry
       for (const SlotPair* pair : UsedPairs(question, answers[i])) {
         const EntryGenotype g = Decode(question, best.reading, *pair);
         for (std::int32_t k = 0; k < question.lociCount; ++k) {
-          heterozygous[i] += g.loci[k][0] != g.loci[k][1] && g.loci[k][1] != kNoGene ? 1 : 0;
+          const auto genes = g.loci[k];
+          const bool known = genes[0] >= 0 && genes[1] >= 0 && genes[1] != kNoGene;
+          heterozygous[i] += known && genes[0] != genes[1] ? 1 : 0;
         }
       }
     }
     if (heterozygous[0] + heterozygous[1] > 0) {
       if (question.lociCount == 1) {
-        faults.insert(Fault::BothHomozygous);
+        faults.insert(Fault::ParentHeterozygous);
       } else if (heterozygous[0] > 0 && heterozygous[1] > 0) {
-        faults.insert(Fault::HomozygousAtBoth);
+        faults.insert(Fault::BothParentsHeterozygous);
       } else {
-        faults.insert(Fault::BothLociHomozygous);
+        faults.insert(Fault::OneParentHeterozygous);
       }
     }
   }
   return faults;
 }
 
-// The canines' heterozygote is only just distinguishable: an answer that
-// treats canines as fully recessive is marked right with a word of warning,
-// and one that saw the difference is told so.
+// The canines' heterozygote can only just be told from the homozygote
+// without canines: an answer that reads the two as one phenotype is marked
+// right, with a word of warning, under any reading of its symbols.
 struct CanineReading {
   bool accepted = false;  // an answer otherwise wrong, taken as right
   std::vector<std::int32_t> remarks;
-  std::int32_t deduction = 0;
 };
 
 CanineReading ReadCanines(const EntryQuestion& question, const std::array<EntryAnswer, 2>& answers,
-                          const Candidate& best) {
+                          const std::vector<Candidate>& candidates) {
   CanineReading reading;
-  const EntryLocus& rule = question.loci[0];
-  if (question.lociCount != 1 || !rule.canines) return reading;
-  EntryGenotype lookalike;
-  lookalike.loci[0] = {rule.canineLookalike / 2, rule.canineLookalike / 2};
+  if (question.lociCount != 1 || !question.loci[0].canines) return reading;
+  EntryGenotype without;  // no canines: allele 0 twice
   EntryGenotype heterozygote;
   heterozygote.loci[0] = {0, 1};
-  const std::vector<EntryGenotype> recessiveView = {lookalike, heterozygote};
-  bool allAccepted = true;
-  bool sawIt = false;
-  bool assumed = false;
-  for (std::size_t i = 0; i < 2; ++i) {
-    const std::vector<EntryGenotype>& truth = question.truth[i];
-    const bool right = best.judged[i] == Judgement::Right;
-    const bool looksAlike = truth.size() == 1 && (truth[0] == lookalike || Sorted(question, truth[0]) == heterozygote);
-    if (looksAlike && !right && Judge(question, best.reading, answers[i], recessiveView) == Judgement::Right) {
-      continue;  // read as fully recessive
+  const auto withoutCanines = [&](const std::vector<EntryGenotype>& truth) {
+    return truth.size() == 1 && Sorted(question, truth[0]) == without;
+  };
+  if (candidates.front().right == 2) {
+    if (withoutCanines(question.truth[0]) || withoutCanines(question.truth[1])) reading.remarks.push_back(kCaninesAssumed);
+    return reading;
+  }
+  const std::vector<EntryGenotype> recessiveView = {without, heterozygote};
+  for (const Candidate& candidate : candidates) {
+    bool all = true;
+    for (std::size_t i = 0; i < 2; ++i) {
+      all &= candidate.judged[i] == Judgement::Right ||
+             (withoutCanines(question.truth[i]) &&
+              Judge(question, candidate.reading, answers[i], recessiveView) == Judgement::Right);
     }
-    allAccepted &= right;
-    if (right && truth.size() == 1 && Sorted(question, truth[0]) == heterozygote) sawIt = true;
-    if (right && truth.size() == 1 && truth[0] == lookalike) assumed = true;
+    if (all) {
+      reading.accepted = true;
+      reading.remarks.push_back(kCaninesLookClosely);
+      return reading;
+    }
   }
-  const bool readAsRecessive = best.right < 2 && allAccepted;
-  if (readAsRecessive) {
-    reading.accepted = true;
-    reading.remarks.push_back(kCaninesLookClosely);
-  } else if (best.right == 2 && sawIt) {
-    reading.remarks.push_back(best.own ? kCaninesSeen : kCaninesSeenPoorSymbols);
-    if (!best.own) reading.deduction = kPoorCanineSymbols;
-  } else if (best.right == 2 && assumed) {
-    reading.remarks.push_back(kCaninesAssumed);
-  } else if (best.right < 2) {
-    reading.remarks.push_back(kCaninesNote);
-  }
+  reading.remarks.push_back(kCaninesNote);
   return reading;
 }
 
@@ -362,9 +373,8 @@ CanineReading ReadCanines(const EntryQuestion& question, const std::array<EntryA
 EntryVerdict MarkGenotypeEntry(const EntryQuestion& question, const std::array<EntryAnswer, 2>& answers) {
   const std::vector<Candidate> candidates = Candidates(question, answers);
   const Candidate& best = candidates.front();
-  const CanineReading canines = ReadCanines(question, answers, best);
+  const CanineReading canines = ReadCanines(question, answers, candidates);
   std::set<Fault> faults = FindFaults(question, answers, candidates);
-  if (canines.accepted) faults.erase(Fault::Either);
   bool wrong = best.right < 2 && !canines.accepted;
   for (const FaultRow& row : kFaultTable) wrong |= row.error && faults.contains(row.fault);
 
@@ -376,7 +386,7 @@ EntryVerdict MarkGenotypeEntry(const EntryQuestion& question, const std::array<E
     verdict.deduction += kErrorDeduction;
   } else {
     verdict.remarks = {kGood};
-    if (!best.own) verdict.remarks.push_back(kArbitrary);
+    if (!best.programSymbols) verdict.remarks.push_back(kArbitrary);
   }
   bool first = true;
   for (const FaultRow& row : kFaultTable) {
@@ -386,7 +396,6 @@ EntryVerdict MarkGenotypeEntry(const EntryQuestion& question, const std::array<E
     if (!row.error) verdict.deduction += row.deduction;
   }
   verdict.remarks.insert(verdict.remarks.end(), canines.remarks.begin(), canines.remarks.end());
-  verdict.deduction += canines.deduction;
   if (question.secondQuestion) verdict.remarks.push_back(kCompareSymbol);
   return verdict;
 }

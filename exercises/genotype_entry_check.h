@@ -35,13 +35,11 @@ inline constexpr std::int32_t kCapitalMutant = 23;
 inline constexpr std::int32_t kSexLinked = 24;
 inline constexpr std::int32_t kNotSexLinked = 25;
 inline constexpr std::int32_t kOppositeOrder = 26;
-inline constexpr std::int32_t kBothLociHomozygous = 27;
-inline constexpr std::int32_t kHomozygousAtBoth = 28;
-inline constexpr std::int32_t kBothHomozygous = 29;
+inline constexpr std::int32_t kOneParentHeterozygous = 27;    // "Both loci need to be homozygous in this case."
+inline constexpr std::int32_t kBothParentsHeterozygous = 28;  // "Both parents should be homozygous at both loci."
+inline constexpr std::int32_t kParentHeterozygous = 29;       // "Both parents should be homozygous."
 inline constexpr std::int32_t kEither = 30;
 inline constexpr std::int32_t kCompareSymbol = 31;
-inline constexpr std::int32_t kCaninesSeen = 32;
-inline constexpr std::int32_t kCaninesSeenPoorSymbols = 33;
 inline constexpr std::int32_t kCaninesLookClosely = 34;
 inline constexpr std::int32_t kCaninesNote = 35;
 inline constexpr std::int32_t kCaninesAssumed = 36;
@@ -83,9 +81,9 @@ struct EntryLocus {
   // the mutant takes a capital letter.
   bool heterozygoteDistinct = false;
   // The Dinosaur dog's canines: the heterozygote can only just be told from
-  // the homozygote it resembles, whose allele sum is `canineLookalike`.
+  // the homozygote without canines (allele 0), so a student may read the
+  // two as one phenotype.
   bool canines = false;
-  std::int32_t canineLookalike = 0;
 };
 
 struct EntryQuestion {
@@ -110,7 +108,8 @@ struct EntryVerdict {
 // locus by locus, with any consistent choice of symbols.
 EntryVerdict MarkGenotypeEntry(const EntryQuestion& question, const std::array<EntryAnswer, 2>& answers);
 
-// A genotype in the program's own symbols, loci side by side ("Aa Bb", "+w Y").
+// A genotype in the program's own symbols, two spaces between loci
+// ("Aa  Bb", "w+  bY").
 std::string WriteEntryGenotype(const EntryQuestion& question, const EntryGenotype& genotype);
 
 }  // namespace crossmere

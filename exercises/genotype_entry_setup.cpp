@@ -1,6 +1,7 @@
 #include "exercises/genotype_entry_setup.h"
 
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 #include "exercises/question_types.h"
@@ -83,16 +84,19 @@ EntrySetUp SetUpEntryQuestion(const GeneticsState& genetics, const ExampleState&
     EntryLocus& locus = question.loci[j];
     locus.xLinked = IsXLinked(genetics.locusPosition[k]);
     locus.symbols = written.loci[k].symbol;
-    locus.heterozygoteDistinct = rule.phenotype[1] != rule.phenotype[0];
+    // The program writes a mutant in capitals exactly when its heterozygote shows.
+    locus.heterozygoteDistinct = question.wildNotation && std::isupper(static_cast<unsigned char>(locus.symbols[1][0]));
     locus.canines = genetics.kind == kDinosaurDog && rule.character == 3 && rule.phenotype[1] == 2;
-    locus.canineLookalike = rule.phenotype[0] == 1 ? 0 : 2;
   }
   for (std::int32_t k = 1; k < q && k <= questions.list.count; ++k) {
     question.secondQuestion |= QuestionTypeOf(questions.list.types[k]).family == QuestionFamilyId::GenotypeEntry;
   }
   if (question.parents) {
+    setUp.classes = {genetics.objectClass[kFirstParentObject], genetics.objectClass[kSecondParentObject]};
+    // With the sexes hidden the father may stand first; the female goes left.
+    const auto sexOf = [&](std::int32_t c) { return c == 0 ? 0 : genetics.classes[c].Sex(); };
+    if (sexOf(setUp.classes[0]) == 1 && sexOf(setUp.classes[1]) == 0) std::swap(setUp.classes[0], setUp.classes[1]);
     for (std::int32_t i = 0; i < 2; ++i) {
-      setUp.classes[i] = genetics.objectClass[kFirstParentObject + i];
       if (setUp.classes[i] != 0) question.truth[i] = {GenotypeOf(genetics, setUp, setUp.classes[i])};
     }
   } else {

@@ -19,7 +19,7 @@ constexpr std::int32_t kNumberRoom = 44;  // the number written after a bar
 constexpr std::int32_t kTextFont = 4;
 constexpr std::int32_t kTextSize = 11;
 
-void KeyEntry(Drawing& drawing, std::int32_t left, std::uint32_t colour, const char* text) {
+void KeyEntry(Drawing& drawing, std::int32_t left, std::uint32_t colour, const std::string& text) {
   drawing.SetColour(colour);
   drawing.FillRect(SetRect(left, 8, left + 10, 18), fill::kSolid);
   drawing.SetColour(kInk);
@@ -37,7 +37,8 @@ void Bar(Drawing& drawing, std::int32_t top, std::int32_t length, std::uint32_t 
 
 }  // namespace
 
-void DrawFitChart(Drawing& drawing, std::int32_t width, std::int32_t height, const std::vector<FitRow>& rows) {
+void DrawFitChart(Drawing& drawing, std::int32_t width, std::int32_t height, const FitKey& key,
+                  const std::vector<FitRow>& rows) {
   drawing.ClearItem();
   drawing.PenSize(1);
   drawing.PenPattern(1);
@@ -45,8 +46,8 @@ void DrawFitChart(Drawing& drawing, std::int32_t width, std::int32_t height, con
   drawing.FrameRect(SetRect(0, 0, width, height));
   drawing.TextFont(kTextFont);
   drawing.TextSize(kTextSize);
-  KeyEntry(drawing, kMargin, kObservedColour, "Observed");
-  KeyEntry(drawing, kMargin + 80, kExpectedColour, "Expected");
+  KeyEntry(drawing, kMargin, kObservedColour, key.observed);
+  KeyEntry(drawing, kMargin + 80, kExpectedColour, key.expected);
 
   double largest = 0;
   for (const FitRow& row : rows) largest = std::max({largest, row.observed.value_or(0), row.expected.value_or(0)});

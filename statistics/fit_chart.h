@@ -18,9 +18,16 @@ struct FitRow {
   std::optional<double> expected;
 };
 
+// The words of the chart's key.
+struct FitKey {
+  std::string observed;
+  std::string expected;
+};
+
 // Draws each class's observed number as a bar beside its expected one, all
 // to one scale, under a key of the two colours, into a frame of the given
 // size. A number that is missing draws nothing.
-void DrawFitChart(Drawing& drawing, std::int32_t width, std::int32_t height, const std::vector<FitRow>& rows);
+void DrawFitChart(Drawing& drawing, std::int32_t width, std::int32_t height, const FitKey& key,
+                  const std::vector<FitRow>& rows);
 
 }  // namespace crossmere

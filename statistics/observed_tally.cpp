@@ -31,7 +31,7 @@ TallyTable TallyObserved(const GeneticsState& genetics, const std::vector<std::i
     if (counts[c] == 0) continue;
     const std::int32_t sex = genetics.classes[c].Sex();
     for (std::size_t r = 0; r < rowClasses.size() && r < kMaxTallyRows; ++r) {
-      if (looksAlike(c, rowClasses[r])) table[sex][r] += counts[c];
+      if (rowClasses[r] != 0 && looksAlike(c, rowClasses[r])) table[sex][r] += counts[c];
     }
   }
   return table;

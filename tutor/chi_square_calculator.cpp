@@ -14,6 +14,9 @@ namespace {
 
 using namespace chi_square_window;
 
+constexpr std::int32_t kTexts = 370;
+constexpr std::int32_t kObservedKey = 1;
+constexpr std::int32_t kExpectedKey = 2;
 constexpr std::int32_t kFirstStep = 11;  // "Step 2" .. "Step 4" and the column headings: 11..16
 constexpr std::int32_t kLastHeading = 16;
 constexpr std::int32_t kChiCaption = 83;
@@ -24,6 +27,7 @@ constexpr std::int32_t kRowSpacing = 65;
 constexpr std::int32_t kTotalLabelTop = 388;
 constexpr std::int32_t kTotalObservedTop = 390;
 constexpr std::int32_t kTotalExpectedTop = 392;
+constexpr std::int64_t kLargestTotal = 100'000'000;
 
 void Show(WindowService& service, std::int32_t item, bool shown) { service.ItemShow(kWindow, shown ? item : -item); }
 
@@ -134,9 +138,14 @@ void Calculate(Session& session) {
     observed.push_back(std::max(ParseWholeNumber(text).value_or(0), 0));
     given.push_back(ParseWholeNumber(text).has_value());
   }
-  std::int32_t total = 0;
-  for (const std::int32_t o : observed) total += o;
-  if (total < 1) return;
+  std::int64_t sum = 0;
+  for (const std::int32_t o : observed) sum += o;
+  // Nothing to test: whatever an earlier calculation showed goes.
+  if (sum < 1 || sum > kLargestTotal) {
+    HideResults(service);
+    return;
+  }
+  const auto total = static_cast<std::int32_t>(sum);
 
   const std::vector<double> expected = ExpectedNumbers(total, ratio.Parts());
   const ChiSquareResult result = ChiSquare(observed, expected);
@@ -166,7 +175,8 @@ void Calculate(Session& session) {
   const ServiceRect chart = service.ItemRect(kWindow, kFitChart);
   service.ItemSelect(kWindow, kFitChart);
   service.SetLocalCoordinates(true);
-  DrawFitChart(service.ItemDrawing(), chart.right - chart.left, chart.bottom - chart.top, rows);
+  const FitKey key{session.strings.ListString(kTexts, kObservedKey), session.strings.ListString(kTexts, kExpectedKey)};
+  DrawFitChart(service.ItemDrawing(), chart.right - chart.left, chart.bottom - chart.top, key, rows);
 }
 
 }  // namespace

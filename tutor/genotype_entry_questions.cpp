@@ -1,6 +1,7 @@
 // Questions answered by writing genotypes: gene symbols dragged (or typed)
 // from the template box into the slots under two individuals.
 
+#include <algorithm>
 #include <map>
 
 #include "exercises/genotype_entry_setup.h"
@@ -203,7 +204,7 @@ void MarkAnswer(Session& session, std::int32_t q) {
   }
   const EntryVerdict verdict = MarkGenotypeEntry(context.question, ReadSlots(session, window));
   QuestionRecord& record = session.questionState.records[q];
-  record.mark = QuestionMarks(QuestionType(session, q)) - verdict.deduction;
+  record.mark = std::max(QuestionMarks(QuestionType(session, q)) - verdict.deduction, 0);
   if (verdict.good) {
     ShowGood(session, Text(session, verdict.remarks.front()));
   } else {
@@ -229,8 +230,10 @@ std::string Explanation(Session& session, std::int32_t q) {
     parts = {kRandomIndividuals};
     if (question.wildNotation) parts.push_back(kWildSymbols);
   }
-  if (!question.wildNotation) parts.push_back(kBothCases);
-  if (SexesShown(session) && question.loci[0].xLinked) parts.push_back(kAbsentGene);
+  if (question.wildNotation) parts.push_back(kBothCases);
+  const bool anyXLinked = std::any_of(question.loci.begin(), question.loci.begin() + question.lociCount,
+                                      [](const EntryLocus& locus) { return locus.xLinked; });
+  if (SexesShown(session) && anyXLinked) parts.push_back(kAbsentGene);
   parts.push_back(kDragging);
   parts.push_back(kKeyboard);
   std::string text;

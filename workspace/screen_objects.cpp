@@ -55,13 +55,17 @@ std::int32_t ContainerAt(Session& session, const ServiceRect& drop, std::int32_t
   return 0;
 }
 
-// Keeps a dropped individual inside the layout.
-std::pair<std::int32_t, std::int32_t> PulledBack(const Session& session, const ServiceRect& drop) {
+// Keeps a dropped individual inside the layout: `drop` is where the dragged
+// picture fell, which may be a parent place's, not the size of the
+// individual's own picture.
+std::pair<std::int32_t, std::int32_t> PulledBack(Session& session, const ServiceRect& drop, std::int32_t individual) {
   const LayoutSize layout = session.startup.layout;
+  const ServiceRect own = session.service.ItemRect(kWindow, individual);
+  const std::int32_t width = own.right - own.left;
   std::int32_t left = drop.left;
   std::int32_t top = drop.top;
   // A picture wider than the usual 80 pixels is pulled back by its own width.
-  if (drop.right > layout.width) left = layout.width - std::max(80, drop.right - drop.left);
+  if (left + width > layout.width) left = layout.width - std::max(80, width);
   if (left < 0) left = 0;
   if (drop.bottom > layout.height - 30) top = layout.height - 100;
   if (top < 0) top = 0;
@@ -125,7 +129,7 @@ void DragIndividual(Session& session) {
         onOther > OverlapArea(drop, service.ItemRect(kWindow, picked))) {
       const std::int32_t individual = Individual(session, picked);
       if (!DropOnParentPlace(session, individual, drop, start)) {
-        const auto [left, top] = PulledBack(session, drop);
+        const auto [left, top] = PulledBack(session, drop, individual);
         MoveTo(service, individual, left, top);
         service.ItemShow(kWindow, individual);
       }
@@ -167,8 +171,8 @@ void DragIndividual(Session& session) {
     if (!IsParentPlace(picked)) MoveTo(service, picked, start.left, start.top);
     return;
   }
-  const auto [left, top] = PulledBack(session, drop);
   const std::int32_t individual = Individual(session, picked);
+  const auto [left, top] = PulledBack(session, drop, individual);
   MoveTo(service, individual, left, top);
   service.ItemShow(kWindow, individual);
   if (wasPending) {

@@ -70,7 +70,8 @@ void GeneSlot::keyPressEvent(QKeyEvent* event) {
     return;
   }
   const QString typed = event->text();
-  if (typed.size() == 1 && (typed[0].isLetter() || typed[0] == QLatin1Char('+'))) {
+  // A letter, "+" or whatever stands for a male's missing gene.
+  if (typed.size() == 1 && typed[0].isPrint() && !typed[0].isSpace()) {
     Receive(typed);
     focusNextChild();
     return;

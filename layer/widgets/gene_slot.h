@@ -6,8 +6,8 @@ namespace crossmere {
 
 // A gene slot of a genotype question: holds one gene symbol. A symbol is
 // dropped in from the template (or from another slot) and dragged out to
-// remove it; with the keyboard a focused slot takes a typed letter or "+",
-// and Delete or Backspace empties it.
+// remove it; with the keyboard a focused slot takes a typed letter, "+"
+// (or the symbol of a male's missing gene), and Delete or Backspace empties it.
 class GeneSlot : public QLabel {
   Q_OBJECT
 

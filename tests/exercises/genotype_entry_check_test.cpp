@@ -78,6 +78,8 @@ std::vector<Case> Cases() {
   cases.push_back({"a male at a sex-linked locus", sexLinked, {"01", "1-"}, {"Aa", "AY"}, true, {kGood}, 0});
   cases.push_back({"a sex-linked locus answered as autosomal", sexLinked, {"01", "1-"}, {"Aa", "AA"}, false,
                    {kError, kShownAlongside, kSexLinked}, 2});
+  cases.push_back({"a female written with the Y symbol", sexLinked, {"01", "1-"}, {"AY", "AY"}, false,
+                   {kError, kShownAlongside}, 2});
   cases.push_back({"an autosomal locus answered as sex-linked", OneLocus(), {"01", "11"}, {"Aa", "AY"}, false,
                    {kError, kShownAlongside, kNotSexLinked}, 2});
 
@@ -106,23 +108,30 @@ std::vector<Case> Cases() {
   cases.push_back({"two loci in opposite orders", parents, {"00 11", "11 00"}, {"aa BB", "bb AA"}, false,
                    {kError, kShownBelow, kOppositeOrder}, 2});
   cases.push_back({"a pure-breeding parent written heterozygous", parents, {"00 11", "11 00"}, {"aa BB", "Aa bb"},
-                   false, {kError, kShownBelow, kBothLociHomozygous}, 2});
+                   false, {kError, kShownBelow, kOneParentHeterozygous}, 2});
+  cases.push_back({"both parents written heterozygous", parents, {"00 11", "11 00"}, {"Aa Bb", "Aa Bb"}, false,
+                   {kError, kShownBelow, kBothParentsHeterozygous}, 2});
+  cases.push_back({"one letter at both loci", parents, {"00 11", "11 00"}, {"aa AA", "AA aa"}, false,
+                   {kError, kShownBelow}, 2});
+  cases.push_back({"an unfinished parent is not called heterozygous", parents, {"00 11", "11 00"}, {"aa B", "AA bb"},
+                   false, {kError, kShownBelow}, 2});
   EntryQuestion oneParentLocus = OneLocus();
   oneParentLocus.parents = true;
   cases.push_back({"one locus, a parent heterozygous", oneParentLocus, {"11", "00"}, {"Aa", "aa"}, false,
-                   {kError, kShownAlongside, kBothHomozygous}, 2});
+                   {kError, kShownAlongside, kParentHeterozygous}, 2});
 
+  // As the program writes canines: "C" without (allele 0), "c" with.
   EntryQuestion canines = OneLocus();
   canines.loci[0].canines = true;
-  canines.loci[0].canineLookalike = 2;  // the heterozygote looks almost like "AA"
-  cases.push_back({"canines: the heterozygote seen", canines, {"01", "01"}, {"Aa", "Aa"}, true, {kGood, kCaninesSeen}, 0});
-  cases.push_back({"canines: seen, other symbols", canines, {"01", "01"}, {"Bb", "Bb"}, true,
-                   {kGood, kArbitrary, kCaninesSeenPoorSymbols}, 1});
-  cases.push_back({"canines: read as fully recessive", canines, {"01", "01"}, {"AA|Aa", "Aa|AA"}, true,
+  canines.loci[0].symbols = {"C", "c"};
+  cases.push_back({"canines: read as fully recessive", canines, {"00", "00"}, {"CC|Cc", "Cc|CC"}, true,
                    {kGood, kCaninesLookClosely}, 0});
-  cases.push_back({"canines: the homozygote alone", canines, {"11", "11"}, {"AA", "AA"}, true,
+  cases.push_back({"canines: read as fully recessive, cases swapped", canines, {"00", "00"}, {"cc|Cc", "Cc|cc"}, true,
+                   {kGood, kCaninesLookClosely}, 0});
+  cases.push_back({"canines: the homozygote without canines alone", canines, {"00", "00"}, {"CC", "CC"}, true,
                    {kGood, kCaninesAssumed}, 0});
-  cases.push_back({"canines: wrong", canines, {"01", "01"}, {"AA", "aa"}, false,
+  cases.push_back({"canines present", canines, {"11", "11"}, {"cc", "cc"}, true, {kGood}, 0});
+  cases.push_back({"canines: wrong", canines, {"00", "00"}, {"cc", "CC"}, false,
                    {kError, kShownAlongside, kCaninesNote}, 2});
 
   EntryQuestion second = OneLocus();

@@ -4,7 +4,6 @@
 
 #include "tests/workspace/running_program.h"
 
-#include "exercises/genotype_entry_setup.h"
 #include "exercises/individual_check.h"
 #include "genetics/genotype_classes.h"
 #include "genetics/pictures/class_picture.h"
@@ -216,13 +215,13 @@ TEST_F(Questions, GenotypesTypedIntoTheSlotsAreMarked) {
   Start(false, 7);
   Choose(1);
   ASSERT_TRUE(service.WindowVisible(Window(1)));
-  const EntrySetUp setUp =
-      SetUpEntryQuestion(session.genetics, session.example, session.exercises.options[7], session.questions, 1);
+  // The parents' own genes, in the program's own letters.
+  const GeneticsState& g = session.genetics;
   for (std::int32_t i = 0; i < 2; ++i) {
-    const auto genes = setUp.question.truth[i][0].loci[0];
+    const Genotype& parent = g.classes[g.objectClass[kFirstParentObject + i]];
+    const std::int32_t position = g.locusPosition[1];
     for (std::int32_t s = 0; s < 2; ++s) {
-      const std::int32_t gene = genes[s];
-      const std::string symbol = gene == kNoGene ? setUp.question.ySymbol : setUp.question.loci[0].symbols[gene];
+      const std::string symbol = g.loci[1].symbol[s == 0 ? parent.hap1[position] : parent.hap2[position]];
       service.PressKey(Window(1), 600 + 100 * i + s, symbol);
       EXPECT_EQ(service.ItemText(Window(1), 600 + 100 * i + s), symbol);
     }

@@ -67,6 +67,8 @@ struct Action {
   std::uint32_t answers = 0;  // seeds the answers to any dialog the action opens
 };
 
+static_assert(std::size(kKindNames) == static_cast<std::size_t>(Kind::Count));
+
 std::string Describe(const Action& action) {
   return std::string(kKindNames[static_cast<std::uint32_t>(action.kind)]) + " a=" + std::to_string(action.a) +
          " b=" + std::to_string(action.b) + " at (" + std::to_string(action.x) + ", " + std::to_string(action.y) +
@@ -342,8 +344,9 @@ class Run {
     for (const std::int32_t menu : {kQuestionsMenu, kExercisesMenu}) {
       if (service.ChooseMenuCommand(menu, question_window::kFirstQuestionCommand + q - 1)) break;
     }
-    const std::int32_t window = 500 + session_->questions.list.types[q];
+    const std::int32_t window = QuestionWindowOf(session_->questions.list.types[q]);
     if (!service.WindowExists(window) || !service.WindowVisible(window)) return;
+    FillGeneSlots(window, action);
     switch (action.b % 4) {
       case 0: {  // an individual as the answer
         const std::vector<std::int32_t> shown = ShownIndividuals();
@@ -365,6 +368,35 @@ class Run {
         }
         break;
       default: service.PostEvent(window, question_window::kHide, 0); break;
+    }
+  }
+
+  // A genotype question's slots get symbols dragged from its template, some
+  // of them dragged out again.
+  void FillGeneSlots(std::int32_t window, const Action& action) {
+    constexpr std::int32_t kFirstSlot = 600;
+    constexpr std::int32_t kLastSlot = 713;
+    constexpr std::int32_t kFirstTile = 801;
+    constexpr std::int32_t kLastTile = 806;
+    WindowService& service = Service();
+    if (!service.ItemExists(window, kFirstSlot)) return;
+    std::vector<std::int32_t> geneSlots;
+    std::vector<std::int32_t> tiles;
+    for (std::int32_t item = kFirstSlot; item <= kLastSlot; ++item) {
+      if (service.ItemExists(window, item) && service.ItemVisible(window, item)) geneSlots.push_back(item);
+    }
+    for (std::int32_t item = kFirstTile; item <= kLastTile; ++item) {
+      if (service.ItemVisible(window, item)) tiles.push_back(item);
+    }
+    if (geneSlots.empty() || tiles.empty()) return;
+    std::mt19937 random(action.answers);
+    for (std::size_t n = 0; n < geneSlots.size(); ++n) {
+      const std::int32_t slot = geneSlots[random() % geneSlots.size()];
+      if (random() % 4 == 0) {
+        service.DragSymbol(window, slot, 0);
+      } else {
+        service.DragSymbol(window, tiles[random() % tiles.size()], slot);
+      }
     }
   }
 
@@ -457,6 +489,15 @@ class Run {
         if (open && item.enabled != (command == containers::kShut)) {
           return "command " + std::to_string(command) + (item.enabled ? " is enabled" : " is dimmed") + " while a container is open";
         }
+      }
+    }
+    // Marks stay within what each question is worth (and the one more that
+    // finding no individual of a lethal genotype earns).
+    for (std::int32_t q = 1; q <= session.questions.list.count; ++q) {
+      const QuestionRecord& record = session.questionState.records[q];
+      if (record.completed && (record.mark < 0 || record.mark > record.maximum + 1)) {
+        return "question " + std::to_string(q) + " marked " + std::to_string(record.mark) + " of " +
+               std::to_string(record.maximum);
       }
     }
     return std::nullopt;

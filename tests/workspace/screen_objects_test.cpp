@@ -66,6 +66,16 @@ TEST_F(ScreenObjects, DropsArePulledBackInsideTheLayout) {
   EXPECT_EQ(Rect(object).top, 600 - 100);
 }
 
+// A parent place's picture is a little smaller than its individual's: taken
+// out of the box to the right edge, the individual still lies wholly inside.
+TEST_F(ScreenObjects, AParentTakenOutToTheEdgeLandsInside) {
+  const std::int32_t parent = session.example.parentObjects[0];
+  ASSERT_NE(parent, 0);
+  DragBy(kFirstParentObject, 2000, 300);
+  ASSERT_TRUE(service.ItemVisible(kWindow, parent));
+  EXPECT_EQ(Rect(parent).right, session.startup.layout.width);
+}
+
 // Whatever is dragged stays where the student can reach it again.
 TEST_F(ScreenObjects, TheBinAndContainersStayInsideTheLayout) {
   const LayoutSize layout = session.startup.layout;
