@@ -275,6 +275,41 @@ TEST_F(Questions, TheSecondGenotypeQuestionComparesSymbols) {
   EXPECT_TRUE(reminded);
 }
 
+// B14's informative cross needs 100 offspring before its linkage is judged;
+// with them, the right answer earns the mark and the choices are spent.
+TEST_F(Questions, LinkedOrUnlinkedWaitsForEnoughOffspring) {
+  Start(true, 14);
+  ASSERT_EQ(session.questions.list.types[1], 27);
+  Choose(1);
+  EXPECT_TRUE(service.ItemVisible(Window(1), 43)) << "\" Can't tell\" is offered";
+  EXPECT_FALSE(service.ItemVisible(Window(1), kMark)) << "nothing chosen yet";
+  const std::int32_t right = session.genetics.unlinked12 ? 42 : 41;
+  Answer(1, right);
+  ASSERT_TRUE(service.ItemVisible(Window(1), kMark));
+  session.offspring.crossClassCount.fill(0);
+  session.offspring.crossClassCount[1] = 99;
+  MarkMe(1);
+  EXPECT_FALSE(Record(1).completed);
+  EXPECT_EQ(Bad(1), "Please generate at least 100 offspring before answering this question.");
+  EXPECT_FALSE(service.ItemVisible(Window(1), kMark));
+  session.offspring.crossClassCount[1] = 100;
+  Answer(1, right);
+  MarkMe(1);
+  EXPECT_TRUE(Record(1).completed);
+  EXPECT_EQ(Record(1).mark, 1);
+  EXPECT_EQ(Good(1), "Good");
+  service.ItemSelect(Window(1), right);
+  EXPECT_EQ(service.Registers().itemState.enabled, -1) << "the choices are spent";
+}
+
+TEST_F(Questions, ExercisesCanHideCantTell) {
+  Start(false, 19);
+  ASSERT_EQ(session.questions.list.types[1], 27);
+  Choose(1);
+  EXPECT_TRUE(service.ItemVisible(Window(1), 41));
+  EXPECT_FALSE(service.ItemVisible(Window(1), 43));
+}
+
 TEST_F(Questions, QuestionsAreMarkedInOrder) {
   Start(false, 3);
   Choose(2);
