@@ -247,10 +247,14 @@ bool WindowService::WaitForClick() {
 void WindowService::DelayTicks(std::int32_t ticks) {
   registers_.resultWord = 0;
   if (ticks <= 0) return;
-  // Window messages are handled while waiting, so the screen stays live.
+  // Window messages are handled while waiting, so the screen stays live; a
+  // click meanwhile runs no command, which would find the action that is
+  // waiting half done (a long action still hears it as a request to stop).
+  const bool wasBusy = std::exchange(busy_, true);
   QEventLoop loop;
   QTimer::singleShot(ticks * 16, &loop, &QEventLoop::quit);
   loop.exec();
+  busy_ = wasBusy;
 }
 
 void WindowService::ColourSet(std::int32_t number, std::int32_t how) {

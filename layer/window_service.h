@@ -268,7 +268,8 @@ class WindowService {
   void SetBusy(bool busy);
   // Handles pending window messages; true when a click arrived meanwhile.
   bool WaitForClick();
-  // Waits n ticks of 16 ms, handling window messages meanwhile.
+  // Waits n ticks of 16 ms, handling window messages meanwhile; no click or
+  // command runs until the wait is over.
   void DelayTicks(std::int32_t ticks);
   // A left-button press on a picture item, as the mouse would give it.
   void PressPicture(std::int32_t window, std::int32_t item, bool doubleClick = false,

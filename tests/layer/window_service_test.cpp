@@ -2,6 +2,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 
 #include "layer/layout.h"
@@ -327,6 +328,23 @@ TEST_F(ServiceTest, OperationsOnMissingItemsAreFaults) {
   EXPECT_TRUE(service.ItemExists(kTestDialog, 60));
   EXPECT_FALSE(service.ItemVisible(kTestDialog, 77));
   EXPECT_EQ(faults.size(), 4u);
+}
+
+// A click during a pause runs no command in the middle of the action that
+// pauses; a long action still hears it as a request to stop.
+TEST_F(ServiceTest, NoCommandRunsDuringAPause) {
+  QTimer::singleShot(0, [this] { service.PostEvent(kTestDialog, 30, 0); });
+  service.DelayTicks(3);
+  EXPECT_EQ(events, 0);
+  service.PostEvent(kTestDialog, 30, 0);
+  EXPECT_EQ(events, 1) << "after the pause commands run again";
+
+  service.SetBusy(true);
+  QTimer::singleShot(0, [this] { service.PostEvent(kTestDialog, 30, 0); });
+  service.DelayTicks(3);
+  EXPECT_TRUE(service.WaitForClick()) << "the click asks the long action to stop";
+  service.SetBusy(false);
+  EXPECT_EQ(events, 1);
 }
 
 TEST_F(ServiceTest, NumbersAndText) {
