@@ -29,7 +29,7 @@ constexpr std::array<QuestionTypeRow, kLastQuestionType + 1> kQuestionTypes = {{
     {1, 503, FindIndividual},    // 17 Find heterozygote
     {9, 0, ObservedExpected},    // 18 Obs. and Exp. [joint] after a testcross
     {1, 503, FindIndividual},    // 19 Find heterozygote [2]
-    {6, 0, CrossList},           // 20 List all crosses
+    {6, 520, CrossList},         // 20 List all crosses
     {6, 0, CrossList},           // 21 Expected genotypes
     {6, 0, CrossList},           // 22 Expected phenotypes
     {0, 0, GettingStarted},      // 23 Getting started

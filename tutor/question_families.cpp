@@ -10,6 +10,8 @@ const QuestionFamily* FamilyOf(std::int32_t type) {
   switch (row.family) {
     case QuestionFamilyId::GenotypeEntry:
       return &kGenotypeEntryFamily;
+    case QuestionFamilyId::CrossList:
+      return &kCrossListFamily;
     case QuestionFamilyId::SingleChoice:
       return &kSingleChoiceFamily;
     case QuestionFamilyId::FindIndividual:

@@ -36,6 +36,8 @@ const QuestionFamily* FamilyOf(std::int32_t type);
 
 // Write genotypes with gene symbols: types 1, 2, 11 and 12.
 extern const QuestionFamily kGenotypeEntryFamily;
+// List every cross of a locus: type 20.
+extern const QuestionFamily kCrossListFamily;
 // One choice among a few: types 14 and 27.
 extern const QuestionFamily kSingleChoiceFamily;
 // Click on an individual: types 3, 13, 17 and 19.

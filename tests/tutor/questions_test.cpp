@@ -310,6 +310,47 @@ TEST_F(Questions, ExercisesCanHideCantTell) {
   EXPECT_FALSE(service.ItemVisible(Window(1), 43));
 }
 
+// "List all crosses" in B4: crosses are added from the crossing box once
+// each; every premature "List complete" costs a mark and puts both buttons
+// away until the question is shown again.
+TEST_F(Questions, ListingAllCrosses) {
+  Start(true, 4);
+  ASSERT_EQ(session.questions.list.types[1], 20);
+  constexpr std::int32_t kAdd = 30;
+  Choose(1);
+  EXPECT_EQ(service.ItemText(Window(1), kMark), "List complete");
+  service.PostEvent(Window(1), kAdd, 0);
+  EXPECT_EQ(Good(1), "Good.");
+  EXPECT_TRUE(service.ItemVisible(Window(1), 411));
+  service.PostEvent(Window(1), kAdd, 0);
+  EXPECT_EQ(Bad(1), "This cross is already on the list.");
+  for (const std::int32_t expected : {5, 4}) {
+    MarkMe(1);
+    EXPECT_FALSE(Record(1).completed);
+    EXPECT_EQ(Record(1).mark, expected);
+    EXPECT_EQ(Bad(1), "Sorry.  There are more crosses to go.");
+    EXPECT_FALSE(service.ItemVisible(Window(1), kAdd));
+    EXPECT_FALSE(service.ItemVisible(Window(1), kMark));
+    Choose(1);
+    EXPECT_TRUE(service.ItemVisible(Window(1), kAdd)) << "shown again, the buttons come back";
+    EXPECT_TRUE(service.ItemVisible(Window(1), kMark));
+  }
+  // The other crosses, each set up in the box and added.
+  for (const auto& [first, second] : {std::pair{0, 0}, std::pair{0, 1}, std::pair{0, 2}, std::pair{1, 1},
+                                      std::pair{1, 2}, std::pair{2, 2}}) {
+    session.genetics.objectClass[kFirstParentObject] = ClassWith(first);
+    session.genetics.objectClass[kSecondParentObject] = ClassWith(second);
+    service.PostEvent(Window(1), kAdd, 0);
+  }
+  for (std::int32_t k = 0; k < 6; ++k) EXPECT_TRUE(service.ItemVisible(Window(1), 411 + k)) << k;
+  MarkMe(1);
+  EXPECT_TRUE(Record(1).completed);
+  EXPECT_EQ(Record(1).mark, 4);
+  EXPECT_TRUE(service.ItemVisible(Window(1), kGoodImage));
+  EXPECT_EQ(Good(1), "") << "the good word only for a full mark";
+  EXPECT_FALSE(service.ItemVisible(Window(1), kAdd));
+}
+
 TEST_F(Questions, QuestionsAreMarkedInOrder) {
   Start(false, 3);
   Choose(2);
