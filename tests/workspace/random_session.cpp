@@ -353,15 +353,19 @@ class Run {
         if (!shown.empty()) service.PressPicture(kWindow, shown[action.b / 4 % shown.size()]);
         break;
       }
-      case 1:
-        for (const std::int32_t radio : {61, 62}) {
-          if (service.ItemExists(window, radio) && service.ItemVisible(window, radio)) {
-            service.ItemSelect(window, action.a % 2 == 0 ? 61 : 62);
-            service.SetControlValue(1);
-            break;
-          }
+      case 1: {  // one of the window's own answers: Yes/No, a choice, "Add to list"
+        std::vector<std::int32_t> answers;
+        for (const std::int32_t item : {30, 41, 42, 43, 61, 62}) {
+          if (service.ItemExists(window, item) && service.ItemVisible(window, item)) answers.push_back(item);
+        }
+        if (!answers.empty()) {
+          const std::int32_t item = answers[action.a / 2 % answers.size()];
+          service.ItemSelect(window, item);
+          service.SetControlValue(1);
+          service.PostEvent(window, item, 0);
         }
         [[fallthrough]];
+      }
       case 2:
         if (service.ItemExists(window, question_window::kMark) && service.ItemVisible(window, question_window::kMark)) {
           service.PostEvent(window, question_window::kMark, 0);
