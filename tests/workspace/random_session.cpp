@@ -155,6 +155,8 @@ class Run {
       case Kind::Question: Question(action); break;
       default: Service().PressBackground(kWindow, action.x, action.y); break;
     }
+    // Pictures destroyed during the action go now, as the event loop would let them.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (!faults_.empty()) return "service fault: " + faults_.front();
     Tally();
     return BrokenInvariant();
