@@ -60,4 +60,9 @@ std::optional<double> ParseReal(std::string_view text) {
   return value;
 }
 
+std::string WithNumber(std::string text, std::int32_t number) {
+  if (const auto at = text.find("%d"); at != std::string::npos) text.replace(at, 2, std::to_string(number));
+  return text;
+}
+
 }  // namespace crossmere

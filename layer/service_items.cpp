@@ -442,6 +442,11 @@ void WindowService::ItemCopyPicture(std::int32_t window, std::int32_t from, std:
   if (auto* target = qobject_cast<Picture*>(impl_->Require("ItemCopyPicture", window, to))) target->setPixmap(picture);
 }
 
+bool WindowService::ItemChecked(std::int32_t window, std::int32_t item) {
+  ItemSelect(window, item);
+  return GetControlValue() != 0;
+}
+
 void WindowService::SetControlValue(std::int32_t value) {
   registers_.resultWord = 0;
   QWidget* w = impl_->currentItem;

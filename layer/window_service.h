@@ -234,6 +234,8 @@ class WindowService {
   // Control values of the current item.
   void SetControlValue(std::int32_t value);
   std::int32_t GetControlValue();
+  // Whether a check box or radio button is on; it becomes the current item.
+  bool ItemChecked(std::int32_t window, std::int32_t item);
 
   // Text, numbers and lists.
   void ListString(std::int32_t list, std::int32_t index);

@@ -36,11 +36,6 @@ void Check(WindowService& service, std::int32_t item, bool checked) {
   service.SetControlValue(checked ? 1 : 0);
 }
 
-bool Checked(WindowService& service, std::int32_t item) {
-  service.ItemSelect(kWindow, item);
-  return service.GetControlValue() != 0;
-}
-
 std::vector<std::int32_t> RatioButtons() {
   return {kFirstOneLocusRatio, kFirstOneLocusRatio + 1, kFirstOneLocusRatio + 2,
           kFirstTwoLociRatio,  kFirstTwoLociRatio + 1,  kFirstTwoLociRatio + 2};
@@ -54,7 +49,7 @@ std::int32_t RatioOfButton(std::int32_t item) {
 // The ratio whose button is checked and shown; 0 for none.
 std::int32_t ChosenRatio(WindowService& service) {
   for (const std::int32_t item : RatioButtons()) {
-    if (service.ItemVisible(kWindow, item) && Checked(service, item)) return RatioOfButton(item);
+    if (service.ItemVisible(kWindow, item) && service.ItemChecked(kWindow, item)) return RatioOfButton(item);
   }
   return 0;
 }

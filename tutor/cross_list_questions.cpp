@@ -121,14 +121,12 @@ std::string Explanation(Session& session, std::int32_t) {
 
 }  // namespace
 
-const QuestionFamily kCrossListFamily = [] {
-  QuestionFamily family;
-  family.setUp = SetUp;
-  family.markAnswer = MarkAnswer;
-  family.reshow = Reshow;
-  family.itemEvent = ItemEvent;
-  family.explanation = Explanation;
-  return family;
-}();
+const QuestionFamily kCrossListFamily{
+    .setUp = SetUp,
+    .markAnswer = MarkAnswer,
+    .reshow = Reshow,
+    .itemEvent = ItemEvent,
+    .explanation = Explanation,
+};
 
 }  // namespace crossmere

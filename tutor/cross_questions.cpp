@@ -48,26 +48,15 @@ void SetUp(Session& session, std::int32_t q) {
   ResetAnswer(session.service, window);
 }
 
-bool Checked(WindowService& service, std::int32_t window, std::int32_t radio) {
-  service.ItemSelect(window, radio);
-  return service.GetControlValue() != 0;
-}
-
 // The marking button waits for a "Yes" or a "No".
 void Reshow(Session& session, std::int32_t q) {
   const std::int32_t window = QuestionWindowOf(QuestionType(session, q));
   WindowService& service = session.service;
-  if (!session.questionState.records[q].completed && !Checked(service, window, kYes) &&
-      !Checked(service, window, kNo)) {
-    service.ItemHide(window, question_window::kMark);
-  }
+  HideMarkingUntilAnswered(session, q, service.ItemChecked(window, kYes) || service.ItemChecked(window, kNo));
 }
 
 void ItemEvent(Session& session, std::int32_t q, std::int32_t item) {
-  if (session.questionState.records[q].completed) return;
-  if ((item == kYes || item == kNo) && EarlierQuestionsDone(session, q)) {
-    session.service.ItemShow(QuestionWindowOf(QuestionType(session, q)), question_window::kMark);
-  }
+  if (item == kYes || item == kNo) ShowMarkingOnAnswer(session, q);
 }
 
 void LockParents(Session& session) {
@@ -87,8 +76,8 @@ void MarkAnswer(Session& session, std::int32_t q) {
   QuestionRecord& record = state.records[q];
   const std::int32_t type = QuestionType(session, q);
   const std::int32_t window = QuestionWindowOf(type);
-  const bool yes = Checked(service, window, kYes);
-  const bool no = Checked(service, window, kNo);
+  const bool yes = service.ItemChecked(window, kYes);
+  const bool no = service.ItemChecked(window, kNo);
   service.ItemDisable(window, kYes);
   service.ItemDisable(window, kNo);
   if (!yes && !no) {
@@ -135,15 +124,13 @@ std::string Explanation(Session& session, std::int32_t q) {
 
 }  // namespace
 
-const QuestionFamily kCrossSetUpFamily = [] {
-  QuestionFamily family;
-  family.setUp = SetUp;
-  family.markAnswer = MarkAnswer;
-  family.reshow = Reshow;
-  family.itemEvent = ItemEvent;
-  family.explanation = Explanation;
-  return family;
-}();
+const QuestionFamily kCrossSetUpFamily{
+    .setUp = SetUp,
+    .markAnswer = MarkAnswer,
+    .reshow = Reshow,
+    .itemEvent = ItemEvent,
+    .explanation = Explanation,
+};
 
 void ReleaseParentsWhenDone(Session& session) {
   if (!session.cross.parentsLocked) return;

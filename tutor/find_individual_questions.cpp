@@ -167,15 +167,13 @@ void Hide(Session& session, std::int32_t) {
 
 }  // namespace
 
-const QuestionFamily kFindIndividualFamily = [] {
-  QuestionFamily family;
-  family.setUp = SetUp;
-  family.markAnswer = MarkAnswer;
-  family.explanation = Explanation;
-  family.workspaceClick = WorkspaceClick;
-  family.onSelect = OnSelect;
-  family.hide = Hide;
-  return family;
-}();
+const QuestionFamily kFindIndividualFamily{
+    .setUp = SetUp,
+    .markAnswer = MarkAnswer,
+    .explanation = Explanation,
+    .workspaceClick = WorkspaceClick,
+    .onSelect = OnSelect,
+    .hide = Hide,
+};
 
 }  // namespace crossmere

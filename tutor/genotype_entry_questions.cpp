@@ -246,12 +246,10 @@ std::string Explanation(Session& session, std::int32_t q) {
 
 }  // namespace
 
-const QuestionFamily kGenotypeEntryFamily = [] {
-  QuestionFamily family;
-  family.setUp = SetUp;
-  family.markAnswer = MarkAnswer;
-  family.explanation = Explanation;
-  return family;
-}();
+const QuestionFamily kGenotypeEntryFamily{
+    .setUp = SetUp,
+    .markAnswer = MarkAnswer,
+    .explanation = Explanation,
+};
 
 }  // namespace crossmere

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "exercises/question_types.h"
+#include "layer/number_text.h"
 #include "tutor/marks_display.h"
 #include "tutor/question_families.h"
 #include "tutor/question_window.h"
@@ -49,9 +50,7 @@ void ShowMarkingButton(Session& session, std::int32_t q) {
   service.ItemShow(window, open && waiting == 0 ? kMark : -kMark);
   if (!service.ItemExists(window, kAnswerFirst)) return;
   if (open && waiting != 0) {
-    std::string text = session.strings.ListString(603, kAnswerFirstText);
-    if (const auto at = text.find("%d"); at != std::string::npos) text.replace(at, 2, std::to_string(waiting));
-    service.SetItemText(window, kAnswerFirst, text);
+    service.SetItemText(window, kAnswerFirst, WithNumber(session.strings.ListString(603, kAnswerFirstText), waiting));
   }
   service.ItemShow(window, open && waiting != 0 ? kAnswerFirst : -kAnswerFirst);
 }
@@ -335,6 +334,18 @@ bool QuestionWorkspaceClick(Session& session, std::int32_t window, std::int32_t 
   if (q == 0) return false;
   const QuestionFamily* family = FamilyOf(QuestionType(session, q));
   return family != nullptr && family->workspaceClick != nullptr && family->workspaceClick(session, q, window, item);
+}
+
+void HideMarkingUntilAnswered(Session& session, std::int32_t q, bool answered) {
+  if (!Record(session, q).completed && !answered) {
+    session.service.ItemHide(QuestionWindowOf(QuestionType(session, q)), kMark);
+  }
+}
+
+void ShowMarkingOnAnswer(Session& session, std::int32_t q) {
+  if (!Record(session, q).completed && EarlierQuestionsDone(session, q)) {
+    session.service.ItemShow(QuestionWindowOf(QuestionType(session, q)), kMark);
+  }
 }
 
 void ShowGood(Session& session, const std::string& text) {

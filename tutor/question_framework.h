@@ -36,6 +36,12 @@ std::optional<MarkOutcome> QuestionWindowEvent(Session& session, std::int32_t wi
 // true when the question took it, so that nothing is dragged.
 bool QuestionWorkspaceClick(Session& session, std::int32_t window, std::int32_t item);
 
+// Questions answered by a choice: the marking button waits for one. Shown
+// again unanswered, the button goes; a choice brings it back once the
+// questions before are done.
+void HideMarkingUntilAnswered(Session& session, std::int32_t q, bool answered);
+void ShowMarkingOnAnswer(Session& session, std::int32_t q);
+
 // Helpers the families use to report on the showing question.
 void ShowGood(Session& session, const std::string& text);
 void ShowBad(Session& session, const std::string& text);

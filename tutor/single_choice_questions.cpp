@@ -36,19 +36,13 @@ std::int32_t MinimumOffspring(const Session& session) {
   return ParseWholeNumber(session.strings.ListString(kOffspringMinimumList, fewer ? 1 : 2)).value_or(100);
 }
 
-std::string WithMinimum(const Session& session, std::string text) {
-  if (const auto at = text.find("%d"); at != std::string::npos) text.replace(at, 2, std::to_string(MinimumOffspring(session)));
-  return text;
-}
-
-bool Checked(WindowService& service, std::int32_t window, std::int32_t item) {
-  service.ItemSelect(window, item);
-  return service.GetControlValue() != 0;
+std::string WithMinimum(const Session& session, const std::string& text) {
+  return WithNumber(text, MinimumOffspring(session));
 }
 
 std::int32_t Chosen(WindowService& service, std::int32_t window) {
   for (std::int32_t item = kFirstAnswer; item <= kLastAnswer; ++item) {
-    if (service.ItemVisible(window, item) && Checked(service, window, item)) return item;
+    if (service.ItemVisible(window, item) && service.ItemChecked(window, item)) return item;
   }
   return 0;
 }
@@ -74,17 +68,11 @@ void SetUp(Session& session, std::int32_t q) {
 
 // The marking button waits for a choice.
 void Reshow(Session& session, std::int32_t q) {
-  const std::int32_t window = QuestionWindowOf(QuestionType(session, q));
-  if (!session.questionState.records[q].completed && Chosen(session.service, window) == 0) {
-    session.service.ItemHide(window, question_window::kMark);
-  }
+  HideMarkingUntilAnswered(session, q, Chosen(session.service, QuestionWindowOf(QuestionType(session, q))) != 0);
 }
 
 void ItemEvent(Session& session, std::int32_t q, std::int32_t item) {
-  if (session.questionState.records[q].completed || item < kFirstAnswer || item > kLastAnswer) return;
-  if (EarlierQuestionsDone(session, q)) {
-    session.service.ItemShow(QuestionWindowOf(QuestionType(session, q)), question_window::kMark);
-  }
+  if (item >= kFirstAnswer && item <= kLastAnswer) ShowMarkingOnAnswer(session, q);
 }
 
 void Finish(Session& session, std::int32_t q, bool good, const std::string& text) {
@@ -144,14 +132,12 @@ std::string Explanation(Session& session, std::int32_t q) {
 
 }  // namespace
 
-const QuestionFamily kSingleChoiceFamily = [] {
-  QuestionFamily family;
-  family.setUp = SetUp;
-  family.markAnswer = MarkAnswer;
-  family.reshow = Reshow;
-  family.itemEvent = ItemEvent;
-  family.explanation = Explanation;
-  return family;
-}();
+const QuestionFamily kSingleChoiceFamily{
+    .setUp = SetUp,
+    .markAnswer = MarkAnswer,
+    .reshow = Reshow,
+    .itemEvent = ItemEvent,
+    .explanation = Explanation,
+};
 
 }  // namespace crossmere

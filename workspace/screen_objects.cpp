@@ -61,12 +61,9 @@ std::int32_t ContainerAt(Session& session, const ServiceRect& drop, std::int32_t
 std::pair<std::int32_t, std::int32_t> PulledBack(Session& session, const ServiceRect& drop, std::int32_t individual) {
   const LayoutSize layout = session.startup.layout;
   const ServiceRect own = session.service.ItemRect(kWindow, individual);
-  const std::int32_t width = own.right - own.left;
-  std::int32_t left = drop.left;
+  const std::int32_t left =
+      InsideLayout(layout, {drop.top, drop.left, drop.bottom, drop.left + own.right - own.left}).left;
   std::int32_t top = drop.top;
-  // A picture wider than the usual 80 pixels is pulled back by its own width.
-  if (left + width > layout.width) left = layout.width - std::max(80, width);
-  if (left < 0) left = 0;
   if (drop.bottom > layout.height - 30) top = layout.height - 100;
   if (top < 0) top = 0;
   return {left, top};
