@@ -14,20 +14,20 @@ constexpr std::array<QuestionTypeRow, kLastQuestionType + 1> kQuestionTypes = {{
     {4, 501, GenotypeEntry},     // 2 Show genotypes [+ notation]
     {1, 503, FindIndividual},    // 3 Find homozygote
     {1, 504, CrossSetUp},        // 4 F1 intercross
-    {5, 0, ObservedExpected},    // 5 Observed and Expected
-    {5, 0, ObservedExpected},    // 6 Chi-square
+    {5, 505, ObservedExpected},    // 5 Observed and Expected
+    {5, 505, ObservedExpected},    // 6 Chi-square
     {1, 504, CrossSetUp},        // 7 F1 testcross
-    {5, 0, ObservedExpected},    // 8 Observed and Expected after a testcross
-    {5, 0, ObservedExpected},    // 9 Chi-square after a testcross
+    {5, 505, ObservedExpected},    // 8 Observed and Expected after a testcross
+    {5, 505, ObservedExpected},    // 9 Chi-square after a testcross
     {4, 504, CrossSetUp},        // 10 Cross set up
     {4, 501, GenotypeEntry},     // 11 Show genotypes, second
     {4, 501, GenotypeEntry},     // 12 Show genotypes [+ notation], second
     {1, 503, FindIndividual},    // 13 Find homozygote, second
     {1, 527, SingleChoice},      // 14 Autosomal or sex-linked?
-    {9, 0, ObservedExpected},    // 15 Obs. and Exp. [joint]
+    {9, 505, ObservedExpected},    // 15 Obs. and Exp. [joint]
     {4, 0, ObservedExpected},    // 16 Chi-square [joint]: becomes 15 with its chi-square part
     {1, 503, FindIndividual},    // 17 Find heterozygote
-    {9, 0, ObservedExpected},    // 18 Obs. and Exp. [joint] after a testcross
+    {9, 505, ObservedExpected},    // 18 Obs. and Exp. [joint] after a testcross
     {1, 503, FindIndividual},    // 19 Find heterozygote [2]
     {6, 520, CrossList},         // 20 List all crosses
     {6, 0, CrossList},           // 21 Expected genotypes

@@ -466,6 +466,9 @@ void WindowService::SetControlValue(std::int32_t value) {
     }
   } else if (auto* scroll = qobject_cast<QScrollBar*>(w)) {
     scroll->setValue(value);
+  } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+    // Entries count from 1; 0 leaves none chosen.
+    combo->setCurrentIndex(value - 1);
   } else if (!qobject_cast<QListWidget*>(w)) {
     Alert(op::kWarningBox, "Hmm SetCtlValue!  Tag " + std::to_string(registers_.itemState.dialog) + " " +
                                std::to_string(Impl::NumberOf(w)));
@@ -474,6 +477,7 @@ void WindowService::SetControlValue(std::int32_t value) {
 
 std::int32_t WindowService::GetControlValue() {
   registers_.resultWord = 0;
+  if (auto* combo = qobject_cast<QComboBox*>(impl_->currentItem.data())) return combo->currentIndex() + 1;
   auto* button = qobject_cast<QAbstractButton*>(impl_->currentItem.data());
   return button && button->isChecked() ? 1 : 0;
 }

@@ -231,7 +231,8 @@ class WindowService {
   // Shows another item's picture in an item, keeping the item's own size.
   void ItemCopyPicture(std::int32_t window, std::int32_t from, std::int32_t to);
 
-  // Control values of the current item.
+  // Control values of the current item: on or off, a scroll position, or a
+  // pull-down's entry counted from 1 (0: none).
   void SetControlValue(std::int32_t value);
   std::int32_t GetControlValue();
   // Whether a check box or radio button is on; it becomes the current item.

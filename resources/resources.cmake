@@ -63,6 +63,7 @@ set(dialog_designs
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW501.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW503.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW504.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW505.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW520.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW527.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW546.ui

@@ -16,6 +16,8 @@ const QuestionFamily* FamilyOf(std::int32_t type) {
       return &kSingleChoiceFamily;
     case QuestionFamilyId::FindIndividual:
       return &kFindIndividualFamily;
+    case QuestionFamilyId::ObservedExpected:
+      return &kObservedExpectedFamily;
     case QuestionFamilyId::CrossSetUp:
       return &kCrossSetUpFamily;
     default:

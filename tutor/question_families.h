@@ -40,6 +40,8 @@ extern const QuestionFamily kGenotypeEntryFamily;
 extern const QuestionFamily kCrossListFamily;
 // One choice among a few: types 14 and 27.
 extern const QuestionFamily kSingleChoiceFamily;
+// Expected ratios and observed numbers, with chi-square: types 5, 6, 8, 9, 15 and 18.
+extern const QuestionFamily kObservedExpectedFamily;
 // Click on an individual: types 3, 13, 17 and 19.
 extern const QuestionFamily kFindIndividualFamily;
 // Set up a cross in the crossing box: types 4, 7 and 10.

@@ -348,6 +348,12 @@ void ShowMarkingOnAnswer(Session& session, std::int32_t q) {
   }
 }
 
+std::int32_t MinimumOffspring(const Session& session) {
+  constexpr std::int32_t kMinimumOffspringList = 301;
+  const bool fewer = session.classOptions.AutoCage() == Automation::None;
+  return ParseWholeNumber(session.strings.ListString(kMinimumOffspringList, fewer ? 1 : 2)).value_or(100);
+}
+
 void ShowGood(Session& session, const std::string& text) {
   const std::int32_t window = QuestionWindowNumber(session);
   session.service.ItemShow(window, kGoodImage);

@@ -42,6 +42,10 @@ bool QuestionWorkspaceClick(Session& session, std::int32_t window, std::int32_t 
 void HideMarkingUntilAnswered(Session& session, std::int32_t q, bool answered);
 void ShowMarkingOnAnswer(Session& session, std::int32_t q);
 
+// Offspring a cross needs before questions may count them: fewer where the
+// class cannot sort them into cages automatically.
+std::int32_t MinimumOffspring(const Session& session);
+
 // Helpers the families use to report on the showing question.
 void ShowGood(Session& session, const std::string& text);
 void ShowBad(Session& session, const std::string& text);

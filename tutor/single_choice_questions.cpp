@@ -21,19 +21,11 @@ constexpr std::int32_t kLinkageTexts = 527;
 constexpr std::int32_t kLocusType = 14;
 constexpr std::int32_t kFirstAnswer = 41;
 constexpr std::int32_t kLastAnswer = 43;
-constexpr std::int32_t kOffspringMinimumList = 301;
 
 bool LocusQuestion(const Session& session, std::int32_t q) { return QuestionType(session, q) == kLocusType; }
 
 std::string Text(const Session& session, std::int32_t q, std::int32_t index) {
   return session.strings.ListString(LocusQuestion(session, q) ? kLocusTexts : kLinkageTexts, index);
-}
-
-// Offspring a cross needs before its linkage can be judged: fewer where the
-// class cannot sort them into cages automatically.
-std::int32_t MinimumOffspring(const Session& session) {
-  const bool fewer = session.classOptions.AutoCage() == Automation::None;
-  return ParseWholeNumber(session.strings.ListString(kOffspringMinimumList, fewer ? 1 : 2)).value_or(100);
 }
 
 std::string WithMinimum(const Session& session, const std::string& text) {
