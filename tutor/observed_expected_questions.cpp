@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <span>
 
 #include "exercises/observed_expected_check.h"
 #include "exercises/question_types.h"
 #include "genetics/pictures/class_picture.h"
 #include "layer/number_text.h"
+#include "layer/scaled_surface.h"
 #include "statistics/chi_square.h"
 #include "statistics/fit_chart.h"
 #include "statistics/mendelian_expectation.h"
@@ -96,15 +98,21 @@ constexpr std::int32_t kRowPitch = 96;
 constexpr std::int32_t kRowNameTop = 26;  // a row's name and bar chart below its top
 // The chi-square line and its notes, missing from a question without that part.
 constexpr std::int32_t kChiSquareBlock = 126;
-// Where the total row stands when all four rows and the chi-square part show.
+// Where the total row and the verdict stand when all four rows and the
+// chi-square part show.
 constexpr std::int32_t kDesignedTotalTop = 468;
-constexpr std::array kLowerBlock{kTotalLabel, kTotalObserved, kTotalAnswer, kTotalExpected, kChi, kChiCaption,
-                                 kChiEntry, kDegreesCaption, kDegreesEntry, kSignificant, kNonSignificant, kNotes,
-                                 question_window::kGoodImage, question_window::kGoodText, question_window::kBadImage,
-                                 question_window::kBadText, kSourceLine, kRemarkLine, kAdviceLine,
-                                 question_window::kExplain, question_window::kSeeGenotypes, question_window::kHide,
-                                 kShowCalculation, kHideCalculation, question_window::kMark,
-                                 question_window::kAnswerFirst, question_window::kMarksText};
+constexpr std::int32_t kDesignedVerdictTop = 630;
+// What stands below the rows, and of it, what stands below the chi-square part.
+constexpr std::array kBelowRows{kTotalLabel, kTotalObserved, kTotalAnswer, kTotalExpected, kChi, kChiCaption,
+                                kChiEntry, kDegreesCaption, kDegreesEntry, kSignificant, kNonSignificant, kNotes};
+constexpr std::array kBelowChiSquare{question_window::kGoodImage, question_window::kGoodText,
+                                     question_window::kBadImage,  question_window::kBadText,
+                                     kSourceLine,                 kRemarkLine,
+                                     kAdviceLine,                 question_window::kExplain,
+                                     question_window::kSeeGenotypes, question_window::kHide,
+                                     kShowCalculation,            kHideCalculation,
+                                     question_window::kMark,      question_window::kAnswerFirst,
+                                     question_window::kMarksText};
 constexpr std::array kChiSquareItems{kChiCaption,  kChiEntry,     kDegreesCaption, kDegreesEntry,
                                      kSignificant, kNonSignificant, kNotes};
 
@@ -220,19 +228,30 @@ void MoveBy(WindowService& service, std::int32_t window, std::int32_t item, std:
   service.ItemMove(service.Registers().resultWord, now.top + down, now.left, MoveMode::Place);
 }
 
-// Closes the gap that missing rows (and a missing chi-square part) leave,
+void MoveBlock(WindowService& service, std::int32_t window, std::span<const std::int32_t> items, std::int32_t anchor,
+               std::int32_t top) {
+  const std::int32_t down = top - service.ItemRect(window, anchor).top;
+  if (down == 0) return;
+  for (const std::int32_t item : items) MoveBy(service, window, item, down);
+}
+
+// Closes the gaps that missing rows (and a missing chi-square part) leave,
 // wherever an earlier set-up left the lower half, and fits the window to it.
 void FitToRows(Session& session, std::int32_t q, std::int32_t rows) {
   WindowService& service = session.service;
   const std::int32_t window = Window(session, q);
-  const std::int32_t gap = (kMaxTallyRows - rows) * kRowPitch + (HasChiSquarePart(session, q) ? 0 : kChiSquareBlock);
-  const std::int32_t down = kDesignedTotalTop - gap - service.ItemRect(window, kTotalLabel).top;
-  if (down != 0) {
-    for (const std::int32_t item : kLowerBlock) MoveBy(service, window, item, down);
+  const std::int32_t rowsGap = (kMaxTallyRows - rows) * kRowPitch;
+  const std::int32_t chiSquareGap = HasChiSquarePart(session, q) ? 0 : kChiSquareBlock;
+  MoveBlock(service, window, kBelowRows, kTotalLabel, kDesignedTotalTop - rowsGap);
+  MoveBlock(service, window, kBelowChiSquare, question_window::kGoodText, kDesignedVerdictTop - rowsGap - chiSquareGap);
+  for (const std::int32_t item : {kPictures, kFitChart}) {
+    const ServiceRect box = service.ItemRect(window, item);
+    service.ItemSelect(window, item);
+    service.ItemResize(rows * kRowPitch, box.right - box.left);
   }
   const ServiceRect marks = service.ItemRect(window, question_window::kMarksText);
   const ServiceRect chart = service.ItemRect(window, kFitChart);
-  service.WindowResize(window, marks.bottom + 8, chart.right + 20);
+  service.WindowResize(window, marks.bottom + 8, chart.right + 12);
 }
 
 std::string RowName(const Session& session, const ObservedExpectedQuestion& question, const PhenotypeRow& row) {
@@ -254,12 +273,14 @@ void DrawRows(Session& session, std::int32_t window, const ObservedExpectedQuest
   const ServiceRect box = service.ItemRect(window, kPictures);
   const PictureFrame frame = FrameOf(session.genetics, false, false);
   for (std::int32_t k = 0; k < Rows(question); ++k) {
-    drawing.UseWindowCoordinates(-(box.right - box.left - frame.width) / 2,
-                                 -(k * kRowPitch + (kRowPitch - frame.height) / 2));
-    DrawClassPicture(drawing, session.genetics, session.example, session.palette,
+    // Each picture in a frame of its own, so that drawing one keeps the others.
+    const DrawPoint at{(box.right - box.left - frame.width) / 2, k * kRowPitch + (kRowPitch - frame.height) / 2};
+    ScaledSurface place(*drawing.Surface(), 1, at, frame.width, frame.height);
+    Drawing picture;
+    picture.SetSurface(&place);
+    DrawClassPicture(picture, session.genetics, session.example, session.palette,
                      question.expected.rows[static_cast<std::size_t>(k)].representative, false);
   }
-  drawing.UseWindowCoordinates(0, 0);
 }
 
 std::string Instruction(const Session& session, const ObservedExpectedQuestion& question) {
