@@ -6,14 +6,19 @@
 // (exercise_list.png), B11 with its genotypes shown (genotypes.png), its
 // organism's key (phenotypes.png) and B13's genotype question answered and
 // marked (question_genotypes.png), and the chi-square calculator after a
-// calculation (chi_square.png) in the folder given. Run it on the
+// calculation (chi_square.png), and B2's intercross counted, its table and
+// chi-square marked with the calculation shown (question_chi_square.png), in
+// the folder given. Run it on the
 // offscreen platform to refresh the pictures under docs/.
 
 #include <QApplication>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <tuple>
 
+#include "genetics/genotype_classes.h"
+#include "genetics/offspring.h"
 #include "program/startup.h"
 #include "tutor/chi_square_calculator.h"
 #include "tutor/progression.h"
@@ -129,6 +134,59 @@ int main(int argc, char* argv[]) {
   QApplication::processEvents();
   saved &= service.SaveWindowImage(chi::kWindow, folder + "/chi_square.png");
   service.PostEvent(chi::kWindow, chi::kDone, 0);
+  // B2 again, this time with two F1 heterozygotes crossed, 120 offspring
+  // bred, and both parts of its observed-and-expected question answered.
+  session.progress.current = 2;
+  crossmere::StartExercise(session);
+  service.WindowHide(crossmere::instructions::kDescriptionWindow);
+  auto& genetics = session.genetics;
+  const auto heterozygote = [&](std::int32_t sex) {
+    for (std::int32_t c = 1; c <= crossmere::kClassCount; ++c) {
+      const bool sexFits = genetics.hermaphrodite || genetics.classes[c].Sex() == sex;
+      if (sexFits && genetics.classes[c].Sum(genetics.locusPosition[1]) == 1 && crossmere::ClassInExample(genetics, c)) {
+        return c;
+      }
+    }
+    return 0;
+  };
+  genetics.objectClass[crossmere::kFirstParentObject] = heterozygote(0);
+  genetics.objectClass[crossmere::kSecondParentObject] = heterozygote(1);
+  const std::int32_t crossWindow = 500 + session.questions.list.types[1];
+  crossmere::SelectQuestion(session, 1);
+  service.ItemSelect(crossWindow, 61);
+  service.SetControlValue(1);
+  service.PostEvent(crossWindow, 61, 0);
+  service.PostEvent(crossWindow, crossmere::question_window::kMark, 0);
+  session.offspring.crossClassCount.fill(0);
+  for (std::int32_t n = 0; n < 120; ++n) crossmere::Mendel(genetics, session.offspring, session.random);
+  session.offspring.counters[2] = 120;
+  crossmere::SelectQuestion(session, 2);
+  const std::int32_t tableWindow = 500 + session.questions.list.types[2];
+  std::int32_t dominant = 0;
+  for (std::int32_t c = 1; c <= crossmere::kClassCount; ++c) {
+    if (genetics.classes[c].Sum(genetics.locusPosition[1]) != 2 * genetics.loci[1].recessiveAllele) {
+      dominant += session.offspring.crossClassCount[static_cast<std::size_t>(c)];
+    }
+  }
+  for (const auto& [row, part, count] : {std::tuple{0, 3, dominant}, std::tuple{1, 1, 120 - dominant}}) {
+    service.ItemSelect(tableWindow, 331 + row);
+    service.SetControlValue(part + 2);
+    service.SetItemText(tableWindow, 335 + row, std::to_string(count));
+  }
+  service.SetItemText(tableWindow, 339, "120");
+  service.PostEvent(tableWindow, crossmere::question_window::kMark, 0);
+  const double chiSquare = (dominant - 90.0) * (dominant - 90.0) / 90.0 +
+                           (30.0 - (120 - dominant)) * (30.0 - (120 - dominant)) / 30.0;
+  service.SetItemText(tableWindow, 375, std::to_string(std::round(chiSquare * 100) / 100).substr(0, 4));
+  service.ItemSelect(tableWindow, 376);
+  service.SetControlValue(2);
+  service.ItemSelect(tableWindow, chiSquare > 3.84 ? 377 : 378);
+  service.SetControlValue(1);
+  service.PostEvent(tableWindow, crossmere::question_window::kMark, 0);
+  service.PostEvent(tableWindow, 952, 0);
+  QApplication::processEvents();
+  saved &= service.SaveWindowImage(tableWindow, folder + "/question_chi_square.png");
+  crossmere::HideQuestion(session);
   service.AnswerNextDialog([&](crossmere::ScriptedDialog& list) {
     saved &= service.SaveWindowImage(list.Number(), folder + "/exercise_list.png");
     list.Click(1000);
