@@ -444,6 +444,17 @@ void EnterChiSquareStage(Session& session, std::int32_t q, ObservedExpectedQuest
   session.questionState.refuse = true;
 }
 
+// The table is worth a mark a box; where its classes are not the usual two
+// or four, the exercise's total follows the question's.
+void SetWorth(Session& session, std::int32_t q, std::int32_t maximum) {
+  QuestionRecord& record = session.questionState.records[q];
+  const std::int32_t change = maximum - record.maximum;
+  record.maximum = maximum;
+  session.questions.maximum[q] += change;
+  session.questions.available += change;
+  session.progress.marksAvailable[session.progress.current] += change;
+}
+
 void MarkTable(Session& session, std::int32_t q, ObservedExpectedQuestion& question) {
   WindowService& service = session.service;
   const std::int32_t window = Window(session, q);
@@ -467,10 +478,9 @@ void MarkTable(Session& session, std::int32_t q, ObservedExpectedQuestion& quest
   question.chi = ChiSquare(question.observed, question.expectedNumbers);
 
   const ObservedExpectedVerdict verdict = MarkObservedExpected(ratios, parts, observed, question.observed, total);
-  QuestionRecord& record = session.questionState.records[q];
   const std::int32_t worth = ObservedExpectedMarks(rows);
-  record.maximum = worth + (HasChiSquarePart(session, q) ? kChiSquarePartMarks : 0);
-  record.mark = worth - verdict.wrongBoxes;
+  SetWorth(session, q, worth + (HasChiSquarePart(session, q) ? kChiSquarePartMarks : 0));
+  session.questionState.records[q].mark = worth - verdict.wrongBoxes;
 
   for (std::int32_t k = 0; k < rows; ++k) {
     service.ItemDisable(window, kFirstRatio + k);

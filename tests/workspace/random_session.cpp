@@ -349,6 +349,7 @@ class Run {
     const std::int32_t window = QuestionWindowOf(session_->questions.list.types[q]);
     if (!service.WindowExists(window) || !service.WindowVisible(window)) return;
     FillGeneSlots(window, action);
+    FillTable(window, action);
     switch (action.b % 4) {
       case 0: {  // an individual as the answer
         const std::vector<std::int32_t> shown = ShownIndividuals();
@@ -357,7 +358,7 @@ class Run {
       }
       case 1: {  // one of the window's own answers: Yes/No, a choice, "Add to list"
         std::vector<std::int32_t> answers;
-        for (const std::int32_t item : {30, 41, 42, 43, 61, 62}) {
+        for (const std::int32_t item : {30, 41, 42, 43, 61, 62, 377, 378, 951, 952}) {
           if (service.ItemExists(window, item) && service.ItemVisible(window, item)) answers.push_back(item);
         }
         if (!answers.empty()) {
@@ -375,6 +376,34 @@ class Run {
         break;
       default: service.PostEvent(window, question_window::kHide, 0); break;
     }
+  }
+
+  // An observed-and-expected table gets ratios chosen and numbers typed
+  // wherever its boxes are open to the student.
+  void FillTable(std::int32_t window, const Action& action) {
+    constexpr std::int32_t kFirstRatio = 331;
+    constexpr std::int32_t kLastRatio = 334;
+    constexpr std::int32_t kTotal = 339;
+    constexpr std::int32_t kChiEntry = 375;
+    constexpr std::int32_t kDegrees = 376;
+    WindowService& service = Service();
+    if (!service.ItemExists(window, kFirstRatio)) return;
+    std::mt19937 random(action.answers);
+    const auto open = [&](std::int32_t item) {
+      if (!service.ItemVisible(window, item)) return false;
+      service.ItemSelect(window, item);
+      return service.Registers().itemState.enabled != -1;
+    };
+    for (std::int32_t item = kFirstRatio; item <= kTotal; ++item) {
+      if (!open(item)) continue;
+      if (item <= kLastRatio) {
+        service.SetControlValue(static_cast<std::int32_t>(1 + random() % 11));
+      } else {
+        service.PressKey(window, item, std::to_string(random() % 120));
+      }
+    }
+    if (open(kChiEntry)) service.PressKey(window, kChiEntry, std::to_string(static_cast<double>(random() % 80) / 10));
+    if (open(kDegrees)) service.SetControlValue(static_cast<std::int32_t>(1 + random() % 4));
   }
 
   // A genotype question's slots get symbols dragged from its template, some
