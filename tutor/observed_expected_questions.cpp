@@ -94,6 +94,9 @@ constexpr std::int32_t kSourceLine = 306;
 constexpr std::int32_t kRemarkLine = 307;
 constexpr std::int32_t kAdviceLine = 308;
 
+// Where the counts came from and remarks are plain words, neither praise nor blame.
+constexpr std::uint32_t kRemarkColour = 0x2B2B2B;
+
 constexpr std::int32_t kRowPitch = 96;
 constexpr std::int32_t kRowNameTop = 26;  // a row's name and bar chart below its top
 // The chi-square line and its notes, missing from a question without that part.
@@ -305,6 +308,7 @@ void SetUp(Session& session, std::int32_t q) {
   const GeneticsState& genetics = session.genetics;
   const std::int32_t window = Window(session, q);
   HideTable(service, window);
+  for (const std::int32_t item : {kSourceLine, kRemarkLine}) service.SetItemTextColour(window, item, kRemarkColour);
   const std::int32_t first = genetics.objectClass[kFirstParentObject];
   const std::int32_t second = genetics.objectClass[kSecondParentObject];
   if (!CrossQuestionDone(session, q)) {
