@@ -30,12 +30,12 @@ constexpr std::array<QuestionTypeRow, kLastQuestionType + 1> kQuestionTypes = {{
     {9, 505, ObservedExpected},    // 18 Obs. and Exp. [joint] after a testcross
     {1, 503, FindIndividual},    // 19 Find heterozygote [2]
     {6, 520, CrossList},         // 20 List all crosses
-    {6, 0, CrossList},           // 21 Expected genotypes
-    {6, 0, CrossList},           // 22 Expected phenotypes
+    {6, 521, CrossTable},        // 21 Expected genotypes
+    {6, 521, CrossTable},        // 22 Expected phenotypes
     {0, 0, GettingStarted},      // 23 Getting started
-    {1, 0, CrossList},           // 24 Segregating crosses
-    {1, 0, CrossList},           // 25 Like autosomal intercross
-    {1, 0, CrossList},           // 26 Parents and offspring reversed
+    {1, 524, CrossPick},         // 24 Segregating crosses
+    {1, 524, CrossPick},         // 25 Like autosomal intercross
+    {1, 524, CrossPick},         // 26 Parents and offspring reversed
     {1, 527, SingleChoice},      // 27 Linked or unlinked
     {3, 0, Recombination},       // 28 Estimate recombination
     {3, 0, Recombination},       // 29 Another estimate

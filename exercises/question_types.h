@@ -12,7 +12,9 @@ enum class QuestionFamilyId {
   FindIndividual,    // click on a homozygote or heterozygote
   CrossSetUp,        // set up a cross in the crossing box
   ObservedExpected,  // observed and expected numbers, with chi-square
-  CrossList,         // lists of crosses and picks from them
+  CrossList,         // a list of crosses
+  CrossTable,        // expected ratios of the listed crosses
+  CrossPick,         // a number or a cross picked from the list
   SingleChoice,      // one answer of a few
   Recombination,     // crosses and estimates of recombination
   GeneticMap,        // maps, interference, order of loci, genotype counts

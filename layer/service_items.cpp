@@ -420,6 +420,10 @@ void WindowService::SetItemText(std::int32_t window, std::int32_t item, const st
     edit->setText(value);
   } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
     memo->setPlainText(value);
+  } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+    combo->clear();
+    combo->addItems(value.split(QLatin1Char('\n')));
+    combo->setCurrentIndex(-1);
   }
 }
 

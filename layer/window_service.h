@@ -181,7 +181,8 @@ class WindowService {
   // Sizes a label to its text, with `extraWidth` pixels to spare.
   void ItemFitText(std::int32_t window, std::int32_t item, std::int32_t extraWidth);
   // Shows a text in a label, button, edit field or memo ("\n" breaks lines);
-  // a picture item takes it as the name of an SVG picture to show, centred.
+  // a picture item takes it as the name of an SVG picture to show, centred;
+  // a pull-down takes its entries, one a line, none of them chosen.
   void SetItemText(std::int32_t window, std::int32_t item, const std::string& text);
   bool ItemVisible(std::int32_t window, std::int32_t item);
   // Whether a window has an item, asked without making the item current.

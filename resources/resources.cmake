@@ -65,6 +65,8 @@ set(dialog_designs
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW504.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW505.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW520.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW521.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW524.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW527.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW546.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW563.ui

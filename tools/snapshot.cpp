@@ -8,7 +8,8 @@
 // marked (question_genotypes.png), and the chi-square calculator after a
 // calculation (chi_square.png), and B2's intercross counted, its table and
 // chi-square marked with the calculation shown (question_chi_square.png), in
-// the folder given. Run it on the
+// the folder given, and B5's expected genotypes marked with one cross wrong
+// (question_cross_table.png) and a wrong pick arrowed (question_cross_pick.png). Run it on the
 // offscreen platform to refresh the pictures under docs/.
 
 #include <QApplication>
@@ -20,7 +21,9 @@
 #include "genetics/genotype_classes.h"
 #include "genetics/offspring.h"
 #include "program/startup.h"
+#include "exercises/cross_table_check.h"
 #include "tutor/chi_square_calculator.h"
+#include "tutor/listed_crosses.h"
 #include "tutor/progression.h"
 #include "tutor/question_framework.h"
 #include "tutor/question_window.h"
@@ -186,6 +189,40 @@ int main(int argc, char* argv[]) {
   service.PostEvent(tableWindow, 952, 0);
   QApplication::processEvents();
   saved &= service.SaveWindowImage(tableWindow, folder + "/question_chi_square.png");
+  crossmere::HideQuestion(session);
+  // B5 with its six sex-linked crosses listed: the expected genotypes of
+  // each, one cross given a wrong box, and a wrong pick from the list.
+  crossmere::NoteAttempt(session.progress, 5);
+  session.progress.current = 5;
+  crossmere::StartExercise(session);
+  service.WindowHide(crossmere::instructions::kDescriptionWindow);
+  crossmere::CrossList& list = crossmere::ListedCrosses(session);
+  list.crosses = {{1, 2}, {0, 0}, {2, 2}, {1, 0}, {0, 2}, {2, 0}};
+  list.complete = true;
+  session.questionState.records[1].completed = true;
+  crossmere::SelectQuestion(session, 2);
+  const std::int32_t tableWindow21 = 500 + session.questions.list.types[2];
+  const crossmere::TableLocus locus = crossmere::TableLocusOf(session);
+  const auto columns = crossmere::GenotypeColumns(locus);
+  for (std::int32_t row = 0; row < 6; ++row) {
+    auto boxes = crossmere::ExpectedBoxes(locus, list.crosses[static_cast<std::size_t>(row)], columns, false);
+    if (row == 0) boxes[1] = crossmere::kAllOfThem;
+    for (std::size_t c = 0; c < boxes.size(); ++c) {
+      service.ItemSelect(tableWindow21, 611 + 10 * row + static_cast<std::int32_t>(c));
+      service.SetControlValue(boxes[c] == crossmere::kAllOfThem ? 3 : boxes[c] == 0 ? 2 : boxes[c] + 3);
+    }
+  }
+  service.PostEvent(tableWindow21, crossmere::question_window::kMark, 0);
+  QApplication::processEvents();
+  saved &= service.SaveWindowImage(tableWindow21, folder + "/question_cross_table.png");
+  session.questionState.records[3].completed = true;
+  crossmere::SelectQuestion(session, 4);
+  const std::int32_t pickWindow = 500 + session.questions.list.types[4];
+  service.ItemSelect(pickWindow, 44);
+  service.SetControlValue(2);
+  service.PostEvent(pickWindow, crossmere::question_window::kMark, 0);
+  QApplication::processEvents();
+  saved &= service.SaveWindowImage(pickWindow, folder + "/question_cross_pick.png");
   crossmere::HideQuestion(session);
   service.AnswerNextDialog([&](crossmere::ScriptedDialog& list) {
     saved &= service.SaveWindowImage(list.Number(), folder + "/exercise_list.png");

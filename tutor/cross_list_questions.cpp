@@ -3,6 +3,7 @@
 
 #include "exercises/cross_list.h"
 #include "exercises/question_types.h"
+#include "tutor/listed_crosses.h"
 #include "tutor/question_families.h"
 #include "tutor/question_framework.h"
 #include "tutor/question_window.h"
@@ -19,20 +20,9 @@ constexpr std::int32_t kAddToList = 30;
 
 std::string Text(const Session& session, std::int32_t index) { return session.strings.ListString(kTexts, index); }
 
-CrossList& List(Session& session) { return session.questionFamilies.Get<CrossList>(); }
+CrossList& List(Session& session) { return ListedCrosses(session); }
 
 std::int32_t Window(const Session& session, std::int32_t q) { return QuestionWindowOf(QuestionType(session, q)); }
-
-// With separate sexes at a sex-linked locus a cross and its reciprocal differ.
-bool Ordered(const Session& session) {
-  return !session.genetics.hermaphrodite && IsXLinked(session.genetics.locusPosition[1]);
-}
-
-std::string Written(const Session& session, const ListedCross& cross) {
-  const LocusRule& locus = session.genetics.loci[1];
-  const bool sexes = !session.genetics.hermaphrodite;
-  return locus.femaleText[cross.first] + "  x  " + (sexes ? locus.maleText : locus.femaleText)[cross.second];
-}
 
 void ShowList(Session& session, std::int32_t q) {
   WindowService& service = session.service;
@@ -40,7 +30,7 @@ void ShowList(Session& session, std::int32_t q) {
   for (std::int32_t k = 0; k < kAllCrosses; ++k) {
     const auto at = static_cast<std::size_t>(k);
     const bool listed = at < list.crosses.size();
-    if (listed) service.SetItemText(Window(session, q), kFirstListed + k, Written(session, list.crosses[at]));
+    if (listed) service.SetItemText(Window(session, q), kFirstListed + k, CrossText(session, list.crosses[at]));
     service.ItemShow(Window(session, q), listed ? kFirstListed + k : -(kFirstListed + k));
   }
 }
@@ -76,7 +66,7 @@ void AddCurrentCross(Session& session, std::int32_t q) {
   }
   const std::int32_t position = genetics.locusPosition[1];
   const ListedCross cross{genetics.classes[first].Sum(position), genetics.classes[second].Sum(position)};
-  switch (List(session).Add(cross, Ordered(session))) {
+  switch (List(session).Add(cross, CrossesOrdered(session))) {
     case AddOutcome::Added:
       ShowGood(session, Text(session, kAdded));
       ShowList(session, q);
@@ -115,7 +105,7 @@ void MarkAnswer(Session& session, std::int32_t q) {
 
 std::string Explanation(Session& session, std::int32_t) {
   std::string text = Text(session, kSixCrosses);
-  if (Ordered(session)) text += "\n\n" + Text(session, kFemaleFirst);
+  if (CrossesOrdered(session)) text += "\n\n" + Text(session, kFemaleFirst);
   return text;
 }
 

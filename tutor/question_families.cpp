@@ -12,6 +12,10 @@ const QuestionFamily* FamilyOf(std::int32_t type) {
       return &kGenotypeEntryFamily;
     case QuestionFamilyId::CrossList:
       return &kCrossListFamily;
+    case QuestionFamilyId::CrossTable:
+      return &kCrossTableFamily;
+    case QuestionFamilyId::CrossPick:
+      return &kCrossPickFamily;
     case QuestionFamilyId::SingleChoice:
       return &kSingleChoiceFamily;
     case QuestionFamilyId::FindIndividual:

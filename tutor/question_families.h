@@ -38,6 +38,10 @@ const QuestionFamily* FamilyOf(std::int32_t type);
 extern const QuestionFamily kGenotypeEntryFamily;
 // List every cross of a locus: type 20.
 extern const QuestionFamily kCrossListFamily;
+// Expected ratios of the listed crosses: types 21 and 22.
+extern const QuestionFamily kCrossTableFamily;
+// A number or a cross picked from the list: types 24, 25 and 26.
+extern const QuestionFamily kCrossPickFamily;
 // One choice among a few: types 14 and 27.
 extern const QuestionFamily kSingleChoiceFamily;
 // Expected ratios and observed numbers, with chi-square: types 5, 6, 8, 9, 15 and 18.
