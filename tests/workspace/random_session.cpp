@@ -356,9 +356,9 @@ class Run {
         if (!shown.empty()) service.PressPicture(kWindow, shown[action.b / 4 % shown.size()]);
         break;
       }
-      case 1: {  // one of the window's own answers: Yes/No, a choice, "Add to list"
+      case 1: {  // one of the window's own controls: Yes/No, a choice, "Add to list", "Show ratios"
         std::vector<std::int32_t> answers;
-        for (const std::int32_t item : {30, 41, 42, 43, 61, 62, 377, 378, 951, 952}) {
+        for (const std::int32_t item : {30, 31, 41, 42, 43, 61, 62, 377, 378, 951, 952, 980}) {
           if (service.ItemExists(window, item) && service.ItemVisible(window, item)) answers.push_back(item);
         }
         if (!answers.empty()) {
@@ -378,32 +378,43 @@ class Run {
     }
   }
 
-  // An observed-and-expected table gets ratios chosen and numbers typed
-  // wherever its boxes are open to the student.
+  // Tables get entries chosen from their pull-downs and numbers typed
+  // wherever their boxes are open to the student: the observed-and-expected
+  // table with its chi-square, the expected ratios of listed crosses, and
+  // the pick of a cross.
   void FillTable(std::int32_t window, const Action& action) {
     constexpr std::int32_t kFirstRatio = 331;
     constexpr std::int32_t kLastRatio = 334;
     constexpr std::int32_t kTotal = 339;
     constexpr std::int32_t kChiEntry = 375;
     constexpr std::int32_t kDegrees = 376;
+    constexpr std::int32_t kCrossChoice = 44;
+    constexpr std::int32_t kFirstCrossBox = 611;
+    constexpr std::int32_t kLastCrossBox = 665;
     WindowService& service = Service();
-    if (!service.ItemExists(window, kFirstRatio)) return;
     std::mt19937 random(action.answers);
     const auto open = [&](std::int32_t item) {
-      if (!service.ItemVisible(window, item)) return false;
+      if (!service.ItemExists(window, item) || !service.ItemVisible(window, item)) return false;
       service.ItemSelect(window, item);
       return service.Registers().itemState.enabled != -1;
     };
+    // Every pull-down here has at least four entries.
+    const auto choose = [&] { service.SetControlValue(static_cast<std::int32_t>(1 + random() % 4)); };
     for (std::int32_t item = kFirstRatio; item <= kTotal; ++item) {
       if (!open(item)) continue;
       if (item <= kLastRatio) {
-        service.SetControlValue(static_cast<std::int32_t>(1 + random() % 11));
+        choose();
       } else {
         service.PressKey(window, item, std::to_string(random() % 120));
       }
     }
     if (open(kChiEntry)) service.PressKey(window, kChiEntry, std::to_string(static_cast<double>(random() % 80) / 10));
-    if (open(kDegrees)) service.SetControlValue(static_cast<std::int32_t>(1 + random() % 4));
+    for (std::int32_t item = kFirstCrossBox; item <= kLastCrossBox; ++item) {
+      if (open(item)) choose();
+    }
+    for (const std::int32_t item : {kDegrees, kCrossChoice}) {
+      if (open(item)) choose();
+    }
   }
 
   // A genotype question's slots get symbols dragged from its template, some
