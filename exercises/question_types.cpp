@@ -37,11 +37,11 @@ constexpr std::array<QuestionTypeRow, kLastQuestionType + 1> kQuestionTypes = {{
     {1, 524, CrossPick},         // 25 Like autosomal intercross
     {1, 524, CrossPick},         // 26 Parents and offspring reversed
     {1, 527, SingleChoice},      // 27 Linked or unlinked
-    {3, 0, Recombination},       // 28 Estimate recombination
-    {3, 0, Recombination},       // 29 Another estimate
-    {1, 0, Recombination},       // 30 Cross set up for recombination
-    {1, 0, Recombination},       // 31 Second cross set up for recombination
-    {4, 0, Recombination},       // 32 Male recombination
+    {3, 528, Recombination},     // 28 Estimate recombination
+    {3, 528, Recombination},     // 29 Another estimate
+    {1, 528, Recombination},     // 30 Cross set up for recombination
+    {1, 528, Recombination},     // 31 Second cross set up for recombination
+    {4, 528, Recombination},     // 32 Male recombination
     {6, 0, GeneticMap},          // 33 Genetic map
     {1, 0, GeneticMap},          // 34 Coefficient of interference
     {1, 0, GeneticMap},          // 35 Order of loci

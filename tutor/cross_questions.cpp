@@ -26,10 +26,15 @@ constexpr std::int32_t kNo = 62;
 
 std::string Text(const Session& session, std::int32_t index) { return session.strings.ListString(kTexts, index); }
 
-// Observed-and-expected questions count the offspring of the cross set up here.
+// Observed-and-expected questions and estimates of recombination count the
+// offspring of the cross confirmed before them.
 bool NeedsCross(std::int32_t type) {
-  return type == 5 || type == 6 || type == 8 || type == 9 || type == 15 || type == 16 || type == 18;
+  return type == 5 || type == 6 || type == 8 || type == 9 || type == 15 || type == 16 || type == 18 || type == 28 ||
+         type == 29;
 }
+
+// Questions that confirm a cross for the questions after them.
+bool IsCrossQuestion(std::int32_t type) { return type == 4 || type == 7 || type == 10 || type == 30 || type == 31; }
 
 void ResetAnswer(WindowService& service, std::int32_t window) {
   for (const std::int32_t item : {kYes, kNo}) {
@@ -57,11 +62,6 @@ void Reshow(Session& session, std::int32_t q) {
 
 void ItemEvent(Session& session, std::int32_t q, std::int32_t item) {
   if (item == kYes || item == kNo) ShowMarkingOnAnswer(session, q);
-}
-
-void LockParents(Session& session) {
-  session.cross.parentsLocked = true;
-  session.service.ItemShow(main_window::kWindow, main_window::kParentsLockedLabel);
 }
 
 CrossParent ParentIn(const Session& session, std::int32_t place) {
@@ -132,10 +132,19 @@ const QuestionFamily kCrossSetUpFamily{
     .explanation = Explanation,
 };
 
+void LockParents(Session& session) {
+  session.cross.parentsLocked = true;
+  session.service.ItemShow(main_window::kWindow, main_window::kParentsLockedLabel);
+}
+
 void ReleaseParentsWhenDone(Session& session) {
   if (!session.cross.parentsLocked) return;
+  // Questions after a cross question still to come count that later cross.
   for (std::int32_t k = 1; k <= session.questions.list.count; ++k) {
-    if (NeedsCross(session.questions.list.types[k]) && !session.questionState.records[k].completed) return;
+    const std::int32_t type = session.questions.list.types[k];
+    if (session.questionState.records[k].completed) continue;
+    if (IsCrossQuestion(type)) break;
+    if (NeedsCross(type)) return;
   }
   session.cross.parentsLocked = false;
   if (!session.exercises.options[session.progress.current].Locked()) {

@@ -22,6 +22,8 @@ const QuestionFamily* FamilyOf(std::int32_t type) {
       return &kFindIndividualFamily;
     case QuestionFamilyId::ObservedExpected:
       return &kObservedExpectedFamily;
+    case QuestionFamilyId::Recombination:
+      return &kRecombinationFamily;
     case QuestionFamilyId::CrossSetUp:
       return &kCrossSetUpFamily;
     default:

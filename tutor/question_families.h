@@ -48,9 +48,13 @@ extern const QuestionFamily kSingleChoiceFamily;
 extern const QuestionFamily kObservedExpectedFamily;
 // Click on an individual: types 3, 13, 17 and 19.
 extern const QuestionFamily kFindIndividualFamily;
+// Measuring recombination: types 28 to 32.
+extern const QuestionFamily kRecombinationFamily;
 // Set up a cross in the crossing box: types 4, 7 and 10.
 extern const QuestionFamily kCrossSetUpFamily;
-// Lets the parents of a confirmed cross go once no question needs them.
+// Keeps the parents of a confirmed cross in the box for the questions that
+// count its offspring, and lets them go once no question needs them.
+void LockParents(Session& session);
 void ReleaseParentsWhenDone(Session& session);
 
 }  // namespace crossmere
