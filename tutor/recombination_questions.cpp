@@ -163,6 +163,9 @@ void Refuse(Session& session, std::int32_t q, const std::string& text, const std
 void MarkCross(Session& session, std::int32_t q) {
   WindowService& service = session.service;
   const std::int32_t window = Window(session, q);
+  // The parent buttons are numbered among the verdicts that marking clears.
+  service.ItemShow(window, kFirstPlace);
+  service.ItemShow(window, kSecondPlace);
   const std::int32_t choice = ChosenPlace(service, window);
   if (choice == 0) {
     service.Alert(op::kWarningBox, Text(session, kNoChoice));

@@ -99,6 +99,7 @@ TEST_F(RecombinationQuestions, TwoCrossesAndTheirEstimates) {
   MarkMe(1);
   ASSERT_TRUE(Record(1).completed);
   EXPECT_EQ(Good(1), "Good.  Please generate offspring now.");
+  EXPECT_TRUE(service.ItemVisible(Window(1), kFirstPlace)) << "the choice stays in sight";
   EXPECT_TRUE(session.cross.parentsLocked);
 
   Breed({{dominant, 45}, {recessive, 40}, {mixedA, 8}, {mixedB, 7}});
