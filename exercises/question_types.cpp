@@ -32,7 +32,7 @@ constexpr std::array<QuestionTypeRow, kLastQuestionType + 1> kQuestionTypes = {{
     {6, 520, CrossList},         // 20 List all crosses
     {6, 521, CrossTable},        // 21 Expected genotypes
     {6, 521, CrossTable},        // 22 Expected phenotypes
-    {0, 0, GettingStarted},      // 23 Getting started
+    {0, 523, GettingStarted},    // 23 Getting started
     {1, 524, CrossPick},         // 24 Segregating crosses
     {1, 524, CrossPick},         // 25 Like autosomal intercross
     {1, 524, CrossPick},         // 26 Parents and offspring reversed

@@ -2,6 +2,7 @@
 
 #include "program/saved_work_commands.h"
 #include "tutor/chi_square_calculator.h"
+#include "tutor/getting_started.h"
 #include "tutor/progression.h"
 #include "tutor/question_framework.h"
 #include "tutor/question_window.h"
@@ -43,6 +44,7 @@ void RouteEvent(Session& session) {
   }
   if (CloseInstructionWindow(session, window, item)) return;
   if (ChiSquareCalculatorEvent(session, window, item)) return;
+  if (TutorialEvent(session, window, item)) return;
   const bool onWorkspace = window == kWindow && (item == 0 || (item >= kFirstParentObject && item <= kLastObject) ||
                                                  item == screen::kBin ||
                                                  (item >= containers::kFirst && item <= containers::kLast));

@@ -3,6 +3,7 @@
 #include "exercises/question_types.h"
 #include "genetics/organisms.h"
 #include "tutor/chi_square_calculator.h"
+#include "tutor/getting_started.h"
 #include "tutor/question_window.h"
 #include "workspace/containers.h"
 #include "workspace/instructions.h"
@@ -74,6 +75,8 @@ std::vector<WindowClass> ProgramWindowClasses() {
   WindowClass& calculator = ClassFor(classes, chi_square_window::kWindow);
   calculator.style = WindowStyle::Panel;
   calculator.closeItem = chi_square_window::kDone;
+  // The getting-started instructions stay beside the workspace.
+  ClassFor(classes, getting_started::kWindow).style = WindowStyle::Panel;
   // The explanation of a question looks like an exercise description.
   ClassFor(classes, question_window::kExplanation).form = instructions::kDescriptionWindow;
   for (const Title& title : kTitles) ClassFor(classes, title.window).title = title.text;

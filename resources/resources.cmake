@@ -6,6 +6,7 @@ set(string_files
   ${PROJECT_SOURCE_DIR}/resources/strings/exercises.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/main_window.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/questions.txt
+  ${PROJECT_SOURCE_DIR}/resources/strings/tutorial.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/progression.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/dialogs.txt
   ${PROJECT_SOURCE_DIR}/resources/strings/organisms.txt
@@ -66,11 +67,13 @@ set(dialog_designs
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW505.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW520.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW521.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW523.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW524.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW527.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW528.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW546.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW563.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW623.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW752.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW753.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW779.ui

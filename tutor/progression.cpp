@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "tutor/getting_started.h"
 #include "tutor/marks_display.h"
 #include "tutor/question_framework.h"
 #include "tutor/question_window.h"
@@ -287,6 +288,7 @@ void BeginTry(Session& session) {
   RebuildQuestionsMenu(session);
   UpdateMenus(session);
   ShowProgressLabels(session);
+  OpenTutorial(session);
 }
 
 void FinishTry(Session& session) {

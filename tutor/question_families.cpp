@@ -24,6 +24,8 @@ const QuestionFamily* FamilyOf(std::int32_t type) {
       return &kObservedExpectedFamily;
     case QuestionFamilyId::Recombination:
       return &kRecombinationFamily;
+    case QuestionFamilyId::GettingStarted:
+      return &kGettingStartedFamily;
     case QuestionFamilyId::CrossSetUp:
       return &kCrossSetUpFamily;
     default:

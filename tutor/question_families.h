@@ -50,6 +50,8 @@ extern const QuestionFamily kObservedExpectedFamily;
 extern const QuestionFamily kFindIndividualFamily;
 // Measuring recombination: types 28 to 32.
 extern const QuestionFamily kRecombinationFamily;
+// The getting-started exercise's question: type 23.
+extern const QuestionFamily kGettingStartedFamily;
 // Set up a cross in the crossing box: types 4, 7 and 10.
 extern const QuestionFamily kCrossSetUpFamily;
 // Keeps the parents of a confirmed cross in the box for the questions that
