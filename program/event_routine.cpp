@@ -42,7 +42,10 @@ void RouteEvent(Session& session) {
     AfterMarking(session, *outcome);
     return;
   }
-  if (CloseInstructionWindow(session, window, item)) return;
+  if (CloseInstructionWindow(session, window, item)) {
+    OpenWaitingTutorial(session);
+    return;
+  }
   if (ChiSquareCalculatorEvent(session, window, item)) return;
   if (TutorialEvent(session, window, item)) return;
   const bool onWorkspace = window == kWindow && (item == 0 || (item >= kFirstParentObject && item <= kLastObject) ||

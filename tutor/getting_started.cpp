@@ -13,6 +13,7 @@
 #include "tutor/question_families.h"
 #include "tutor/question_framework.h"
 #include "tutor/question_window.h"
+#include "workspace/instructions.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 
@@ -33,12 +34,14 @@ constexpr std::int32_t kFirstScreenList = 553;
 constexpr std::int32_t kMostScreens = 47;
 constexpr std::int32_t kGettingStartedType = 23;
 constexpr std::int32_t kMargin = 12;
+constexpr std::int32_t kBottomMargin = 40;
 
 struct TutorialState {
   std::int32_t screen = 1;
   std::int32_t furthest = 1;
   std::array<bool, kMostScreens + 1> passed{};  // a screen checked once lets the student by
   std::array<std::int32_t, 2> startingParents{};
+  bool waiting = false;  // for the exercise's description to be put away
 };
 
 TutorialState& State(Session& session) { return session.questionFamilies.Get<TutorialState>(); }
@@ -150,6 +153,22 @@ void MarkAnswer(Session& session, std::int32_t) {
 
 std::string Explanation(Session& session, std::int32_t) { return Text(session, kExplained); }
 
+void ShowTutorialWindow(Session& session) {
+  WindowService& service = session.service;
+  const bool fresh = !service.WindowExists(kWindow);
+  service.WindowOpen(kWindow, 1);
+  if (fresh) {
+    // At the workspace's bottom right, clear of the boxes.
+    service.WindowBounds(kWindow);
+    const auto bounds = service.Registers().windowRect;
+    const LayoutSize& layout = session.startup.layout;
+    service.WindowPlace(kWindow, layout.width - (bounds.right - bounds.left) - kMargin,
+                        layout.height - (bounds.bottom - bounds.top) - kBottomMargin);
+  }
+  ShowScreen(session);
+  service.WindowShow(kWindow);
+}
+
 }  // namespace
 
 void OpenTutorial(Session& session) {
@@ -164,17 +183,21 @@ void OpenTutorial(Session& session) {
     const std::int32_t classNumber = session.genetics.objectClass[kFirstParentObject + static_cast<std::int32_t>(i)];
     state.startingParents[i] = classNumber == 0 ? -1 : LocusSum(session, classNumber);
   }
-  const bool fresh = !service.WindowExists(kWindow);
-  service.WindowOpen(kWindow, 1);
-  if (fresh) {
-    // Beside the crossing box and offspring, at the workspace's right.
-    service.WindowBounds(kWindow);
-    const auto bounds = service.Registers().windowRect;
-    const LayoutSize& layout = session.startup.layout;
-    service.WindowPlace(kWindow, layout.width - (bounds.right - bounds.left) - kMargin, layout.height / 3);
+  // The exercise's description is read first.
+  const std::int32_t description = instructions::kDescriptionWindow;
+  if (service.WindowExists(description) && service.WindowVisible(description)) {
+    state.waiting = true;
+    if (service.WindowExists(kWindow)) service.WindowRelease(kWindow);
+    return;
   }
-  ShowScreen(session);
-  service.WindowShow(kWindow);
+  ShowTutorialWindow(session);
+}
+
+void OpenWaitingTutorial(Session& session) {
+  TutorialState& state = State(session);
+  if (!state.waiting) return;
+  state.waiting = false;
+  ShowTutorialWindow(session);
 }
 
 bool TutorialEvent(Session& session, std::int32_t window, std::int32_t item) {

@@ -20,8 +20,10 @@ inline constexpr std::int32_t kPracticalDone = 45;
 }  // namespace getting_started
 
 // Opens the tutorial at its first screen when the exercise begins with
-// "Getting started" (not in a trial), and otherwise puts it away.
+// "Getting started" (not in a trial), and otherwise puts it away. While the
+// exercise's description shows, the tutorial waits for it to be put away.
 void OpenTutorial(Session& session);
+void OpenWaitingTutorial(Session& session);
 
 // Handles a click in the tutorial window; false when the event is not its.
 bool TutorialEvent(Session& session, std::int32_t window, std::int32_t item);

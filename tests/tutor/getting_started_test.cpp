@@ -3,6 +3,7 @@
 #include "genetics/genotype_classes.h"
 #include "tests/tutor/questions_fixture.h"
 #include "tutor/getting_started.h"
+#include "workspace/instructions.h"
 #include "workspace/session.h"
 
 namespace crossmere {
@@ -16,8 +17,16 @@ class GettingStarted : public Questions {
  protected:
   void SetUp() override {
     Questions::SetUp();
+    Begin();
+  }
+
+  // B1 started: the instructions wait until its description is put away.
+  void Begin() {
     Start(true, 1);
     ASSERT_EQ(session.questions.list.types[1], 23);
+    ASSERT_TRUE(service.WindowVisible(instructions::kDescriptionWindow));
+    EXPECT_FALSE(service.WindowExists(tutorial::kWindow));
+    service.PostEvent(instructions::kDescriptionWindow, instructions::kClose, 0);
     ASSERT_TRUE(service.WindowExists(tutorial::kWindow));
   }
 
@@ -101,7 +110,7 @@ TEST_F(GettingStarted, TheClosingMessageTellsWhetherTheTutorialWasFinished) {
   };
   for (const Case& c : {Case{44, "Go to 'Choose Exercise' or click 'Next exercise' to start the exercises."},
                         Case{45, "Go to 'Choose Exercise' or click 'Next exercise' to start.  Good luck!"}}) {
-    Start(true, 1);
+    Begin();
     GoTo(c.reached);
     ASSERT_EQ(Step(), "Step " + std::to_string(c.reached) + " of 47");
     Choose(1);
