@@ -125,6 +125,7 @@ void Next(Session& session) {
     const TutorialProblem problem = CheckTutorialScreen(state.screen, Workspace(session));
     if (problem != TutorialProblem::None) {
       session.service.SetItemText(kWindow, kProblem, Text(session, static_cast<std::int32_t>(problem)));
+      session.service.SetItemTextColour(kWindow, kProblem, question_window::kBadColour);
       session.service.ItemShow(kWindow, kProblem);
       return;
     }
