@@ -44,8 +44,8 @@ constexpr std::array<QuestionTypeRow, kLastQuestionType + 1> kQuestionTypes = {{
     {4, 528, Recombination},     // 32 Male recombination
     {6, 0, GeneticMap},          // 33 Genetic map
     {1, 0, GeneticMap},          // 34 Coefficient of interference
-    {1, 0, GeneticMap},          // 35 Order of loci
-    {7, 0, GeneticMap},          // 36 Number of genotypes
+    {1, 535, GeneticMap},        // 35 Order of loci
+    {7, 536, GeneticMap},        // 36 Number of genotypes
     {4, 0, ObservedExpected},    // 37 O,E + Chi-square: no exercise asks it
 }};
 

@@ -52,6 +52,8 @@ extern const QuestionFamily kFindIndividualFamily;
 extern const QuestionFamily kRecombinationFamily;
 // The getting-started exercise's question: type 23.
 extern const QuestionFamily kGettingStartedFamily;
+// Three loci: their order (type 35) and the genotypes of their configurations (36).
+extern const QuestionFamily kGeneticMapFamily;
 // Set up a cross in the crossing box: types 4, 7 and 10.
 extern const QuestionFamily kCrossSetUpFamily;
 // Keeps the parents of a confirmed cross in the box for the questions that
