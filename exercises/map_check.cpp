@@ -1,5 +1,7 @@
 #include "exercises/map_check.h"
 
+#include <algorithm>
+
 namespace crossmere {
 namespace {
 
@@ -49,6 +51,40 @@ LinkageOption LinkageOf(const GeneticsState& genetics) {
   if (linked13) return LinkageOption::FirstThird;
   if (linked23) return LinkageOption::SecondThird;
   return LinkageOption::AllUnlinked;
+}
+
+ThreePoint CountThreePoint(const GeneticsState& genetics, std::int32_t measured, bool fromMother,
+                           const ClassCounts& offspring) {
+  ThreePoint count;
+  count.order = {1, 2, 3};
+  std::sort(count.order.begin(), count.order.end(), [&](std::int32_t a, std::int32_t b) {
+    return genetics.locusPosition[a] < genetics.locusPosition[b];
+  });
+  const Genotype& parent = genetics.classes[measured];
+  for (std::int32_t c = 1; c <= kClassCount; ++c) {
+    const std::int32_t n = offspring[static_cast<std::size_t>(c)];
+    if (n == 0) continue;
+    const auto& gamete = fromMother ? genetics.classes[c].hap1 : genetics.classes[c].hap2;
+    // Which of the parent's chromosomes each locus came from.
+    std::array<bool, 3> fromFirst{};
+    for (std::size_t i = 0; i < 3; ++i) {
+      const std::int32_t position = genetics.locusPosition[count.order[i]];
+      fromFirst[i] = gamete[position] == parent.hap1[position];
+    }
+    const bool first = fromFirst[0] != fromFirst[1];
+    const bool second = fromFirst[1] != fromFirst[2];
+    count.total += n;
+    if (first) count.firstInterval += n;
+    if (second) count.secondInterval += n;
+    if (first && second) count.doubles += n;
+  }
+  return count;
+}
+
+std::optional<double> InterferenceOf(const ThreePoint& count) {
+  if (count.firstInterval == 0 || count.secondInterval == 0) return std::nullopt;
+  const double expected = static_cast<double>(count.firstInterval) * count.secondInterval / count.total;
+  return 1.0 - count.doubles / expected;
 }
 
 }  // namespace crossmere

@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <vector>
 
+#include <optional>
+
 #include "genetics/genetics_state.h"
+#include "statistics/observed_tally.h"
 
 namespace crossmere {
 
@@ -37,5 +40,24 @@ enum class LinkageOption : std::int32_t {
 
 // The option that describes the example's three loci.
 LinkageOption LinkageOf(const GeneticsState& genetics);
+
+// The measured parent's gametes over three linked loci, the loci taken in
+// their order on the chromosome: recombinant in each interval (double
+// crossovers counted in both) and recombinant in both.
+struct ThreePoint {
+  std::array<std::int32_t, 3> order{};  // locus numbers, left to right
+  std::int32_t total = 0;
+  std::int32_t firstInterval = 0;
+  std::int32_t secondInterval = 0;
+  std::int32_t doubles = 0;
+};
+
+ThreePoint CountThreePoint(const GeneticsState& genetics, std::int32_t measured, bool fromMother,
+                           const ClassCounts& offspring);
+
+// The coefficient of interference: 1 less the coefficient of coincidence
+// (double crossovers seen over those expected from the two intervals);
+// nothing where no double crossover is expected.
+std::optional<double> InterferenceOf(const ThreePoint& count);
 
 }  // namespace crossmere
