@@ -42,8 +42,8 @@ constexpr std::array<QuestionTypeRow, kLastQuestionType + 1> kQuestionTypes = {{
     {1, 528, Recombination},     // 30 Cross set up for recombination
     {1, 528, Recombination},     // 31 Second cross set up for recombination
     {4, 528, Recombination},     // 32 Male recombination
-    {6, 0, GeneticMap},          // 33 Genetic map
-    {1, 0, GeneticMap},          // 34 Coefficient of interference
+    {6, 533, ThreePoint},        // 33 Genetic map
+    {1, 534, ThreePoint},        // 34 Coefficient of interference
     {1, 535, GeneticMap},        // 35 Order of loci
     {7, 536, GeneticMap},        // 36 Number of genotypes
     {4, 0, ObservedExpected},    // 37 O,E + Chi-square: no exercise asks it

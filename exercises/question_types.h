@@ -17,7 +17,8 @@ enum class QuestionFamilyId {
   CrossPick,         // a number or a cross picked from the list
   SingleChoice,      // one answer of a few
   Recombination,     // crosses and estimates of recombination
-  GeneticMap,        // maps, interference, order of loci, genotype counts
+  ThreePoint,        // a map of three loci and their interference
+  GeneticMap,        // the order of three loci and the genotypes of their configurations
   GettingStarted,    // the first exercise's checks
 };
 

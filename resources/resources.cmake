@@ -71,6 +71,8 @@ set(dialog_designs
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW524.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW527.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW528.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW533.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW534.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW535.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW536.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW546.ui

@@ -26,11 +26,12 @@ constexpr std::int32_t kNo = 62;
 
 std::string Text(const Session& session, std::int32_t index) { return session.strings.ListString(kTexts, index); }
 
-// Observed-and-expected questions and estimates of recombination count the
-// offspring of the cross confirmed before them.
+// Observed-and-expected questions, estimates of recombination and the
+// three-point map and interference count the offspring of the cross
+// confirmed before them.
 bool NeedsCross(std::int32_t type) {
   return type == 5 || type == 6 || type == 8 || type == 9 || type == 15 || type == 16 || type == 18 || type == 28 ||
-         type == 29;
+         type == 29 || type == 33 || type == 34;
 }
 
 // Questions that confirm a cross for the questions after them.

@@ -26,6 +26,8 @@ const QuestionFamily* FamilyOf(std::int32_t type) {
       return &kRecombinationFamily;
     case QuestionFamilyId::GettingStarted:
       return &kGettingStartedFamily;
+    case QuestionFamilyId::ThreePoint:
+      return &kThreePointFamily;
     case QuestionFamilyId::GeneticMap:
       return &kGeneticMapFamily;
     case QuestionFamilyId::CrossSetUp:

@@ -50,8 +50,18 @@ extern const QuestionFamily kObservedExpectedFamily;
 extern const QuestionFamily kFindIndividualFamily;
 // Measuring recombination: types 28 to 32.
 extern const QuestionFamily kRecombinationFamily;
+// The crossing-box place (1 or 2) of the parent in which question q measures
+// recombination: the one its cross question named, or where no question names
+// one, the parent whose partner is recessive at every locus; 0 for neither.
+std::int32_t MeasuredPlace(Session& session, std::int32_t q);
+// The parent in that place gives the offspring their first chromosome.
+bool GivesFirstChromosome(const Session& session, std::int32_t place);
+// The cross question before q (if any) is answered, so its cross is counted.
+bool RecombinationCrossConfirmed(const Session& session, std::int32_t q);
 // The getting-started exercise's question: type 23.
 extern const QuestionFamily kGettingStartedFamily;
+// The three-point testcross: its map (type 33) and interference (34).
+extern const QuestionFamily kThreePointFamily;
 // Three loci: their order (type 35) and the genotypes of their configurations (36).
 extern const QuestionFamily kGeneticMapFamily;
 // Set up a cross in the crossing box: types 4, 7 and 10.

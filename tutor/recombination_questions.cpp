@@ -91,13 +91,6 @@ std::int32_t ParentClass(const Session& session, std::int32_t place) {
   return session.genetics.objectClass[place == 1 ? kFirstParentObject : kSecondParentObject];
 }
 
-// The parent that gives the offspring their first chromosome: the mother,
-// or the first parent where there are no sexes.
-bool GivesFirstChromosome(const Session& session, std::int32_t place) {
-  if (!Sexes(session)) return place == 1;
-  return session.genetics.classes[ParentClass(session, place)].Sex() == 0;
-}
-
 // The nearest question before q of a type.
 std::int32_t Earlier(const Session& session, std::int32_t q, bool (*wanted)(std::int32_t)) {
   for (std::int32_t k = q - 1; k >= 1; --k) {
@@ -214,19 +207,6 @@ void MarkCross(Session& session, std::int32_t q) {
 
 // ---- The estimate (types 28 and 29) ----
 
-// The parent place measured for question q: the one its cross question
-// named, or where no question names one, the parent that is not double
-// recessive; 0 when neither parent is.
-std::int32_t MeasuredPlace(Session& session, std::int32_t q) {
-  const std::int32_t cross = Earlier(session, q, CrossQuestion);
-  if (cross != 0) return State(session).measuredPlace[static_cast<std::size_t>(cross)];
-  for (const std::int32_t place : {1, 2}) {
-    const std::int32_t other = ParentClass(session, 3 - place);
-    if (other != 0 && RecessiveAtEveryLocus(session.genetics, other) && ParentClass(session, place) != 0) return place;
-  }
-  return 0;
-}
-
 std::string PlaceName(const Session& session, std::int32_t place) {
   if (Sexes(session)) {
     const bool female = session.genetics.classes[ParentClass(session, place)].Sex() == 0;
@@ -238,8 +218,7 @@ std::string PlaceName(const Session& session, std::int32_t place) {
 void SetUpEstimate(Session& session, std::int32_t q) {
   WindowService& service = session.service;
   const std::int32_t window = Window(session, q);
-  const std::int32_t cross = Earlier(session, q, CrossQuestion);
-  if (cross != 0 && !session.questionState.records[cross].completed) {
+  if (!RecombinationCrossConfirmed(session, q)) {
     service.SetItemText(window, question_window::kInstruction, Text(session, kConfirmCross));
     service.ItemHide(window, question_window::kMark);
     session.questionState.refuse = true;
@@ -358,6 +337,26 @@ std::string Explanation(Session& session, std::int32_t q) {
 }
 
 }  // namespace
+
+bool GivesFirstChromosome(const Session& session, std::int32_t place) {
+  if (!Sexes(session)) return place == 1;
+  return session.genetics.classes[ParentClass(session, place)].Sex() == 0;
+}
+
+std::int32_t MeasuredPlace(Session& session, std::int32_t q) {
+  const std::int32_t cross = Earlier(session, q, CrossQuestion);
+  if (cross != 0) return State(session).measuredPlace[static_cast<std::size_t>(cross)];
+  for (const std::int32_t place : {1, 2}) {
+    const std::int32_t other = ParentClass(session, 3 - place);
+    if (other != 0 && RecessiveAtEveryLocus(session.genetics, other) && ParentClass(session, place) != 0) return place;
+  }
+  return 0;
+}
+
+bool RecombinationCrossConfirmed(const Session& session, std::int32_t q) {
+  const std::int32_t cross = Earlier(session, q, CrossQuestion);
+  return cross == 0 || session.questionState.records[cross].completed;
+}
 
 const QuestionFamily kRecombinationFamily{
     .setUp = SetUp,
