@@ -9,7 +9,8 @@
 // calculation (chi_square.png), and B2's intercross counted, its table and
 // chi-square marked with the calculation shown (question_chi_square.png), in
 // the folder given, and B5's expected genotypes marked with one cross wrong
-// (question_cross_table.png) and a wrong pick arrowed (question_cross_pick.png). Run it on the
+// (question_cross_table.png) and a wrong pick arrowed (question_cross_pick.png),
+// and B17's three-point map filled in and marked (question_map.png). Run it on the
 // offscreen platform to refresh the pictures under docs/.
 
 #include <QApplication>
@@ -18,10 +19,12 @@
 #include <string>
 #include <tuple>
 
+#include "exercises/recombination_check.h"
 #include "genetics/genotype_classes.h"
 #include "genetics/offspring.h"
 #include "program/startup.h"
 #include "exercises/cross_table_check.h"
+#include "exercises/map_check.h"
 #include "tutor/chi_square_calculator.h"
 #include "tutor/listed_crosses.h"
 #include "tutor/progression.h"
@@ -223,6 +226,41 @@ int main(int argc, char* argv[]) {
   service.PostEvent(pickWindow, crossmere::question_window::kMark, 0);
   QApplication::processEvents();
   saved &= service.SaveWindowImage(pickWindow, folder + "/question_cross_pick.png");
+  crossmere::HideQuestion(session);
+  // B17: a triple heterozygote testcrossed, 400 offspring bred, and the map
+  // drawn from them with one distance two centimorgans out.
+  crossmere::NoteAttempt(session.progress, 17);
+  session.progress.current = 17;
+  crossmere::StartExercise(session);
+  service.WindowHide(crossmere::instructions::kDescriptionWindow);
+  std::array<std::int32_t, 4> dominantAlleles{}, recessiveAlleles{};
+  for (std::int32_t k = 1; k <= 3; ++k) {
+    dominantAlleles[static_cast<std::size_t>(k)] = genetics.loci[k].dominantAllele;
+    recessiveAlleles[static_cast<std::size_t>(k)] = genetics.loci[k].recessiveAllele;
+  }
+  const std::int32_t maleSex = genetics.hermaphrodite ? 0 : 1;
+  genetics.objectClass[crossmere::kFirstParentObject] =
+      genetics.classIndexTable[static_cast<std::size_t>(crossmere::ClassIndexOf(0, dominantAlleles, recessiveAlleles))];
+  genetics.objectClass[crossmere::kSecondParentObject] =
+      genetics.classIndexTable[static_cast<std::size_t>(crossmere::ClassIndexOf(maleSex, recessiveAlleles, recessiveAlleles))];
+  crossmere::SelectQuestion(session, 1);
+  const std::int32_t setUpWindow = 500 + session.questions.list.types[1];
+  service.ItemSelect(setUpWindow, 311);
+  service.SetControlValue(1);
+  service.PostEvent(setUpWindow, crossmere::question_window::kMark, 0);
+  session.offspring.crossClassCount.fill(0);
+  for (std::int32_t n = 0; n < 400; ++n) crossmere::Mendel(genetics, session.offspring, session.random);
+  session.offspring.counters[2] = 400;
+  const crossmere::ThreePoint count = crossmere::CountThreePoint(
+      genetics, genetics.objectClass[crossmere::kFirstParentObject], true, session.offspring.crossClassCount);
+  crossmere::SelectQuestion(session, 2);
+  const std::int32_t mapWindow = 500 + session.questions.list.types[2];
+  for (std::int32_t k = 0; k < 3; ++k) service.DragSymbol(mapWindow, 800 + count.order[static_cast<std::size_t>(k)], 601 + k);
+  service.SetItemText(mapWindow, 221, std::to_string(crossmere::NearestPercent({count.total, count.firstInterval})));
+  service.SetItemText(mapWindow, 222, std::to_string(crossmere::NearestPercent({count.total, count.secondInterval}) + 2));
+  service.PostEvent(mapWindow, crossmere::question_window::kMark, 0);
+  QApplication::processEvents();
+  saved &= service.SaveWindowImage(mapWindow, folder + "/question_map.png");
   crossmere::HideQuestion(session);
   service.AnswerNextDialog([&](crossmere::ScriptedDialog& list) {
     saved &= service.SaveWindowImage(list.Number(), folder + "/exercise_list.png");

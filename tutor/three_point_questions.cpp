@@ -50,8 +50,7 @@ constexpr std::int32_t kFirstTile = 801;
 constexpr std::int32_t kNote = 402;
 constexpr std::int32_t kInterferenceEntry = 50;
 constexpr std::int32_t kInterferenceAnswer = 51;
-constexpr std::int32_t kSourceLine = 306;
-constexpr std::int32_t kSymbolsLine = 307;
+constexpr std::int32_t kSymbolsLine = 306;
 constexpr double kInterferenceTolerance = 0.02;
 constexpr std::uint32_t kInk = 0x2B2B2B;
 
@@ -234,8 +233,11 @@ void MarkMap(Session& session, std::int32_t q) {
     ShowGood(session, MapText(session, kMapGood));
     return;
   }
-  service.ItemShow(window, question_window::kBadImage);
-  if (session.classOptions.NoAnswers()) return;
+  if (session.classOptions.NoAnswers()) {
+    service.ItemShow(window, question_window::kBadImage);
+    return;
+  }
+  ShowBad(session, MapText(session, cages ? kFromCages : kFromCross));
   for (std::size_t k = 0; k < 2; ++k) {
     ShowAnswer(session, window, kFirstDistanceAnswer + static_cast<std::int32_t>(k), distanceRight[k],
                std::to_string(program[k]));
@@ -249,7 +251,6 @@ void MarkMap(Session& session, std::int32_t q) {
     }
     ShowResultLine(session, kSymbolsLine, MapText(session, kSymbolsShown));
   }
-  ShowResultLine(session, kSourceLine, MapText(session, cages ? kFromCages : kFromCross));
 }
 
 // ---- Interference ----
@@ -284,10 +285,12 @@ void MarkInterference(Session& session, std::int32_t q) {
     ShowGood(session, Text(session, q, kInterferenceGood));
     return;
   }
-  service.ItemShow(window, question_window::kBadImage);
-  if (session.classOptions.NoAnswers() || !program) return;
+  if (session.classOptions.NoAnswers() || !program) {
+    service.ItemShow(window, question_window::kBadImage);
+    return;
+  }
   ShowAnswer(session, window, kInterferenceAnswer, false, RealToText(*program, 2));
-  ShowResultLine(session, kSourceLine, MapText(session, cages ? kFromCages : kFromCross));
+  ShowBad(session, MapText(session, cages ? kFromCages : kFromCross));
 }
 
 // ---- The family ----

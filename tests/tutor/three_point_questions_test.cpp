@@ -19,7 +19,7 @@ constexpr std::int32_t kFirstDistance = 221;
 constexpr std::int32_t kFirstDistanceAnswer = 231;
 constexpr std::int32_t kInterference = 50;
 constexpr std::int32_t kInterferenceAnswer = 51;
-constexpr std::int32_t kSymbolsLine = 307;
+constexpr std::int32_t kSymbolsLine = 306;
 
 // B17: a three-point testcross set up, bred, mapped and its interference
 // estimated.
