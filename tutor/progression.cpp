@@ -43,6 +43,7 @@ constexpr std::int32_t kListChooser = 420;
 constexpr std::int32_t kExerciseList = 419;
 constexpr std::int32_t kInfoWindow = 779;
 constexpr std::int32_t kOrganismChooser = 343;
+constexpr std::int32_t kArrangementChooser = 546;
 constexpr std::int32_t kKeepOrganism = 10;
 constexpr std::int32_t kChooserMessage = 50;
 constexpr std::int32_t kChooserRepeat = 30;
@@ -407,12 +408,33 @@ void ShowExerciseList(Session& session) {
   service.WindowRelease(kExerciseList);
 }
 
+// A trial of a three-locus exercise lays the loci out as the student
+// chooses; 0 when the choice is cancelled.
+std::int32_t ChooseArrangement(Session& session) {
+  constexpr std::int32_t kArrangements = 7;
+  WindowService& service = session.service;
+  service.WindowOpen(kArrangementChooser, 0);
+  CentreOnLayout(service, kArrangementChooser, session.startup.layout);
+  const std::int32_t current = session.example.chooseType;
+  CheckRadio(service, kArrangementChooser, current >= 1 && current <= kArrangements ? current : 1);
+  service.WindowRunModal(kArrangementChooser);
+  const std::int32_t chosen =
+      service.Registers().itemHit == 1000 ? CheckedRadio(service, kArrangementChooser, kArrangements) : 0;
+  service.WindowRelease(kArrangementChooser);
+  return chosen;
+}
+
 void StartTrial(Session& session) {
   ProgressState& progress = session.progress;
   const std::int32_t ex = progress.current;
   if (session.offspring.counters[0] > kOffspringBeforeAsking &&
       !Confirm(session, kTrialConfirm, false, false)) {
     return;
+  }
+  if (session.genetics.lociCount == 3) {
+    const std::int32_t arrangement = ChooseArrangement(session);
+    if (arrangement == 0) return;
+    progress.trialArrangement = arrangement;
   }
   if (!progress.trialRunning) {
     progress.savedTryCount = progress.tryCount[ex];
@@ -428,6 +450,7 @@ void EndTrial(Session& session) {
   if (!progress.trialRunning) return;
   const std::int32_t ex = progress.current;
   progress.trialRunning = false;
+  progress.trialArrangement = 0;
   progress.tryCount[ex] = progress.savedTryCount;
   session.example.usedCharacters[ex] = progress.savedUsedCharacters;
   StartExercise(session);

@@ -690,6 +690,37 @@ TEST_F(Questions, ATrialAddsNoMarksAndEndsOnTheSameExample) {
   EXPECT_FALSE(Record(1).completed) << "the questions start afresh";
 }
 
+// A trial of a three-locus exercise lays the loci out as chosen, keeping the
+// organism and its characters; cancelling the choice starts no trial.
+TEST_F(Questions, AThreeLocusTrialTakesTheArrangementChosen) {
+  Start(true, 18);
+  ASSERT_EQ(session.genetics.lociCount, 3);
+  const std::int32_t kind = session.genetics.kind;
+  const std::array characters{session.genetics.loci[1].character, session.genetics.loci[2].character,
+                              session.genetics.loci[3].character};
+  service.AnswerNextDialog([](ScriptedDialog& d) {
+    EXPECT_EQ(d.Number(), 546);
+    d.Click(990);
+  });
+  service.PostEvent(kTrialMenu, progression::kTrialCommand, 0);
+  EXPECT_FALSE(session.progress.trialRunning);
+
+  const std::int32_t other = session.example.chooseType == 4 ? 3 : 4;
+  service.AnswerNextDialog([other](ScriptedDialog& d) {
+    d.Click(other);
+    d.Click(1000);
+  });
+  service.PostEvent(kTrialMenu, progression::kTrialCommand, 0);
+  ASSERT_TRUE(session.progress.trialRunning);
+  EXPECT_EQ(session.example.chooseType, other);
+  EXPECT_EQ(session.genetics.kind, kind);
+  for (std::int32_t k = 1; k <= 3; ++k) {
+    EXPECT_EQ(session.genetics.loci[k].character, characters[static_cast<std::size_t>(k - 1)]) << k;
+  }
+  service.PostEvent(kTrialMenu, progression::kEndTrialCommand, 0);
+  EXPECT_EQ(session.progress.trialArrangement, 0);
+}
+
 TEST_F(Questions, TheListOfExercisesShowsMarks) {
   Start(false, 3);
   NoteAttempt(session.progress, 3);
