@@ -76,6 +76,7 @@ set(dialog_designs
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW535.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW536.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW546.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW547.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW563.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW623.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW752.ui

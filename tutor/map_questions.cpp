@@ -5,10 +5,14 @@
 
 #include "exercises/map_check.h"
 #include "exercises/question_types.h"
+#include "genetics/genotype_classes.h"
 #include "layer/number_text.h"
+#include "tutor/progression.h"
 #include "tutor/question_families.h"
 #include "tutor/question_framework.h"
 #include "tutor/question_window.h"
+#include "workspace/containers.h"
+#include "workspace/main_window.h"
 #include "workspace/session.h"
 
 namespace crossmere {
@@ -33,6 +37,10 @@ constexpr std::int32_t kFirstConfiguration = 2;
 constexpr std::int32_t kCountNote = 9;
 constexpr std::int32_t kCountGood = 10;
 constexpr std::int32_t kAnswersShown = 11;
+constexpr std::int32_t kLookExplained = 12;
+constexpr std::int32_t kLookAtGenotypes = 40;
+constexpr std::int32_t kClassChooser = 547;
+constexpr std::int32_t kChooserText = 50;
 constexpr std::int32_t kFirstRowLabel = 11;
 constexpr std::int32_t kFirstEntry = 21;
 constexpr std::int32_t kFirstAnswer = 31;
@@ -116,6 +124,7 @@ void SetUpCounts(Session& session, std::int32_t q) {
     service.ItemEnable(window, kFirstEntry + k);
     service.ItemHide(window, kFirstAnswer + k);
   }
+  service.ItemHide(window, kLookAtGenotypes);
 }
 
 // A mark for each count; the program's count beside each wrong one.
@@ -136,11 +145,55 @@ void MarkCounts(Session& session, std::int32_t q) {
   }
   QuestionRecord& record = session.questionState.records[q];
   record.mark = std::max(QuestionMarks(QuestionType(session, q)) - wrong, 0);
+  service.ItemShow(window, kLookAtGenotypes);
   if (wrong == 0) {
     ShowGood(session, session.strings.ListString(kCountTexts, kCountGood));
   } else {
     ShowBad(session, answersShown ? session.strings.ListString(kCountTexts, kAnswersShown) : std::string{});
   }
+}
+
+// The configuration whose genotypes the student wants to see; 0 for none.
+std::int32_t ChooseConfiguration(Session& session) {
+  WindowService& service = session.service;
+  service.WindowOpen(kClassChooser, 0);
+  CentreOnLayout(service, kClassChooser, session.startup.layout);
+  service.SetItemText(kClassChooser, kChooserText, session.strings.ListString(kCountTexts, kLookExplained));
+  for (std::int32_t k = 0; k < kRows; ++k) {
+    service.SetItemText(kClassChooser, k + 1, session.strings.ListString(kCountTexts, kFirstConfiguration + k));
+  }
+  service.WindowRunModal(kClassChooser);
+  std::int32_t chosen = 0;
+  if (service.Registers().itemHit == question_window::kMark) {
+    for (std::int32_t k = 1; k <= kRows && chosen == 0; ++k) {
+      if (service.ItemChecked(kClassChooser, k)) chosen = k;
+    }
+  }
+  service.WindowRelease(kClassChooser);
+  return chosen;
+}
+
+// "Look at genotypes": a trial of the exercise with its loci laid out as the
+// chosen configuration, every genotype of it in the Storage container.
+void LookAtGenotypes(Session& session) {
+  const std::int32_t configuration = ChooseConfiguration(session);
+  if (configuration == 0) return;
+  StartArrangedTrial(session, configuration);
+  // Storage shows these genotypes alone.
+  ContainerState& held = session.containers;
+  ContainerRecord& storage = held.Record(containers::kFirst);
+  held.held -= storage.count;
+  storage.count = 0;
+  storage.spots.fill(0);
+  held.storageSpots = 0;
+  for (std::int32_t c = 1; c <= kClassCount && storage.count < containers::kCapacity; ++c) {
+    // One of each genotype: the classes that differ only in which parent
+    // gave which chromosome are the same genotype.
+    if (ClassInExample(session.genetics, c) && session.genetics.genotypeEquivalence[c] == c) {
+      held.Add(containers::kFirst, c);
+    }
+  }
+  ContainerLabelRedraw(session, containers::kFirst);
 }
 
 void SetUp(Session& session, std::int32_t q) {
@@ -166,6 +219,7 @@ void Reshow(Session& session, std::int32_t q) {
 
 void ItemEvent(Session& session, std::int32_t q, std::int32_t item) {
   if (OrderQuestion(session, q) && item >= kFirstOption && item < kFirstOption + kOptions) ShowMarkingOnAnswer(session, q);
+  if (!OrderQuestion(session, q) && item == kLookAtGenotypes) LookAtGenotypes(session);
 }
 
 std::string Explanation(Session& session, std::int32_t q) {

@@ -425,17 +425,22 @@ std::int32_t ChooseArrangement(Session& session) {
 }
 
 void StartTrial(Session& session) {
-  ProgressState& progress = session.progress;
-  const std::int32_t ex = progress.current;
   if (session.offspring.counters[0] > kOffspringBeforeAsking &&
       !Confirm(session, kTrialConfirm, false, false)) {
     return;
   }
+  std::int32_t arrangement = 0;
   if (session.genetics.lociCount == 3) {
-    const std::int32_t arrangement = ChooseArrangement(session);
+    arrangement = ChooseArrangement(session);
     if (arrangement == 0) return;
-    progress.trialArrangement = arrangement;
   }
+  StartArrangedTrial(session, arrangement);
+}
+
+void StartArrangedTrial(Session& session, std::int32_t arrangement) {
+  ProgressState& progress = session.progress;
+  const std::int32_t ex = progress.current;
+  progress.trialArrangement = arrangement;
   if (!progress.trialRunning) {
     progress.savedTryCount = progress.tryCount[ex];
     progress.savedUsedCharacters = progress.usedBeforeTry;

@@ -43,10 +43,12 @@ void NextOrRepeat(Session& session, std::int32_t button);
 // "List of exercises" (or "Exercises attempted").
 void ShowExerciseList(Session& session);
 
-
 // "Start trial" / "New trial", and "End trial".
 void StartTrial(Session& session);
 void EndTrial(Session& session);
+// A trial of the current three-locus exercise with its loci laid out in
+// arrangement 1..7, started without asking.
+void StartArrangedTrial(Session& session, std::int32_t arrangement);
 
 // "Get Info": marks and times.
 void ShowInfo(Session& session);

@@ -2,6 +2,7 @@
 
 #include "exercises/map_check.h"
 #include "tests/tutor/questions_fixture.h"
+#include "tutor/progression.h"
 #include "workspace/session.h"
 
 namespace crossmere {
@@ -44,7 +45,32 @@ TEST_F(Questions, TheNumberOfGenotypes) {
   EXPECT_EQ(Record(1).mark, 6);
   EXPECT_EQ(service.ItemText(Window(1), kFirstAnswer + 6), "45") << "the program's count beside the wrong one";
   EXPECT_EQ(service.ItemText(Window(1), kFirstAnswer), "\u2713");
-  EXPECT_EQ(Bad(1), "Computer's answers are shown alongside yours.");
+  EXPECT_EQ(Bad(1), "Computer's answers are shown alongside yours.  To check on any, click the 'Look at genotypes' button.");
+}
+
+// "Look at genotypes" lays the loci out as the configuration chosen, in a
+// trial, with one individual of every genotype in Storage: as many as the
+// configuration's count.
+TEST_F(Questions, LookingAtTheGenotypesOfAConfiguration) {
+  constexpr std::int32_t kLook = 40;
+  for (const std::int32_t configuration : {1, 4, 7}) {
+    Start(true, 19);
+    Choose(1);
+    EXPECT_FALSE(service.ItemVisible(Window(1), kLook));
+    MarkMe(1);
+    ASSERT_TRUE(service.ItemVisible(Window(1), kLook));
+    service.AnswerNextDialog([configuration](ScriptedDialog& d) {
+      EXPECT_EQ(d.Number(), 547);
+      d.Click(configuration);
+      d.Click(1000);
+    });
+    service.PostEvent(Window(1), kLook, 0);
+    ASSERT_TRUE(session.progress.trialRunning);
+    EXPECT_EQ(session.example.chooseType, configuration);
+    EXPECT_EQ(session.containers.Record(containers::kFirst).count,
+              GenotypeCount(GenotypeConfigurations()[static_cast<std::size_t>(configuration - 1)]));
+    service.PostEvent(kTrialMenu, progression::kEndTrialCommand, 0);
+  }
 }
 
 }  // namespace
