@@ -231,8 +231,11 @@ std::string Explanation(Session& session, std::int32_t q) {
   return Text(session, Segregating(session, q) ? kSegregatingExplained : kPickExplained);
 }
 
-// Put away, the question takes its arrow with it.
-void Hide(Session& session, std::int32_t q) { session.service.ItemHide(Window(session, q), kArrow); }
+// Put away, the question takes its arrow with it (a window never set up
+// is gone already).
+void Hide(Session& session, std::int32_t q) {
+  if (session.service.WindowExists(Window(session, q))) session.service.ItemHide(Window(session, q), kArrow);
+}
 
 }  // namespace
 

@@ -117,6 +117,18 @@ TEST_F(CrossTables, ExpectedRatiosOfTheListedCrosses) {
   EXPECT_FALSE(service.ItemVisible(Window(4), kRatioRows));
 }
 
+// A pick refused before the list is complete can be put away and chosen again.
+TEST_F(CrossTables, APickBeforeTheListIsCompleteIsRefusedAndPutAway) {
+  Start(true, 5);
+  for (const std::int32_t q : {1, 2, 3}) session.questionState.records[q].completed = true;
+  Questions::Choose(4);
+  EXPECT_EQ(service.ItemText(Window(4), kInstruction),
+            "This question can only be done after you have enumerated all the crosses.");
+  Questions::Choose(5);
+  Questions::Choose(4);
+  EXPECT_FALSE(service.ItemVisible(Window(4), kCrossChoice));
+}
+
 // B5: a wrong pick points at the right cross; hiding the question takes the
 // arrow away; the right pick earns the mark.
 TEST_F(CrossTables, PickingCrossesOfASexLinkedLocus) {

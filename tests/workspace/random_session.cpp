@@ -23,6 +23,7 @@
 
 #include "genetics/genotype_classes.h"
 #include "program/startup.h"
+#include "tutor/getting_started.h"
 #include "tutor/progression.h"
 #include "tutor/question_window.h"
 #include "workspace/containers.h"
@@ -336,6 +337,13 @@ class Run {
     if (Service().ItemExists(kWindow, button) && Service().ItemVisible(kWindow, button)) {
       Service().PostEvent(kWindow, button, 0);
     }
+    // The getting-started instructions: mostly on, sometimes back, rarely quit.
+    constexpr std::int32_t kTutorialButtons[] = {getting_started::kNext, getting_started::kNext, getting_started::kNext,
+                                                 getting_started::kBack, getting_started::kQuit};
+    const std::int32_t tutorial = kTutorialButtons[action.b % std::size(kTutorialButtons)];
+    if (Service().WindowExists(getting_started::kWindow) && Service().WindowVisible(getting_started::kWindow)) {
+      Service().PostEvent(getting_started::kWindow, tutorial, 0);
+    }
   }
 
   void Question(const Action& action) {
@@ -358,7 +366,7 @@ class Run {
       }
       case 1: {  // one of the window's own controls: Yes/No, a choice, "Add to list", "Show ratios"
         std::vector<std::int32_t> answers;
-        for (const std::int32_t item : {30, 31, 41, 42, 43, 61, 62, 377, 378, 951, 952, 980}) {
+        for (const std::int32_t item : {30, 31, 40, 41, 42, 43, 44, 45, 46, 47, 61, 62, 311, 312, 377, 378, 951, 952, 980}) {
           if (service.ItemExists(window, item) && service.ItemVisible(window, item)) answers.push_back(item);
         }
         if (!answers.empty()) {
@@ -409,6 +417,11 @@ class Run {
       }
     }
     if (open(kChiEntry)) service.PressKey(window, kChiEntry, std::to_string(static_cast<double>(random() % 80) / 10));
+    // Number fields: recombination estimates, map distances, interference,
+    // genotype counts.
+    for (const std::int32_t item : {21, 22, 23, 24, 25, 26, 27, 50, 51, 52, 53, 221, 222}) {
+      if (open(item)) service.PressKey(window, item, std::to_string(random() % 100));
+    }
     for (std::int32_t item = kFirstCrossBox; item <= kLastCrossBox; ++item) {
       if (open(item)) choose();
     }
