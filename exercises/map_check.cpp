@@ -1,6 +1,7 @@
 #include "exercises/map_check.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace crossmere {
 namespace {
@@ -85,6 +86,13 @@ std::optional<double> InterferenceOf(const ThreePoint& count) {
   if (count.firstInterval == 0 || count.secondInterval == 0) return std::nullopt;
   const double expected = static_cast<double>(count.firstInterval) * count.secondInterval / count.total;
   return 1.0 - count.doubles / expected;
+}
+
+bool InterferenceRight(double entered, double program) {
+  constexpr double kTolerance = 0.02;
+  // A hair over, so that 0.25 against 0.23 counts as the 0.02 it is written as.
+  constexpr double kRounding = 1e-9;
+  return std::fabs(entered - program) <= kTolerance + kRounding;
 }
 
 }  // namespace crossmere

@@ -60,4 +60,7 @@ ThreePoint CountThreePoint(const GeneticsState& genetics, std::int32_t measured,
 // nothing where no double crossover is expected.
 std::optional<double> InterferenceOf(const ThreePoint& count);
 
+// An estimate of interference is right within 0.02 of the program's.
+bool InterferenceRight(double entered, double program);
+
 }  // namespace crossmere

@@ -51,7 +51,6 @@ constexpr std::int32_t kNote = 402;
 constexpr std::int32_t kInterferenceEntry = 50;
 constexpr std::int32_t kInterferenceAnswer = 51;
 constexpr std::int32_t kSymbolsLine = 306;
-constexpr double kInterferenceTolerance = 0.02;
 constexpr std::uint32_t kInk = 0x2B2B2B;
 
 std::int32_t Window(const Session& session, std::int32_t q) { return QuestionWindowOf(QuestionType(session, q)); }
@@ -278,7 +277,7 @@ void MarkInterference(Session& session, std::int32_t q) {
   };
   const bool cages = fromCages && off(fromCages) < off(fromCross);
   const std::optional<double> program = cages ? fromCages : fromCross;
-  const bool right = program && entered && std::fabs(*entered - *program) <= kInterferenceTolerance + 1e-9;
+  const bool right = program && entered && InterferenceRight(*entered, *program);
   service.ItemDisable(window, kInterferenceEntry);
   session.questionState.records[q].mark = right ? 1 : 0;
   if (right) {

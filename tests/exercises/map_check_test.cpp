@@ -29,6 +29,8 @@ TEST(MapCheck, TheOptionOfEachArrangement) {
       {{5, 8, 6}, true, false, true, LinkageOption::FirstThird},
       {{2, 5, 6}, true, true, false, LinkageOption::SecondThird},
       {{5, 8, 10}, true, true, true, LinkageOption::AllUnlinked},
+      {{2, 3, 5}, false, true, true, LinkageOption::FirstSecond},
+      {{2, 5, 8}, true, true, true, LinkageOption::AllUnlinked},
   };
   for (const Case& c : cases) {
     GeneticsState g;
@@ -74,6 +76,13 @@ TEST(MapCheck, CountsTheThreePointTestcross) {
   ASSERT_TRUE(InterferenceOf(count));
   EXPECT_NEAR(*InterferenceOf(count), 1.0 - 10.0 / 22.0, 1e-9);
   EXPECT_FALSE(InterferenceOf(ThreePoint{}));
+}
+
+TEST(MapCheck, InterferenceIsRightWithinTwoHundredths) {
+  EXPECT_TRUE(InterferenceRight(0.25, 0.23));
+  EXPECT_TRUE(InterferenceRight(0.21, 0.23));
+  EXPECT_FALSE(InterferenceRight(0.26, 0.23));
+  EXPECT_FALSE(InterferenceRight(0.20, 0.23));
 }
 
 }  // namespace

@@ -70,6 +70,26 @@ TEST_F(Recombination, CountsTheMeasuredParentsGametes) {
   EXPECT_EQ(CountGametes(g, father, false, children, 1, 2), (GameteCount{12, 3}));
 }
 
+// The same offspring counted from the cross or from the cages that hold them
+// give the same table; Storage and the cages of another cross do not count.
+TEST_F(Recombination, CagesAreASourceOfTheirOwn) {
+  ContainerState held;
+  const auto child = [&](std::int32_t first, std::int32_t second) {
+    return Female({0, first, second, 0}, {0, 0, 0, 0});
+  };
+  held.Record(containers::kFirst).count = 0;
+  for (const std::int32_t container : {1302, 1303, 1304}) {
+    held.Record(container).count = 0;
+    held.Record(container).crossTag = container == 1304 ? 1 : 2;
+  }
+  for (std::int32_t n = 0; n < 9; ++n) held.Add(1302, child(1, 1));
+  for (std::int32_t n = 0; n < 3; ++n) held.Add(1303, child(1, 0));
+  for (std::int32_t n = 0; n < 5; ++n) held.Add(1304, child(0, 1));  // another cross
+  held.Add(containers::kFirst, child(0, 1));                          // Storage
+  const ContainerCounts counts = ContainerClassCounts(held, 2);
+  EXPECT_EQ(CountGametes(g, coupling, true, counts.perClass, 1, 2), (GameteCount{12, 3}));
+}
+
 TEST(RecombinationPercent, NearestWholeNumberEitherWayAtAHalf) {
   struct Case {
     GameteCount count;
