@@ -5,6 +5,7 @@
 
 #include "exercises/question_types.h"
 #include "layer/number_text.h"
+#include "tutor/getting_started.h"
 #include "tutor/marks_display.h"
 #include "tutor/question_families.h"
 #include "tutor/question_window.h"
@@ -83,13 +84,20 @@ void PlaceQuestionWindow(Session& session, std::int32_t window) {
     if (session.genetics.objectClass[object] == 0 || !service.ItemVisible(main_window::kWindow, object)) continue;
     shown.push_back(service.ItemRect(main_window::kWindow, object));
   }
+  // The getting-started instructions, while they show, stay in sight above all.
+  std::optional<ServiceRect> instructions;
+  if (service.WindowExists(getting_started::kWindow) && service.WindowVisible(getting_started::kWindow)) {
+    instructions = service.WindowRectIn(getting_started::kWindow, main_window::kWindow);
+  }
+  constexpr std::ptrdiff_t kCoversInstructions = 1000;
   std::int32_t bestLeft = right, bestTop = bottom;
   std::ptrdiff_t fewest = -1;
   for (const auto& [left, top] : {std::pair{right, bottom}, std::pair{12, bottom}, std::pair{right, high},
                                  std::pair{12, high}}) {
     const ServiceRect place{top, left, top + height, left + width};
-    const std::ptrdiff_t hidden =
+    std::ptrdiff_t hidden =
         std::count_if(shown.begin(), shown.end(), [&](const ServiceRect& r) { return OverlapArea(place, r) > 0; });
+    if (instructions && OverlapArea(place, *instructions) > 0) hidden += kCoversInstructions;
     if (fewest < 0 || hidden < fewest) {
       fewest = hidden;
       bestLeft = left;

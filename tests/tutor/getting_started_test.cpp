@@ -122,6 +122,20 @@ TEST_F(GettingStarted, TheClosingMessageTellsWhetherTheTutorialWasFinished) {
   }
 }
 
+// Where the layout has room (a tall screen), the question keeps clear of them.
+TEST_F(GettingStarted, TheQuestionWindowLeavesTheInstructionsInSight) {
+  service.WindowRelease(tutorial::kWindow);
+  session.startup.layout = LayoutForScreen(1280, 1024);
+  Begin();
+  Choose(1);
+  const ServiceRect question = service.WindowRectIn(Window(1), kWindow);
+  const ServiceRect instructions = service.WindowRectIn(tutorial::kWindow, kWindow);
+  const bool apart = question.right <= instructions.left || instructions.right <= question.left ||
+                     question.bottom <= instructions.top || instructions.bottom <= question.top;
+  EXPECT_TRUE(apart) << "question " << question.left << "," << question.top << " instructions " << instructions.left
+                     << "," << instructions.top;
+}
+
 TEST_F(GettingStarted, QuitInstructionsMovesOn) {
   service.PostEvent(tutorial::kWindow, tutorial::kQuit, 0);
   EXPECT_EQ(session.progress.current, 2);
