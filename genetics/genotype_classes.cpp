@@ -107,6 +107,13 @@ bool IsLethalClass(const GeneticsState& g, std::int32_t classNumber) {
   return false;
 }
 
+std::string LocusSymbol(const GeneticsState& genetics, std::int32_t k) {
+  const LocusRule& locus = genetics.loci[k];
+  if (locus.symbol[0] == "+") return locus.symbol[1];
+  if (locus.symbol[1] == "+") return locus.symbol[0];
+  return locus.symbol[static_cast<std::size_t>(locus.dominantAllele)];
+}
+
 void BuildGenotypeTexts(GeneticsState& g) {
   for (std::int32_t k = 1; k <= g.lociCount; ++k) {
     LocusRule& locus = g.loci[k];

@@ -40,6 +40,10 @@ bool IsLethalClass(const GeneticsState& genetics, std::int32_t classNumber);
 // The genotype of a class written out, loci 1..n separated by blanks.
 std::string GenotypeText(const GeneticsState& genetics, std::int32_t classNumber);
 
+// Locus k as the student reads it under the pictures: the mutant allele's
+// symbol in wild-type notation, the dominant allele's otherwise.
+std::string LocusSymbol(const GeneticsState& genetics, std::int32_t k);
+
 // A gene symbol must be a letter; otherwise the alert text to show.
 std::optional<std::string> GeneSymbolProblem(char symbol);
 

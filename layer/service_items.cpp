@@ -129,6 +129,11 @@ void WindowService::ItemShow(std::int32_t window, std::int32_t item) {
   if (auto* panel = qobject_cast<Panel*>(w->parentWidget())) panel->show();
 }
 
+void WindowService::ItemPlace(std::int32_t window, std::int32_t item, std::int32_t top, std::int32_t left) {
+  ItemTemplate(window, item);
+  ItemMove(registers_.resultWord, top, left, MoveMode::Place);
+}
+
 void WindowService::ItemHide(std::int32_t window, std::int32_t item) {
   registers_.resultWord = 0;
   QWidget* w = impl_->Require("ItemHide", window, item);

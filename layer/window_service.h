@@ -155,6 +155,8 @@ class WindowService {
   void ItemSelectFocus(std::int32_t window, std::int32_t item);
   void ItemShow(std::int32_t window, std::int32_t item);
   void ItemHide(std::int32_t window, std::int32_t item);
+  // Shows or hides as `shown` says.
+  void ItemShow(std::int32_t window, std::int32_t item, bool shown) { ItemShow(window, shown ? item : -item); }
   void ItemEnable(std::int32_t window, std::int32_t item);
   void ItemDisable(std::int32_t window, std::int32_t item);
   void ItemDestroy(std::int32_t window, std::int32_t item);
@@ -162,6 +164,8 @@ class WindowService {
   void ItemClone();
   void ItemSetNumber(std::int32_t number);
   void ItemMove(std::int32_t componentIndex, std::int32_t top, std::int32_t left, MoveMode mode);
+  // Moves an item of a window to a place in it, keeping its size.
+  void ItemPlace(std::int32_t window, std::int32_t item, std::int32_t top, std::int32_t left);
   void ItemResize(std::int32_t height, std::int32_t width);
   void ItemRefresh();
   void ItemColour(std::int32_t which);

@@ -29,8 +29,6 @@ constexpr std::int32_t kTotalObservedTop = 390;
 constexpr std::int32_t kTotalExpectedTop = 392;
 constexpr std::int64_t kLargestTotal = 100'000'000;
 
-void Show(WindowService& service, std::int32_t item, bool shown) { service.ItemShow(kWindow, shown ? item : -item); }
-
 void Check(WindowService& service, std::int32_t item, bool checked) {
   service.ItemSelect(kWindow, item);
   service.SetControlValue(checked ? 1 : 0);
@@ -59,9 +57,9 @@ std::int32_t ChosenRatio(WindowService& service) {
 void HideResults(WindowService& service) {
   for (const std::int32_t item : {kTotalLabel, kTotalObserved, kTotalExpected, kChi, kDegreesOfFreedom, kChiCaption,
                                   kDegreesCaption, kFitChart}) {
-    Show(service, item, false);
+    service.ItemShow(kWindow, item, false);
   }
-  for (std::int32_t k = 0; k < kMaxRatioClasses; ++k) Show(service, kFirstExpected + k, false);
+  for (std::int32_t k = 0; k < kMaxRatioClasses; ++k) service.ItemShow(kWindow, kFirstExpected + k, false);
 }
 
 void EmptyObservedFields(WindowService& service) {
@@ -70,54 +68,52 @@ void EmptyObservedFields(WindowService& service) {
 
 void HideTable(WindowService& service) {
   HideResults(service);
-  for (std::int32_t item = kFirstStep + 1; item <= kLastHeading; ++item) Show(service, item, false);
+  for (std::int32_t item = kFirstStep + 1; item <= kLastHeading; ++item) service.ItemShow(kWindow, item, false);
   for (std::int32_t k = 0; k < kMaxRatioClasses; ++k) {
-    Show(service, kFirstObserved + k, false);
-    Show(service, kFirstPart + k, false);
+    service.ItemShow(kWindow, kFirstObserved + k, false);
+    service.ItemShow(kWindow, kFirstPart + k, false);
   }
 }
 
 void Clear(WindowService& service) {
   EmptyObservedFields(service);
   HideTable(service);
-  Show(service, kFirstStep, false);
+  service.ItemShow(kWindow, kFirstStep, false);
   for (const std::int32_t item : RatioButtons()) {
     Check(service, item, false);
-    Show(service, item, false);
+    service.ItemShow(kWindow, item, false);
   }
   Check(service, kOneLocus, false);
   Check(service, kTwoLoci, false);
-  Show(service, kCalculate, false);
+  service.ItemShow(kWindow, kCalculate, false);
 }
 
 void ChooseLoci(WindowService& service, bool twoLoci) {
-  Show(service, kFirstStep, true);
+  service.ItemShow(kWindow, kFirstStep, true);
   HideTable(service);
   for (const std::int32_t item : RatioButtons()) {
     const bool shown = (item >= kFirstTwoLociRatio) == twoLoci;
     if (!shown) Check(service, item, false);
-    Show(service, item, shown);
+    service.ItemShow(kWindow, item, shown);
   }
 }
 
 void ChooseRatio(WindowService& service, std::int32_t ratioNumber) {
   const MendelianRatio& ratio = StandardRatio(ratioNumber);
-  Show(service, kCalculate, true);
+  service.ItemShow(kWindow, kCalculate, true);
   HideResults(service);
   EmptyObservedFields(service);
-  for (std::int32_t item = kFirstStep + 1; item <= kLastHeading; ++item) Show(service, item, true);
+  for (std::int32_t item = kFirstStep + 1; item <= kLastHeading; ++item) service.ItemShow(kWindow, item, true);
   for (std::int32_t k = 0; k < kMaxRatioClasses; ++k) {
     const bool used = k < ratio.classes;
     if (used) service.SetItemText(kWindow, kFirstPart + k, std::to_string(ratio.parts[static_cast<std::size_t>(k)]));
-    Show(service, kFirstObserved + k, used);
-    Show(service, kFirstPart + k, used);
+    service.ItemShow(kWindow, kFirstObserved + k, used);
+    service.ItemShow(kWindow, kFirstPart + k, used);
   }
 }
 
 void MoveTo(WindowService& service, std::int32_t item, std::int32_t top) {
-  const ServiceRect now = service.ItemRect(kWindow, item);
-  service.ItemTemplate(kWindow, item);
-  service.ItemMove(service.Registers().resultWord, top, now.left, MoveMode::Place);
+  service.ItemPlace(kWindow, item, top, service.ItemRect(kWindow, item).left);
 }
 
 void Calculate(Session& session) {
@@ -153,7 +149,7 @@ void Calculate(Session& session) {
   for (std::int32_t k = 0; k < ratio.classes; ++k) {
     const auto at = static_cast<std::size_t>(k);
     service.SetItemText(kWindow, kFirstExpected + k, RealToText(expected[at], 1));
-    Show(service, kFirstExpected + k, true);
+    service.ItemShow(kWindow, kFirstExpected + k, true);
     FitRow& row = rows.emplace_back();
     row.top = service.ItemRect(kWindow, kFirstObserved + k).top - chartTop;
     if (given[at]) row.observed = observed[at];
@@ -165,7 +161,7 @@ void Calculate(Session& session) {
   service.SetItemText(kWindow, kTotalExpected, RealToText(total, 1));
   for (const std::int32_t item : {kTotalLabel, kTotalObserved, kTotalExpected, kChi, kDegreesOfFreedom, kChiCaption,
                                   kDegreesCaption, kFitChart}) {
-    Show(service, item, true);
+    service.ItemShow(kWindow, item, true);
   }
   const ServiceRect chart = service.ItemRect(kWindow, kFitChart);
   service.ItemSelect(kWindow, kFitChart);

@@ -61,10 +61,6 @@ std::int32_t Window(const Session& session, std::int32_t q) { return QuestionWin
 
 bool Segregating(const Session& session, std::int32_t q) { return QuestionType(session, q) == kSegregatingType; }
 
-void Show(WindowService& service, std::int32_t window, std::int32_t item, bool shown) {
-  service.ItemShow(window, shown ? item : -item);
-}
-
 // What offspring of one sex (or of both) look like: "all Light", "1 Light : 1 Dark".
 std::string Looks(const Session& session, const std::vector<TableColumn>& columns,
                   const std::vector<std::int32_t>& boxes, std::int32_t sex) {
@@ -86,9 +82,9 @@ void ShowRatios(Session& session, std::int32_t q, bool shown) {
   const std::vector<TableColumn> columns = PhenotypeColumns(locus);
   const std::vector<ListedCross>& crosses = ListedCrosses(session).crosses;
   service.SetItemText(window, kRatiosHeading, Text(session, kRatiosTitle));
-  Show(service, window, kRatiosHeading, shown);
-  Show(service, window, kFemaleHeading, shown && locus.sexLinked);
-  Show(service, window, kMaleHeading, shown && locus.sexLinked);
+  service.ItemShow(window, kRatiosHeading, shown);
+  service.ItemShow(window, kFemaleHeading, shown && locus.sexLinked);
+  service.ItemShow(window, kMaleHeading, shown && locus.sexLinked);
   for (std::int32_t r = 0; r < kAllCrosses; ++r) {
     const auto at = static_cast<std::size_t>(r);
     const bool listed = shown && at < crosses.size();
@@ -98,9 +94,9 @@ void ShowRatios(Session& session, std::int32_t q, bool shown) {
       service.SetItemText(window, kFirstFemaleRatio + r, Looks(session, columns, boxes, locus.sexLinked ? 0 : kEitherSex));
       if (locus.sexLinked) service.SetItemText(window, kFirstMaleRatio + r, Looks(session, columns, boxes, 1));
     }
-    Show(service, window, kFirstRatioCross + r, listed);
-    Show(service, window, kFirstFemaleRatio + r, listed);
-    Show(service, window, kFirstMaleRatio + r, listed && locus.sexLinked);
+    service.ItemShow(window, kFirstRatioCross + r, listed);
+    service.ItemShow(window, kFirstFemaleRatio + r, listed);
+    service.ItemShow(window, kFirstMaleRatio + r, listed && locus.sexLinked);
   }
   if (!shown) service.ItemHide(window, kArrow);
 }
@@ -109,10 +105,8 @@ void PointAt(Session& session, std::int32_t q, std::int32_t row) {
   WindowService& service = session.service;
   const std::int32_t window = Window(session, q);
   ShowRatios(session, q, true);
-  const ServiceRect arrow = service.ItemRect(window, kArrow);
-  const ServiceRect target = service.ItemRect(window, kFirstRatioCross + row);
-  service.ItemTemplate(window, kArrow);
-  service.ItemMove(service.Registers().resultWord, target.top, arrow.left, MoveMode::Place);
+  service.ItemPlace(window, kArrow, service.ItemRect(window, kFirstRatioCross + row).top,
+                    service.ItemRect(window, kArrow).left);
   service.ItemShow(window, kArrow);
 }
 
@@ -133,14 +127,12 @@ void SetUp(Session& session, std::int32_t q) {
       service.SetControlValue(0);
       service.ItemEnable(window, item);
     }
-    Show(service, window, item, shown);
+    service.ItemShow(window, item, shown);
   }
-  Show(service, window, kCrossChoice, listed && !segregating);
-  Show(service, window, kShowRatios, listed);
+  service.ItemShow(window, kCrossChoice, listed && !segregating);
+  service.ItemShow(window, kShowRatios, listed);
   if (!listed) {
-    service.SetItemText(window, question_window::kInstruction, Text(session, kListFirst));
-    service.ItemHide(window, question_window::kMark);
-    session.questionState.refuse = true;
+    RefuseSetUp(session, q, Text(session, kListFirst));
     return;
   }
   if (segregating) {

@@ -73,15 +73,9 @@ std::string BoxText(const Session& session, std::int32_t value) {
   return value == 0 ? "blank" : std::to_string(value);
 }
 
-void Show(WindowService& service, std::int32_t window, std::int32_t item, bool shown) {
-  service.ItemShow(window, shown ? item : -item);
-}
-
 void PlaceHeading(WindowService& service, std::int32_t window, std::int32_t item, std::int32_t column) {
-  const ServiceRect now = service.ItemRect(window, item);
-  const ServiceRect first = service.ItemRect(window, kFirstColumn);
-  service.ItemTemplate(window, item);
-  service.ItemMove(service.Registers().resultWord, now.top, first.left + column * kColumnPitch, MoveMode::Place);
+  service.ItemPlace(window, item, service.ItemRect(window, item).top,
+                    service.ItemRect(window, kFirstColumn).left + column * kColumnPitch);
 }
 
 // The rows of the listed crosses, every box back at "?".
@@ -93,11 +87,11 @@ void FillRows(Session& session, std::int32_t q) {
   const auto used = static_cast<std::int32_t>(columns.size());
   for (std::int32_t c = 0; c < kMaxColumns; ++c) {
     if (c < used) service.SetItemText(window, kFirstColumn + c, ColumnName(session, q, columns[static_cast<std::size_t>(c)]));
-    Show(service, window, kFirstColumn + c, c < used);
+    service.ItemShow(window, kFirstColumn + c, c < used);
   }
   const bool sexes = TableLocusOf(session).sexLinked;
-  Show(service, window, kFemaleHeading, sexes);
-  Show(service, window, kMaleHeading, sexes);
+  service.ItemShow(window, kFemaleHeading, sexes);
+  service.ItemShow(window, kMaleHeading, sexes);
   if (sexes) {
     service.SetItemText(window, kFemaleHeading, Text(session, kFemale));
     service.SetItemText(window, kMaleHeading, Text(session, kMale));
@@ -107,7 +101,7 @@ void FillRows(Session& session, std::int32_t q) {
   for (std::int32_t r = 0; r < kAllCrosses; ++r) {
     const bool listed = r < static_cast<std::int32_t>(crosses.size());
     if (listed) service.SetItemText(window, kFirstCross + r, CrossText(session, crosses[static_cast<std::size_t>(r)]));
-    Show(service, window, kFirstCross + r, listed);
+    service.ItemShow(window, kFirstCross + r, listed);
     for (std::int32_t c = 0; c < kMaxColumns; ++c) {
       const bool shown = listed && c < used;
       if (shown) {
@@ -115,7 +109,7 @@ void FillRows(Session& session, std::int32_t q) {
         service.SetControlValue(kUnanswered);
         service.ItemEnable(window, Box(r, c));
       }
-      Show(service, window, Box(r, c), shown);
+      service.ItemShow(window, Box(r, c), shown);
       service.ItemHide(window, kFirstAnswer + 10 * r + c);
     }
   }
@@ -126,8 +120,7 @@ void SetUp(Session& session, std::int32_t q) {
   const std::int32_t window = Window(session, q);
   service.SetItemText(window, kReorder, Text(session, kReorderButton));
   if (!ListedCrosses(session).complete) {
-    service.SetItemText(window, question_window::kInstruction, Text(session, kListFirst));
-    for (const std::int32_t item : {kReorder, kFemaleHeading, kMaleHeading, question_window::kMark}) {
+    for (const std::int32_t item : {kReorder, kFemaleHeading, kMaleHeading}) {
       service.ItemHide(window, item);
     }
     for (std::int32_t c = 0; c < kMaxColumns; ++c) service.ItemHide(window, kFirstColumn + c);
@@ -138,7 +131,7 @@ void SetUp(Session& session, std::int32_t q) {
         service.ItemHide(window, kFirstAnswer + 10 * r + c);
       }
     }
-    session.questionState.refuse = true;
+    RefuseSetUp(session, q, Text(session, kListFirst));
     return;
   }
   service.SetItemText(window, question_window::kInstruction,

@@ -51,20 +51,11 @@ std::int32_t Window(const Session& session, std::int32_t q) { return QuestionWin
 
 bool OrderQuestion(const Session& session, std::int32_t q) { return QuestionType(session, q) == kOrderType; }
 
-// A locus named as the student reads it under the pictures: the mutant
-// allele's symbol in wild-type notation, the dominant allele's otherwise.
-std::string LocusSymbol(const Session& session, std::int32_t k) {
-  const LocusRule& locus = session.genetics.loci[k];
-  if (locus.symbol[0] == "+") return locus.symbol[1];
-  if (locus.symbol[1] == "+") return locus.symbol[0];
-  return locus.symbol[static_cast<std::size_t>(locus.dominantAllele)];
-}
-
 std::string WithSymbols(const Session& session, std::string text) {
   for (std::int32_t k = 1; k <= 3; ++k) {
     const std::string mark = "%" + std::to_string(k);
     for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark)) {
-      text.replace(at, mark.size(), LocusSymbol(session, k));
+      text.replace(at, mark.size(), LocusSymbol(session.genetics, k));
     }
   }
   return text;
@@ -106,10 +97,8 @@ void MarkOrder(Session& session, std::int32_t q) {
   service.ItemShow(window, question_window::kBadImage);
   if (session.classOptions.NoAnswers()) return;
   // The marker points at the right option.
-  const ServiceRect marker = service.ItemRect(window, kMarker);
-  const ServiceRect option = service.ItemRect(window, kFirstOption + right - 1);
-  service.ItemTemplate(window, kMarker);
-  service.ItemMove(service.Registers().resultWord, option.top, marker.left, MoveMode::Place);
+  service.ItemPlace(window, kMarker, service.ItemRect(window, kFirstOption + right - 1).top,
+                    service.ItemRect(window, kMarker).left);
   service.ItemShow(window, kMarker);
 }
 
@@ -138,10 +127,7 @@ void MarkCounts(Session& session, std::int32_t q) {
     const bool right = ParseWholeNumber(service.ItemText(window, kFirstEntry + k)) == count;
     if (!right) ++wrong;
     service.ItemDisable(window, kFirstEntry + k);
-    if (!answersShown) continue;
-    service.SetItemText(window, kFirstAnswer + k, right ? "\u2713" : std::to_string(count));
-    service.SetItemTextColour(window, kFirstAnswer + k, right ? question_window::kGoodColour : question_window::kBadColour);
-    service.ItemShow(window, kFirstAnswer + k);
+    if (answersShown) ShowVerdictBeside(session, window, kFirstAnswer + k, right, std::to_string(count));
   }
   QuestionRecord& record = session.questionState.records[q];
   record.mark = std::max(QuestionMarks(QuestionType(session, q)) - wrong, 0);

@@ -121,7 +121,6 @@ constexpr std::array kChiSquareItems{kChiCaption,  kChiEntry,     kDegreesCaptio
 
 // A pull-down's first entry is "?", then the numbers from 0.
 constexpr std::int32_t kFirstNumberEntry = 2;
-constexpr const char* kTick = "\u2713";
 
 constexpr std::int32_t kIntercross = 4;
 constexpr std::int32_t kTestcross = 7;
@@ -164,10 +163,6 @@ std::vector<std::int32_t> LociStudied(const Session& session, std::int32_t q) {
   return {second ? 2 : 1};
 }
 
-void Show(WindowService& service, std::int32_t window, std::int32_t item, bool shown) {
-  service.ItemShow(window, shown ? item : -item);
-}
-
 void ChooseEntry(WindowService& service, std::int32_t window, std::int32_t item, std::int32_t entry) {
   service.ItemSelect(window, item);
   service.SetControlValue(entry);
@@ -195,11 +190,11 @@ bool CrossQuestionDone(const Session& session, std::int32_t q) {
 
 void ShowCalculation(WindowService& service, std::int32_t window, std::int32_t rows, bool shown) {
   for (const std::int32_t item : {kExpectedHeading, kContributionHeading, kTotalExpected, kChi}) {
-    Show(service, window, item, shown);
+    service.ItemShow(window, item, shown);
   }
   for (std::int32_t k = 0; k < kMaxTallyRows; ++k) {
-    Show(service, window, kFirstExpected + k, shown && k < rows);
-    Show(service, window, kFirstContribution + k, shown && k < rows);
+    service.ItemShow(window, kFirstExpected + k, shown && k < rows);
+    service.ItemShow(window, kFirstContribution + k, shown && k < rows);
   }
 }
 
@@ -227,8 +222,7 @@ void HideTable(WindowService& service, std::int32_t window) {
 
 void MoveBy(WindowService& service, std::int32_t window, std::int32_t item, std::int32_t down) {
   const ServiceRect now = service.ItemRect(window, item);
-  service.ItemTemplate(window, item);
-  service.ItemMove(service.Registers().resultWord, now.top + down, now.left, MoveMode::Place);
+  service.ItemPlace(window, item, now.top + down, now.left);
 }
 
 void MoveBlock(WindowService& service, std::int32_t window, std::span<const std::int32_t> items, std::int32_t anchor,
@@ -296,13 +290,6 @@ std::string Instruction(const Session& session, const ObservedExpectedQuestion& 
   return Text(session, bothSexes ? kFillInBothSexes : kFillIn) + " " + characters + " " + Text(session, kCharacterIn);
 }
 
-void Refuse(Session& session, std::int32_t q, const std::string& instruction) {
-  const std::int32_t window = Window(session, q);
-  session.service.SetItemText(window, question_window::kInstruction, instruction);
-  session.service.ItemHide(window, question_window::kMark);
-  session.questionState.refuse = true;
-}
-
 void SetUp(Session& session, std::int32_t q) {
   WindowService& service = session.service;
   const GeneticsState& genetics = session.genetics;
@@ -312,12 +299,12 @@ void SetUp(Session& session, std::int32_t q) {
   const std::int32_t first = genetics.objectClass[kFirstParentObject];
   const std::int32_t second = genetics.objectClass[kSecondParentObject];
   if (!CrossQuestionDone(session, q)) {
-    Refuse(session, q, Text(session, kCrossFirst));
+    RefuseSetUp(session, q, Text(session, kCrossFirst));
     return;
   }
   const std::int32_t minimum = MinimumOffspring(session);
   if (first == 0 || second == 0 || session.offspring.counters[2] < minimum) {
-    Refuse(session, q,
+    RefuseSetUp(session, q,
            Text(session, kProduceAtLeast) + " " + std::to_string(minimum) + " " + Text(session, kBeforeTrying));
     return;
   }
@@ -386,13 +373,6 @@ std::vector<Tally> Tallies(Session& session, const ObservedExpectedQuestion& que
     }
   }
   return tallies;
-}
-
-void ShowBoxVerdict(Session& session, std::int32_t window, std::int32_t item, bool right, std::int32_t value) {
-  WindowService& service = session.service;
-  service.SetItemText(window, item, right ? kTick : std::to_string(value));
-  service.SetItemTextColour(window, item, right ? question_window::kGoodColour : question_window::kBadColour);
-  service.ItemShow(window, item);
 }
 
 void DrawFit(Session& session, std::int32_t window, const ObservedExpectedQuestion& question) {
@@ -496,10 +476,11 @@ void MarkTable(Session& session, std::int32_t q, ObservedExpectedQuestion& quest
   if (answersShown) {
     for (std::int32_t k = 0; k < rows; ++k) {
       const auto at = static_cast<std::size_t>(k);
-      ShowBoxVerdict(session, window, kFirstRatioAnswer + k, verdict.ratioRight[at], parts[at]);
-      ShowBoxVerdict(session, window, kFirstObservedAnswer + k, verdict.observedRight[at], question.observed[at]);
+      ShowVerdictBeside(session, window, kFirstRatioAnswer + k, verdict.ratioRight[at], std::to_string(parts[at]));
+      ShowVerdictBeside(session, window, kFirstObservedAnswer + k, verdict.observedRight[at],
+                        std::to_string(question.observed[at]));
     }
-    ShowBoxVerdict(session, window, kTotalAnswer, verdict.totalRight, sum);
+    ShowVerdictBeside(session, window, kTotalAnswer, verdict.totalRight, std::to_string(sum));
     DrawFit(session, window, question);
     FillCalculation(session, window, question);
   }
@@ -565,8 +546,8 @@ void ItemEvent(Session& session, std::int32_t q, std::int32_t item) {
   const std::int32_t window = Window(session, q);
   const bool show = item == kShowCalculation;
   ShowCalculation(service, window, Rows(Question(session, q)), show);
-  Show(service, window, kShowCalculation, !show);
-  Show(service, window, kHideCalculation, show);
+  service.ItemShow(window, kShowCalculation, !show);
+  service.ItemShow(window, kHideCalculation, show);
 }
 
 std::string Explanation(Session& session, std::int32_t q) {

@@ -356,6 +356,20 @@ void ShowMarkingOnAnswer(Session& session, std::int32_t q) {
   }
 }
 
+void RefuseSetUp(Session& session, std::int32_t q, const std::string& instruction) {
+  const std::int32_t window = QuestionWindowOf(QuestionType(session, q));
+  session.service.SetItemText(window, kInstruction, instruction);
+  session.service.ItemHide(window, kMark);
+  session.questionState.refuse = true;
+}
+
+void ShowVerdictBeside(Session& session, std::int32_t window, std::int32_t item, bool right, const std::string& value) {
+  WindowService& service = session.service;
+  service.SetItemText(window, item, right ? "\u2713" : value);
+  service.SetItemTextColour(window, item, right ? kGoodColour : kBadColour);
+  service.ItemShow(window, item);
+}
+
 std::int32_t MinimumOffspring(const Session& session) {
   constexpr std::int32_t kMinimumOffspringList = 301;
   const bool fewer = session.classOptions.AutoCage() == Automation::None;

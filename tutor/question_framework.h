@@ -46,10 +46,17 @@ void ShowMarkingOnAnswer(Session& session, std::int32_t q);
 // class cannot sort them into cages automatically.
 std::int32_t MinimumOffspring(const Session& session);
 
+// A question not ready to be asked: its instruction says why, and it has
+// no marking button until it is set up afresh.
+void RefuseSetUp(Session& session, std::int32_t q, const std::string& instruction);
+
 // Helpers the families use to report on the showing question.
 void ShowGood(Session& session, const std::string& text);
 void ShowBad(Session& session, const std::string& text);
 void ShowResultLine(Session& session, std::int32_t item, const std::string& text);
+// Beside an answer box: a tick in the good colour where it is right, the
+// program's value in the bad colour where it is not.
+void ShowVerdictBeside(Session& session, std::int32_t window, std::int32_t item, bool right, const std::string& value);
 // The window of the showing (or current) question.
 std::int32_t QuestionWindowNumber(const Session& session);
 std::int32_t QuestionType(const Session& session, std::int32_t q);

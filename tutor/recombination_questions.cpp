@@ -219,17 +219,13 @@ void SetUpEstimate(Session& session, std::int32_t q) {
   WindowService& service = session.service;
   const std::int32_t window = Window(session, q);
   if (!RecombinationCrossConfirmed(session, q)) {
-    service.SetItemText(window, question_window::kInstruction, Text(session, kConfirmCross));
-    service.ItemHide(window, question_window::kMark);
-    session.questionState.refuse = true;
+    RefuseSetUp(session, q, Text(session, kConfirmCross));
     return;
   }
   const std::int32_t place = MeasuredPlace(session, q);
   if (place == 0) {
     service.Alert(op::kWarningBox, Text(session, kNoDoubleRecessive));
-    service.SetItemText(window, question_window::kInstruction, Text(session, kConfirmCross));
-    service.ItemHide(window, question_window::kMark);
-    session.questionState.refuse = true;
+    RefuseSetUp(session, q, Text(session, kConfirmCross));
     return;
   }
   const bool another = QuestionType(session, q) == kAnotherEstimateType;
@@ -243,13 +239,6 @@ void SetUpEstimate(Session& session, std::int32_t q) {
     service.ItemShow(window, kFirstLabel + k);
     service.ItemShow(window, kFirstEntry + k);
   }
-}
-
-void ShowAnswer(Session& session, std::int32_t window, std::int32_t k, bool right, std::int32_t value) {
-  WindowService& service = session.service;
-  service.SetItemText(window, kFirstAnswer + k, right ? "\u2713" : std::to_string(value));
-  service.SetItemTextColour(window, kFirstAnswer + k, right ? question_window::kGoodColour : question_window::kBadColour);
-  service.ItemShow(window, kFirstAnswer + k);
 }
 
 void MarkEstimate(Session& session, std::int32_t q) {
@@ -298,7 +287,8 @@ void MarkEstimate(Session& session, std::int32_t q) {
   }
   const std::array<std::int32_t, kEntries> program{count.total, count.recombinant, NearestPercent(count)};
   for (std::int32_t k = 0; k < kEntries; ++k) {
-    ShowAnswer(session, window, k, right[static_cast<std::size_t>(k)], program[static_cast<std::size_t>(k)]);
+    ShowVerdictBeside(session, window, kFirstAnswer + k, right[static_cast<std::size_t>(k)],
+                      std::to_string(program[static_cast<std::size_t>(k)]));
   }
   ShowBad(session, Text(session, cages ? kFromCages : kFromCross));
 }

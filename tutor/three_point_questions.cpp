@@ -8,6 +8,7 @@
 #include "exercises/map_check.h"
 #include "exercises/question_types.h"
 #include "exercises/recombination_check.h"
+#include "genetics/genotype_classes.h"
 #include "layer/number_text.h"
 #include "tutor/question_families.h"
 #include "tutor/question_framework.h"
@@ -63,15 +64,6 @@ std::string Text(const Session& session, std::int32_t q, std::int32_t index) {
 
 std::string MapText(const Session& session, std::int32_t index) { return session.strings.ListString(kMapTexts, index); }
 
-// A locus as the student reads it under the pictures: the mutant allele's
-// symbol in wild-type notation, the dominant allele's otherwise.
-std::string LocusSymbol(const Session& session, std::int32_t k) {
-  const LocusRule& locus = session.genetics.loci[k];
-  if (locus.symbol[0] == "+") return locus.symbol[1];
-  if (locus.symbol[1] == "+") return locus.symbol[0];
-  return locus.symbol[static_cast<std::size_t>(locus.dominantAllele)];
-}
-
 // Refuses the question while the testcross is unconfirmed or too small.
 bool Ready(Session& session, std::int32_t q) {
   std::int32_t problem = 0;
@@ -108,13 +100,6 @@ std::int32_t NearestCentimorgans(std::int32_t recombinant, std::int32_t total) {
   return NearestPercent({total, recombinant});
 }
 
-void ShowAnswer(Session& session, std::int32_t window, std::int32_t item, bool right, const std::string& value) {
-  WindowService& service = session.service;
-  service.SetItemText(window, item, right ? "\u2713" : value);
-  service.SetItemTextColour(window, item, right ? question_window::kGoodColour : question_window::kBadColour);
-  service.ItemShow(window, item);
-}
-
 // ---- The map ----
 
 void SetUpMap(Session& session, std::int32_t q) {
@@ -123,7 +108,7 @@ void SetUpMap(Session& session, std::int32_t q) {
   service.SetItemText(window, question_window::kInstruction, MapText(session, kMapQuestion));
   service.SetItemText(window, kNote, MapText(session, kWholeCentimorgans));
   for (std::int32_t k = 0; k < 3; ++k) {
-    service.SetItemText(window, kFirstTile + k, LocusSymbol(session, k + 1));
+    service.SetItemText(window, kFirstTile + k, LocusSymbol(session.genetics, k + 1));
     service.SetItemText(window, kFirstSlot + k, "");
     service.ItemEnable(window, kFirstSlot + k);
     service.ItemHide(window, kFirstComputerSymbol + k);
@@ -188,7 +173,7 @@ void MarkMap(Session& session, std::int32_t q) {
   // the left end the other way round.
   const auto map = [&](const ThreePoint& count) {
     std::array<std::string, 3> symbols;
-    for (std::size_t i = 0; i < 3; ++i) symbols[i] = LocusSymbol(session, count.order[i]);
+    for (std::size_t i = 0; i < 3; ++i) symbols[i] = LocusSymbol(session.genetics, count.order[i]);
     std::array<std::int32_t, 2> recombinant{count.firstInterval, count.secondInterval};
     if (placed[0] == symbols[2]) {
       std::swap(symbols[0], symbols[2]);
@@ -238,7 +223,7 @@ void MarkMap(Session& session, std::int32_t q) {
   }
   ShowBad(session, MapText(session, cages ? kFromCages : kFromCross));
   for (std::size_t k = 0; k < 2; ++k) {
-    ShowAnswer(session, window, kFirstDistanceAnswer + static_cast<std::int32_t>(k), distanceRight[k],
+    ShowVerdictBeside(session, window, kFirstDistanceAnswer + static_cast<std::int32_t>(k), distanceRight[k],
                std::to_string(program[k]));
   }
   if (!symbolsRight) {
@@ -288,7 +273,7 @@ void MarkInterference(Session& session, std::int32_t q) {
     service.ItemShow(window, question_window::kBadImage);
     return;
   }
-  ShowAnswer(session, window, kInterferenceAnswer, false, RealToText(*program, 2));
+  ShowVerdictBeside(session, window, kInterferenceAnswer, false, RealToText(*program, 2));
   ShowBad(session, MapText(session, cages ? kFromCages : kFromCross));
 }
 
