@@ -182,6 +182,18 @@ ExerciseSet LoadExerciseSet(const StringLists& strings, std::int32_t offset,
   return set;
 }
 
+std::int32_t StandardExercise(const ExerciseSet& set, std::int32_t ex) {
+  return set.nominated > 0 && ValidExercise(ex) ? set.standard[ex] : ex;
+}
+
+std::string ExerciseTitle(const StringLists& strings, const ExerciseSet& set, std::int32_t ex) {
+  if (set.nominated > 0) {
+    std::string title = strings.ListString(648, ex);
+    if (!title.empty()) return title;
+  }
+  return strings.ListString(649 + set.offset, StandardExercise(set, ex));
+}
+
 bool ExerciseOption(const ExerciseSet& set, std::int32_t ex, std::int32_t item) {
   return ValidExercise(ex) && set.options[ex].On(item);
 }

@@ -55,12 +55,22 @@ struct ExerciseSet {
   std::int32_t offset = kAdvancedSet;
   std::array<ExerciseOptions, kExercisesPerSet + 1> options{};
   std::array<QuestionList, kExercisesPerSet + 1> questions{};
+  // A class's nominated list replaces the set: exercise k is then the
+  // standard exercise standard[k], with the options the teacher gave it.
+  std::int32_t nominated = 0;  // exercises in the list; 0 = the whole standard set
+  std::array<std::int32_t, kExercisesPerSet + 1> standard{};
 };
 
 // Reads options from lists 201+offset.. and questions from lists 251+offset...
 // An option entry that is not a whole number adds one warning text and is skipped.
 ExerciseSet LoadExerciseSet(const StringLists& strings, std::int32_t offset,
                             std::vector<std::string>* warnings);
+
+// The standard exercise that exercise ex is (itself in the whole set).
+std::int32_t StandardExercise(const ExerciseSet& set, std::int32_t ex);
+
+// Exercise ex's title: the class's title for a nominated exercise.
+std::string ExerciseTitle(const StringLists& strings, const ExerciseSet& set, std::int32_t ex);
 
 // False for an exercise outside 1..20 as well as for an item that is off.
 bool ExerciseOption(const ExerciseSet& set, std::int32_t ex, std::int32_t item);

@@ -132,12 +132,17 @@ StoreResult StringLists::ListStringStore(std::int32_t list, std::int32_t index, 
   }
   if (cut.empty()) return StoreResult::Ignored;
   OverrideRecord record{list, index, true, marked, cut};
-  if (overrides_.size() == kMaxOverrides) {
-    overrides_.back() = std::move(record);
-    return StoreResult::OutOfSpace;
-  }
+  // A full table refuses the record: overwriting one would silently lose a setting.
+  if (overrides_.size() == kMaxOverrides) return StoreResult::OutOfSpace;
   overrides_.push_back(std::move(record));
   return StoreResult::Stored;
+}
+
+bool StringLists::SetOverrides(std::vector<OverrideRecord> records) {
+  if (records.size() > kMaxOverrides) return false;
+  for (auto& record : records) record.text = CutText(record.text, kMaxTextLength);
+  overrides_ = std::move(records);
+  return true;
 }
 
 }  // namespace crossmere

@@ -46,8 +46,12 @@ class StringLists {
 
   std::int32_t StringIdOf(std::int32_t list, std::int32_t index) const;
   std::string ListString(std::int32_t list, std::int32_t index) const;
+  // Stores a class set-up's text; refused (OutOfSpace) once 200 records exist.
   StoreResult ListStringStore(std::int32_t list, std::int32_t index, bool marked,
                               std::string_view text);
+  // Replaces every override by the records of a set-up file; false (nothing
+  // changed) when there are more than 200.
+  bool SetOverrides(std::vector<OverrideRecord> records);
 
   static bool IsOverridable(std::int32_t list);
   std::int32_t StringCount() const { return static_cast<std::int32_t>(texts_.size()) - 1; }

@@ -38,6 +38,7 @@ struct ClassOptions {
   bool CensorMaleDogs() const { return Item(54); }
   bool HideTutorial() const { return Item(61); }
   bool AllowSaveToDisk() const { return Item(62); }
+  bool ShortMapDistances() const { return Item(63); }  // in the nominated three-point exercise
   bool RandomCharacters() const { return Item(65); }
   bool ShowNumber() const { return Item(66); }
   bool NoWelcomeScreen() const { return Item(67); }

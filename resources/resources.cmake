@@ -84,6 +84,23 @@ set(dialog_designs
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW779.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW785.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW1191.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW299.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW300.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW301.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW305.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW306.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW325.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW335.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW342.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW349.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW758.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW759.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW764.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW765.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW767.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW776.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW786.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW790.ui
 )
 qt6_wrap_ui(dialog_headers ${dialog_designs})
 include(${PROJECT_SOURCE_DIR}/cmake/dialog_forms.cmake)

@@ -1,6 +1,7 @@
 #include "session/example_of.h"
 
 #include "layer/string_lists.h"
+#include "records/class_setup.h"
 
 namespace crossmere {
 
@@ -18,8 +19,30 @@ ExampleSettings ExampleSettingsOf(const ClassOptions& options) {
 }
 
 void LoadExercises(SessionState& state, const StringLists& strings, std::vector<std::string>* warnings) {
-  const std::int32_t offset = state.startup.advancedLevel != 0 ? kAdvancedSet : kElementarySet;
-  state.exercises = LoadExerciseSet(strings, offset, warnings);
+  const ClassOptions& options = state.classOptions;
+  if (options.WholeSet()) {
+    const std::int32_t offset = state.startup.advancedLevel != 0 ? kAdvancedSet : kElementarySet;
+    state.exercises = LoadExerciseSet(strings, offset, warnings);
+    return;
+  }
+  // The class's own list, from the set its level names.
+  state.exercises = LoadExerciseSet(strings, options.Elementary() ? kElementarySet : kAdvancedSet, warnings);
+  const ExerciseSet standard = state.exercises;
+  ExerciseSet& set = state.exercises;
+  std::int32_t k = 0;
+  for (const ExerciseSlot& slot : LoadClassSlots(strings)) {
+    // A slot without a standard exercise has no questions to ask.
+    if (slot.catalogue < 1 || slot.catalogue > kExercisesPerSet) continue;
+    ++k;
+    set.standard[k] = slot.catalogue;
+    set.options[k] = slot.options;
+    set.questions[k] = standard.questions[slot.catalogue];
+  }
+  for (std::int32_t rest = k + 1; rest <= kExercisesPerSet; ++rest) {
+    set.options[rest] = ExerciseOptions();
+    set.questions[rest] = QuestionList();
+  }
+  set.nominated = k;
 }
 
 void PrecomputeStudentKinds(SessionState& state, std::int64_t now) {
@@ -75,8 +98,13 @@ void StartExample(SessionState& state, const StringLists& strings, const Clock& 
   ExampleRequest request = ExampleRequestOf(state, PasswordCheckValueSetting(strings));
   request.seed = seed;
   const std::int32_t kindBefore = state.genetics.kind;
-  SetUpExample(state.genetics, state.example, state.offspring, state.random, request,
-               ExampleSettingsOf(state.classOptions), strings, clock, alerts);
+  ExampleSettings settings = ExampleSettingsOf(state.classOptions);
+  // Closer loci make the three-point exercise harder where the class asks for it.
+  constexpr std::int32_t kThreePointExercise = 14;
+  settings.shortDistances = state.classOptions.ShortMapDistances() &&
+                            state.exercises.nominated > 0 && StandardExercise(state.exercises, ex) == kThreePointExercise;
+  SetUpExample(state.genetics, state.example, state.offspring, state.random, request, settings, strings, clock,
+               alerts);
   state.example.previousKind = kindBefore;
   state.example.pickedKind = request.pickedKind;
   state.example.tryCount = request.tryCount;

@@ -84,7 +84,7 @@ bool MayLeave(Session& session) {
 }
 
 std::string ExerciseName(const Session& session, std::int32_t ex) {
-  return session.strings.ListString(649 + session.exercises.offset, ex);
+  return ExerciseTitle(session.strings, session.exercises, ex);
 }
 
 bool OnlySingleExercise(const Session& session) {

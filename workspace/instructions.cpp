@@ -32,9 +32,9 @@ std::string CaptionOf(const Session& session, std::int32_t command) {
 
 void ShowExerciseDescription(Session& session) {
   const std::int32_t ex = session.progress.current;
-  const std::int32_t offset = session.exercises.offset;
-  const std::string name = session.strings.ListString(649 + offset, ex);
-  ShowText(session, kDescriptionWindow, std::to_string(ex) + ".  " + name, 801 + offset + ex);
+  const std::string name = ExerciseTitle(session.strings, session.exercises, ex);
+  ShowText(session, kDescriptionWindow, std::to_string(ex) + ".  " + name,
+           801 + session.exercises.offset + StandardExercise(session.exercises, ex));
 }
 
 void ShowHelpPage(Session& session, std::int32_t command) {

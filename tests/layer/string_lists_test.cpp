@@ -155,15 +155,28 @@ TEST_F(Overrides, EmptyTexts) {
   EXPECT_FALSE(strings.Overrides()[0].marked);
 }
 
-TEST_F(Overrides, TheTwoHundredAndFirstOverwritesTheLast) {
+TEST_F(Overrides, TheTwoHundredAndFirstIsRefusedAndTheRestKept) {
   for (std::int32_t index = 1; index <= 200; ++index) {
     ASSERT_EQ(strings.ListStringStore(741, index, false, "x" + std::to_string(index)), StoreResult::Stored);
   }
   EXPECT_EQ(strings.ListStringStore(742, 1, false, "late"), StoreResult::OutOfSpace);
   ASSERT_EQ(strings.Overrides().size(), 200u);
-  EXPECT_EQ(strings.ListString(742, 1), "late");
-  EXPECT_EQ(strings.ListString(741, 200), "");
-  EXPECT_EQ(strings.ListString(741, 199), "x199");
+  EXPECT_EQ(strings.ListString(742, 1), "");
+  EXPECT_EQ(strings.ListString(741, 200), "x200");
+  // A record already held can still change.
+  EXPECT_EQ(strings.ListStringStore(741, 200, false, "again"), StoreResult::Replaced);
+}
+
+TEST_F(Overrides, SetOverridesRefusesMoreThanTwoHundredAndKeepsTheOld) {
+  strings.ListStringStore(340, 1, true, "kept");
+  std::vector<OverrideRecord> many(201, OverrideRecord{741, 1, true, false, "x"});
+  EXPECT_FALSE(strings.SetOverrides(many));
+  EXPECT_EQ(strings.ListString(340, 1), "kept");
+  many.resize(2);
+  many[1] = OverrideRecord{340, 1, false, false, "unused"};
+  EXPECT_TRUE(strings.SetOverrides(many));
+  EXPECT_EQ(strings.ListString(340, 1), "table one");
+  EXPECT_EQ(strings.ListString(741, 1), "x");
 }
 
 }  // namespace
