@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPlainTextEdit>
@@ -409,6 +410,55 @@ void WindowService::ItemFitText(std::int32_t window, std::int32_t item, std::int
   if (!label) return;
   label->adjustSize();
   label->resize(label->width() + extraWidth, label->height());
+}
+
+void WindowService::SetTableRows(std::int32_t window, std::int32_t item, const std::vector<std::string>& header,
+                                 const std::vector<std::vector<std::string>>& rows) {
+  registers_.resultWord = 0;
+  auto* table = qobject_cast<QTableWidget*>(impl_->Require("SetTableRows", window, item));
+  if (!table) return;
+  const bool sorting = table->isSortingEnabled();
+  table->setSortingEnabled(false);
+  table->clear();
+  table->setColumnCount(static_cast<int>(header.size()));
+  table->setRowCount(static_cast<int>(rows.size()));
+  QStringList labels;
+  for (const std::string& text : header) labels << QString::fromStdString(text);
+  table->setHorizontalHeaderLabels(labels);
+  for (int r = 0; r < table->rowCount(); ++r) {
+    const auto& row = rows[static_cast<std::size_t>(r)];
+    for (int c = 0; c < table->columnCount() && c < static_cast<int>(row.size()); ++c) {
+      auto* cell = new QTableWidgetItem;
+      const QString text = QString::fromStdString(row[static_cast<std::size_t>(c)]);
+      bool number = false;
+      const int value = text.toInt(&number);
+      if (number) {
+        cell->setData(Qt::DisplayRole, value);
+        cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      } else {
+        cell->setText(text);
+      }
+      table->setItem(r, c, cell);
+    }
+  }
+  table->resizeColumnsToContents();
+  table->setSortingEnabled(sorting);
+}
+
+std::vector<std::vector<std::string>> WindowService::TableRows(std::int32_t window, std::int32_t item) {
+  registers_.resultWord = 0;
+  std::vector<std::vector<std::string>> rows;
+  auto* table = qobject_cast<QTableWidget*>(impl_->Require("TableRows", window, item));
+  if (!table) return rows;
+  for (int r = 0; r < table->rowCount(); ++r) {
+    std::vector<std::string> row;
+    for (int c = 0; c < table->columnCount(); ++c) {
+      const QTableWidgetItem* cell = table->item(r, c);
+      row.push_back(cell ? cell->text().toStdString() : std::string());
+    }
+    rows.push_back(std::move(row));
+  }
+  return rows;
 }
 
 void WindowService::SetItemText(std::int32_t window, std::int32_t item, const std::string& text) {

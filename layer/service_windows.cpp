@@ -167,6 +167,15 @@ void WindowService::Impl::WireControl(QWidget* window, QWidget* control) {
   } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
     QObject::connect(button, &QAbstractButton::clicked, button,
                      [this, window, button] { OnButtonClicked(window, button); });
+  } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    // In a modal dialog a new choice ends the modal run, so that the program
+    // can show what goes with it; elsewhere it is read when needed.
+    QObject::connect(combo, &QComboBox::activated, combo, [this, window, combo] {
+      if (auto* dialog = qobject_cast<QDialog*>(window); dialog && IsRunningModal(dialog)) {
+        self.registers_.itemHit = NumberOf(combo);
+        dialog->done(self.registers_.itemHit);
+      }
+    });
   }
 }
 

@@ -320,6 +320,23 @@ void WindowService::FileSaveDialog() {
   if (!path.empty()) registers_.fileNameRegister = CutText(path, 255);
 }
 
+void WindowService::FolderDialog(const std::string& title) {
+  registers_.resultWord = 0;
+  std::string path;
+  if (scripted_) {
+    if (!impl_->fileAnswers.empty()) {
+      path = impl_->fileAnswers.front();
+      impl_->fileAnswers.pop_front();
+    }
+  } else {
+    path = QFileDialog::getExistingDirectory(impl_->MainWindow(), QString::fromStdString(title),
+                                             QString::fromStdString(registers_.fileNameRegister))
+               .toStdString();
+  }
+  registers_.resultWord = path.empty() ? 0 : 1;
+  if (!path.empty()) registers_.fileNameRegister = path;
+}
+
 void WindowService::StartupFolder() {
   registers_.resultWord = 0;
   programFolder_ = CutText(QDir::currentPath().toStdString(), 80);

@@ -188,6 +188,12 @@ class WindowService {
   // a picture item takes it as the name of an SVG picture to show, centred;
   // a pull-down takes its entries, one a line, none of them chosen.
   void SetItemText(std::int32_t window, std::int32_t item, const std::string& text);
+  // Fills a table control with a header and rows; a cell that is a whole
+  // number sorts as a number when the user sorts by its column.
+  void SetTableRows(std::int32_t window, std::int32_t item, const std::vector<std::string>& header,
+                    const std::vector<std::vector<std::string>>& rows);
+  // The table's cells in the order shown (after any sorting by the user).
+  std::vector<std::vector<std::string>> TableRows(std::int32_t window, std::int32_t item);
   bool ItemVisible(std::int32_t window, std::int32_t item);
   // Whether a window has an item, asked without making the item current.
   bool ItemExists(std::int32_t window, std::int32_t item) const;
@@ -264,6 +270,8 @@ class WindowService {
   bool ChooseColour(const std::string& title, std::uint32_t& rgb);
   void FileOpenDialog();
   void FileSaveDialog();
+  // A folder chosen by the user into FileNameRegister; ResultWord 1, or 0 when cancelled.
+  void FolderDialog(const std::string& title);
   void StartupFolder();
   const std::string& ProgramFolder() const { return programFolder_; }
 

@@ -1,6 +1,7 @@
 #include "program/event_routine.h"
 
 #include "program/saved_work_commands.h"
+#include "teacher/teacher_run.h"
 #include "tutor/chi_square_calculator.h"
 #include "tutor/getting_started.h"
 #include "tutor/progression.h"
@@ -81,6 +82,7 @@ void RouteEvent(Session& session) {
     return;
   }
   if (ProgressionEvent(session, window, item)) return;
+  if (AnswersEvent(session, window, item)) return;
   if (window == kQuestionsMenu && item == question_window::kRulesCommand) {
     ShowRules(session);
     return;

@@ -7,6 +7,10 @@
 #include "program/saved_work_commands.h"
 #include "program/student_entry.h"
 #include "program/window_classes.h"
+#include "records/class_setup.h"
+#include "teacher/class_setup_run.h"
+#include "teacher/class_setup_store.h"
+#include "teacher/teacher_run.h"
 #include "tutor/progression.h"
 #include "workspace/exercise_start.h"
 #include "workspace/main_window.h"
@@ -85,18 +89,27 @@ void DrawWelcomeOrganisms(Session& session) {
   }
 }
 
-void ShowWelcome(Session& session) {
+// Returns the item that closed the window: the set-up button, or 0.
+std::int32_t ShowWelcome(Session& session) {
   WindowService& service = session.service;
   service.WindowOpen(kWelcome, 0);
   CentreOnLayout(service, kWelcome, session.startup.layout);
   DrawWelcomeOrganisms(session);
+  // Once a class is set up, only its password opens the set-up again; a
+  // class's own list of exercises fixes the level.
+  service.ItemShow(kWelcome, kWelcomeSetup, NoPasswordSet(session.strings));
+  for (const std::int32_t level : {kWelcomeElementary, kWelcomeAdvanced}) {
+    service.ItemShow(kWelcome, level, session.classOptions.WholeSet());
+  }
 
   service.ItemSelect(kWelcome, kWelcomeAdvanced);
   service.ItemBind(session.startup.advancedLevel);
   service.Registers().itemHit = 0;
   service.WindowRunModal(kWelcome);
+  const std::int32_t hit = service.Registers().itemHit;
   service.ItemRead(kWelcome, kWelcomeAdvanced);
   service.WindowRelease(kWelcome);
+  return hit;
 }
 
 // The getting-started exercise shows each homolog in two of its first four offspring.
@@ -114,16 +127,30 @@ void ProgramEntry(Session& session) {
   session.service.StartupFolder();
   session.startup.fixedSeedMode = false;
   PlaceMainWindow(session);
+  if (!session.classSetUpFile.empty() && !LoadClassSetUpFile(session)) {
+    session.service.Quit();
+    return;
+  }
   session.classOptions = LoadClassOptions(session.strings);
   AdjustMenus(session);
-  ShowWelcome(session);
+  if (!session.classOptions.NoWelcomeScreen() && ShowWelcome(session) == kWelcomeSetup) {
+    RunClassSetUp(session, SetUpMode::NewPassword);
+    return;
+  }
   LoadExercises(session);
+  // A class's own list replaces the standard set.
+  session.progress.setMode = session.exercises.nominated == 0;
+  if (!session.progress.setMode) session.progress.exerciseCount = session.exercises.nominated;
   // Drawn before the student is known: work restored at entry keeps the
   // generator where it stood, and every example reseeds it anyway.
   DrawForcedHomologTable(session);
   const EntryOutcome entry = OfferRecovery(session) ? EntryOutcome::Restored : RunEntryDialog(session);
   if (entry == EntryOutcome::Cancelled) {
     session.service.Quit();
+    return;
+  }
+  if (entry == EntryOutcome::Teacher) {
+    TeacherMenu(session);
     return;
   }
   if (entry == EntryOutcome::Identified) PrecomputeStudentKinds(session);

@@ -1,6 +1,7 @@
 #include "program/student_entry.h"
 
 #include "program/saved_work_commands.h"
+#include "records/class_setup.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 
@@ -27,6 +28,16 @@ void ShowStudentNumber(Session& session) {
   service.ItemWrite(kNumberDialog, kNumberLabel);
   service.WindowRunModal(kNumberDialog);
   service.WindowRelease(kNumberDialog);
+}
+
+// Whether the teacher's field holds the class password.
+bool IsClassPassword(const Session& session, const std::string& typed) {
+  if (typed.empty() || NoPasswordSet(session.strings)) return false;
+  const auto codes = LatinOneCodes(typed);
+  if (!codes) return false;
+  PasswordTable table;
+  RandomGenerator random;
+  return PasswordCheckValue(*codes, true, table, random) == PasswordCheckValueSetting(session.strings);
 }
 
 // Cancel or Escape would end the program: the student is asked first.
@@ -59,7 +70,8 @@ EntryOutcome RunEntryDialog(Session& session) {
 
   bool accepted = false;
   bool restored = false;
-  while (!accepted && !restored) {
+  bool teacherRun = false;
+  while (!accepted && !restored && !teacherRun) {
     for (const std::int32_t item : {kNameField, kNumberField, kTeacherField}) service.ItemWrite(dialog, item);
     service.WindowRunModal(dialog);
     const std::int32_t hit = service.Registers().itemHit;
@@ -74,7 +86,9 @@ EntryOutcome RunEntryDialog(Session& session) {
     fields.name = service.Bindings().lastEnteredText;  // names may be longer than a bound field
     service.ItemRead(dialog, kNumberField);
     service.ItemRead(dialog, kTeacherField);
+    teacherRun = IsClassPassword(session, teacher);
     teacher.clear();
+    if (teacherRun) break;
     const auto problem = AcceptIdentity(session.identity, fields, options, session.strings);
     if (problem) {
       service.Alert(op::kWarningBox, *problem);
@@ -83,6 +97,7 @@ EntryOutcome RunEntryDialog(Session& session) {
     }
   }
   service.WindowRelease(dialog);
+  if (teacherRun) return EntryOutcome::Teacher;
   if (restored) return EntryOutcome::Restored;
   if (!accepted) return EntryOutcome::Cancelled;
 

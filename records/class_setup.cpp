@@ -135,7 +135,7 @@ ClassSetUp LoadClassSetUp(const StringLists& strings) {
   ClassSetUp setUp;
   setUp.options = LoadClassOptions(strings);
   std::int32_t k = 0;
-  for (auto& slot : LoadClassSlots(strings)) setUp.slots[static_cast<std::size_t>(++k)] = std::move(slot);
+  for (auto& slot : LoadClassSlots(strings)) setUp.exercises[static_cast<std::size_t>(++k)] = std::move(slot);
   return setUp;
 }
 
@@ -168,7 +168,7 @@ std::optional<std::vector<std::string>> StoreClassSetUp(StringLists& strings, co
   using namespace setup_list;
   std::vector<std::int32_t> used;
   for (std::int32_t k = 1; k <= kSlotCount; ++k) {
-    if (setUp.slots[static_cast<std::size_t>(k)].UsesLoci()) used.push_back(k);
+    if (setUp.exercises[static_cast<std::size_t>(k)].UsesLoci()) used.push_back(k);
   }
   if (used.empty() && !setUp.options.WholeSet()) return std::vector<std::string>{"No exercises set up", "Please repeat set up"};
 
@@ -189,7 +189,7 @@ std::optional<std::vector<std::string>> StoreClassSetUp(StringLists& strings, co
       continue;
     }
     const std::int32_t from = used[static_cast<std::size_t>(k - 1)];
-    const ExerciseSlot& slot = setUp.slots[static_cast<std::size_t>(from)];
+    const ExerciseSlot& slot = setUp.exercises[static_cast<std::size_t>(from)];
     stored = stored && Store(strings, kCatalogueNumbers, k, slot.catalogue > 0 ? std::to_string(slot.catalogue) : "");
     stored = stored && Store(strings, kSlotTitles, k, slot.title);
     stored = stored && Store(strings, kSlotFlags, k, SlotFlagsText(slot.options));

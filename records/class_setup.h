@@ -66,7 +66,7 @@ struct ExerciseSlot {
 // Everything a set-up run decides: the class options and slots 1..10.
 struct ClassSetUp {
   ClassOptions options;
-  std::array<ExerciseSlot, kSlotCount + 1> slots{};  // element 0 unused
+  std::array<ExerciseSlot, kSlotCount + 1> exercises{};  // slots 1..10; element 0 unused
 };
 
 // A slot's 57 option flags as "0"/"1": character i is option item 50 + i.

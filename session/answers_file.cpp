@@ -49,12 +49,6 @@ std::vector<std::string> MapLines(const GeneticsState& genetics, std::int32_t co
           "  +" + std::string(static_cast<std::size_t>(w1), '-') + "+" + std::string(static_cast<std::size_t>(w2), '-') + "+"};
 }
 
-// One column of the genotype key: a genotype and what it looks like.
-struct KeyColumn {
-  std::string genotype;
-  std::string phenotype;
-};
-
 std::string Centred(const std::string& text, std::size_t width) {
   if (text.size() >= width) return text;
   const std::size_t spaces = width - text.size();
@@ -64,19 +58,8 @@ std::string Centred(const std::string& text, std::size_t width) {
 
 std::vector<std::string> GenotypeKey(const GeneticsState& genetics, std::int32_t k) {
   const LocusRule& locus = genetics.loci[k];
-  const bool xLinked = IsXLinked(genetics.locusPosition[k]) && !genetics.hermaphrodite;
-  const auto phenotypeOf = [&](std::int32_t sum) -> std::string {
-    if (locus.lethal && sum == 2 * locus.dominantAllele) return "-";
-    const std::int32_t value = locus.phenotype[static_cast<std::size_t>(sum)];
-    return genetics.vocabulary.characters[static_cast<std::size_t>(locus.character)]
-        .phenotypes[static_cast<std::size_t>(value - 1)];
-  };
-  std::vector<KeyColumn> columns;
-  for (std::int32_t sum = 0; sum <= 2; ++sum) columns.push_back({locus.femaleText[static_cast<std::size_t>(sum)], phenotypeOf(sum)});
-  if (xLinked) {
-    // A male carries one X: his allele counts twice.
-    for (const std::int32_t sum : {0, 2}) columns.push_back({locus.maleText[static_cast<std::size_t>(sum)], phenotypeOf(sum)});
-  }
+  const std::vector<KeyColumn> columns = GenotypeKeyColumns(genetics, k);
+  const bool xLinked = columns.back().male;
   std::vector<std::string> lines;
   if (xLinked) lines.emplace_back("                                 Female                              Male");
   std::string genotypes = "Genotype:       ";
@@ -94,6 +77,28 @@ std::vector<std::string> GenotypeKey(const GeneticsState& genetics, std::int32_t
 }
 
 }  // namespace
+
+std::vector<KeyColumn> GenotypeKeyColumns(const GeneticsState& genetics, std::int32_t k) {
+  const LocusRule& locus = genetics.loci[k];
+  const bool xLinked = IsXLinked(genetics.locusPosition[k]) && !genetics.hermaphrodite;
+  const auto phenotypeOf = [&](std::int32_t sum) -> std::string {
+    if (locus.lethal && sum == 2 * locus.dominantAllele) return "-";
+    const std::int32_t value = locus.phenotype[static_cast<std::size_t>(sum)];
+    return genetics.vocabulary.characters[static_cast<std::size_t>(locus.character)]
+        .phenotypes[static_cast<std::size_t>(value - 1)];
+  };
+  std::vector<KeyColumn> columns;
+  for (std::int32_t sum = 0; sum <= 2; ++sum) {
+    columns.push_back({locus.femaleText[static_cast<std::size_t>(sum)], phenotypeOf(sum), false});
+  }
+  if (xLinked) {
+    // A male carries one X: his allele counts twice.
+    for (const std::int32_t sum : {0, 2}) {
+      columns.push_back({locus.maleText[static_cast<std::size_t>(sum)], phenotypeOf(sum), true});
+    }
+  }
+  return columns;
+}
 
 std::int32_t LociConfiguration(const std::vector<std::int32_t>& p) {
   if (p.size() <= 1) return 1;

@@ -27,6 +27,15 @@ std::vector<std::int32_t> MapDistances(const GeneticsState& genetics, std::int32
 // The lower-case letter that names locus k on a map.
 char LocusLetter(const GeneticsState& genetics, std::int32_t k);
 
+// One column of a locus's genotype key: a genotype and what it looks like
+// ("-" for a genotype that dies).
+struct KeyColumn {
+  std::string genotype;
+  std::string phenotype;
+  bool male = false;
+};
+std::vector<KeyColumn> GenotypeKeyColumns(const GeneticsState& genetics, std::int32_t k);
+
 // The organism's name in the answers.
 std::string KindName(std::int32_t kind);
 

@@ -174,7 +174,8 @@ void ShowTutorialWindow(Session& session) {
 
 void OpenTutorial(Session& session) {
   WindowService& service = session.service;
-  if (!GettingStarted(session) || session.progress.trialRunning || ScreenCount(session) == 0) {
+  if (!GettingStarted(session) || session.progress.trialRunning || ScreenCount(session) == 0 ||
+      session.classOptions.HideTutorial()) {
     if (service.WindowExists(kWindow)) service.WindowRelease(kWindow);
     return;
   }

@@ -7,6 +7,7 @@
 #include "layer/tick_count.h"
 #include "layer/window_service.h"
 #include "session/session_state.h"
+#include "session/teacher_state.h"
 #include "workspace/state_store.h"
 
 namespace crossmere {
@@ -27,6 +28,8 @@ struct Session : SessionState {
   StateStore questionFamilies;  // each family's own, for the current try
   std::string savedWorkFile;    // where the work was last saved or opened from
   RecoveryCopyState recovery;
+  std::string classSetUpFile;  // where the class set-up is read from and written to
+  TeacherState teacher;
   std::int32_t eventsUnderWay = 0;  // an event's handling may pump others
 
   std::int64_t Now() const { return clock(); }

@@ -83,9 +83,9 @@ TEST(StoreClassSetUp, UsedSlotsArePackedWithTheirParametersAndTheRestEmptied) {
   strings.ListStringStore(385, 2, false, "17");  // slot 5's parameter 2
   ClassSetUp setUp;
   setUp.options = FreshClassOptions(false, true);
-  setUp.slots[2] = Slot(3, "Intercross");
-  setUp.slots[5] = Slot(9, "Testcross");
-  setUp.slots[7].catalogue = 11;  // no loci: not an exercise
+  setUp.exercises[2] = Slot(3, "Intercross");
+  setUp.exercises[5] = Slot(9, "Testcross");
+  setUp.exercises[7].catalogue = 11;  // no loci: not an exercise
   ASSERT_EQ(StoreClassSetUp(strings, setUp), std::nullopt);
 
   const auto slots = LoadClassSlots(strings);

@@ -45,7 +45,7 @@ StringLists ClassOfThree() {
   setUp.options = FreshClassOptions(false, false);
   const std::array<std::int32_t, 3> chosen{1, 12, 20};
   for (std::size_t k = 0; k < chosen.size(); ++k) {
-    ExerciseSlot& slot = setUp.slots[k + 1];
+    ExerciseSlot& slot = setUp.exercises[k + 1];
     slot.catalogue = chosen[k];
     slot.title = strings.ListString(649 + kAdvancedSet, chosen[k]);
     slot.options = set.options[static_cast<std::size_t>(chosen[k])];

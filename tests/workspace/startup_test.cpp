@@ -80,12 +80,6 @@ TEST_F(Startup, WelcomeLevelChoice) {
   EXPECT_EQ(session.exercises.offset, kAdvancedSet);
 }
 
-TEST_F(Startup, SetupButtonClosesTheWelcomeWithItsNumber) {
-  StartWith([](ScriptedDialog& d) { d.Click(kWelcomeSetup); });
-  EXPECT_EQ(session.startup.advancedLevel, 0);
-  EXPECT_EQ(session.exercises.offset, kElementarySet);
-}
-
 TEST_F(Startup, FourStartBitsWithExactlyTwoSet) {
   Start();
   const auto& bits = session.offspring.forcedHomologs;

@@ -1,0 +1,68 @@
+#include "teacher/class_setup_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <variant>
+
+#include "records/atomic_file.h"
+#include "records/class_setup.h"
+#include "records/class_setup_file.h"
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+// No set-up file comes near this size; a larger one is not ours.
+constexpr qint64 kLargestSetUpFile = 1 << 20;
+
+void ReportChanged(Session& session, const std::string& why) {
+  session.service.Alert(op::kErrorBox,
+                        "Resources changed\n\nThe class set-up file " + session.classSetUpFile + " " + why +
+                            ".\n\nTo go back to the set-up Crossmere comes with, delete this file (or replace it "
+                            "with the copy the teacher saved), then start Crossmere again.");
+}
+
+}  // namespace
+
+std::string ClassSetUpPath(const std::string& given) {
+  if (!given.empty()) return given;
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  return QDir(folder).filePath(QStringLiteral("class-setup.txt")).toStdString();
+}
+
+bool LoadClassSetUpFile(Session& session) {
+  QFile file(QString::fromStdString(session.classSetUpFile));
+  if (file.exists()) {
+    if (file.size() > kLargestSetUpFile || !file.open(QIODevice::ReadOnly)) {
+      ReportChanged(session, file.size() > kLargestSetUpFile ? "is too large to be a set-up" : "cannot be read");
+      return false;
+    }
+    const QByteArray bytes = file.readAll();
+    const auto parsed = ParseClassSetUpFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (const auto* problem = std::get_if<std::string>(&parsed)) {
+      ReportChanged(session, "cannot be used: " + *problem);
+      return false;
+    }
+    // Checked on a copy, so that a refused file leaves the shipped settings in place.
+    StringLists trial = session.strings;
+    if (!trial.SetOverrides(std::get<std::vector<OverrideRecord>>(parsed)) || !ClassSettingsIntact(trial)) {
+      ReportChanged(session, "was changed outside Crossmere");
+      return false;
+    }
+    session.strings.SetOverrides(std::get<std::vector<OverrideRecord>>(parsed));
+  }
+  return true;
+}
+
+std::optional<std::string> SaveClassSetUp(Session& session) {
+  const std::string text = ClassSetUpFileText(session.strings.Overrides());
+  const QFileInfo info(QString::fromStdString(session.classSetUpFile));
+  if (!QDir().mkpath(info.absolutePath())) return "the folder " + info.absolutePath().toStdString() + " cannot be made";
+  return WriteFileAtomically(session.classSetUpFile,
+                             std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+}  // namespace crossmere

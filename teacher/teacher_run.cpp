@@ -1,0 +1,251 @@
+#include "teacher/teacher_run.h"
+
+#include <QFile>
+
+#include "session/all_genotypes_picture.h"
+#include "session/answers_file.h"
+#include "session/example_of.h"
+#include "teacher/class_marks_window.h"
+#include "teacher/class_setup_run.h"
+#include "tutor/chi_square_calculator.h"
+#include "tutor/progression.h"
+#include "workspace/exercise_start.h"
+#include "workspace/main_window.h"
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+using main_window::kAnswersMenu;
+
+constexpr std::int32_t kMenuDialog = 786;
+constexpr std::int32_t kSaveAnswersButton = 50;
+constexpr std::int32_t kCheckButton = 970;
+constexpr std::int32_t kEditButton = 980;
+constexpr std::int32_t kResetButton = 990;
+constexpr std::int32_t kStudentDialog = 758;
+constexpr std::int32_t kNameField = 11;
+constexpr std::int32_t kNumberField = 12;
+constexpr std::int32_t kFileOpenedDialog = 759;
+constexpr std::int32_t kReplaceFileDialog = 764;
+constexpr std::int32_t kAnswersFileDialog = 765;
+constexpr std::int32_t kAnswersFileText = 11;
+constexpr std::int32_t kNominateButton = 40;
+constexpr std::int32_t kNominateDialog = 767;
+constexpr std::int32_t kFirstSlotBox = 21;
+constexpr std::int32_t kGenotypesWindow = 776;
+constexpr std::int32_t kGenotypesPicture = 200;
+constexpr std::int32_t kOk = 1000;
+constexpr std::int32_t kCancel = 990;
+
+// Answers menu commands.
+constexpr std::int32_t kChiSquareCommand = 153;
+constexpr std::int32_t kShowGenotypesCommand = 151;
+constexpr std::int32_t kAnswersFileCommand = 154;
+constexpr std::int32_t kNextStudentCommand = 155;
+constexpr std::int32_t kClassMarksCommand = 156;
+
+std::int32_t RunDialog(Session& session, std::int32_t dialog) {
+  session.service.WindowRunModal(dialog);
+  return session.service.Registers().itemHit;
+}
+
+void OpenDialog(Session& session, std::int32_t dialog) {
+  session.service.WindowOpen(dialog, 0);
+  CentreOnLayout(session.service, dialog, session.startup.layout);
+}
+
+bool Ask(Session& session, std::int32_t dialog) {
+  OpenDialog(session, dialog);
+  const bool ok = RunDialog(session, dialog) == kOk;
+  session.service.WindowRelease(dialog);
+  return ok;
+}
+
+std::int32_t NominatedCount(const Session& session) { return session.exercises.nominated; }
+
+void CloseAnswersFile(Session& session) { session.teacher.answersFile.clear(); }
+
+// Appends lines to the open answers file; a failure closes it.
+void AppendToAnswersFile(Session& session, const std::vector<std::string>& lines) {
+  QFile file(QString::fromStdString(session.teacher.answersFile));
+  if (!file.exists() || !file.open(QIODevice::Append | QIODevice::Text)) {
+    session.service.Alert(op::kErrorBox, "The answers file " + session.teacher.answersFile +
+                                             " cannot be written to (error " + std::to_string(file.error()) +
+                                             ": " + file.errorString().toStdString() + ").  No answers file is open.");
+    CloseAnswersFile(session);
+    return;
+  }
+  std::string text;
+  for (const std::string& line : lines) text += line + '\n';
+  const bool written = file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+  file.close();
+  if (!written || file.error() != QFileDevice::NoError) {
+    session.service.Alert(op::kErrorBox, "The answers file " + session.teacher.answersFile +
+                                             " could not be written (" + file.errorString().toStdString() +
+                                             ").  No answers file is open.");
+    CloseAnswersFile(session);
+  }
+}
+
+void WriteStudentAnswers(Session& session) {
+  if (session.teacher.answersFile.empty()) return;
+  AppendToAnswersFile(session, StudentAnswerLines(session.strings, session.identity, session.progress.trialRunning,
+                                                  session.teacher.nominated));
+}
+
+void NominateForAnswers(Session& session) {
+  WindowService& service = session.service;
+  OpenDialog(session, kNominateDialog);
+  for (std::int32_t k = 1; k <= kSlotCount; ++k) {
+    const std::int32_t box = kFirstSlotBox + k - 1;
+    const bool present = k <= NominatedCount(session);
+    service.ItemShow(kNominateDialog, box, present);
+    if (!present) continue;
+    service.SetItemText(kNominateDialog, box,
+                        std::to_string(k) + ".  " + ExerciseTitle(session.strings, session.exercises, k));
+    service.ItemSelect(kNominateDialog, box);
+    service.SetControlValue(session.teacher.nominated[k] ? 1 : 0);
+  }
+  if (RunDialog(session, kNominateDialog) == kOk) {
+    for (std::int32_t k = 1; k <= kSlotCount; ++k) {
+      session.teacher.nominated[k] =
+          k <= NominatedCount(session) && service.ItemChecked(kNominateDialog, kFirstSlotBox + k - 1);
+    }
+  }
+  service.WindowRelease(kNominateDialog);
+}
+
+void OpenAnswersFile(Session& session) {
+  WindowService& service = session.service;
+  if (!session.teacher.answersFile.empty()) {
+    if (!Ask(session, kReplaceFileDialog)) return;
+    CloseAnswersFile(session);
+  }
+  OpenDialog(session, kAnswersFileDialog);
+  service.SetItemText(kAnswersFileDialog, kAnswersFileText, session.strings.ListString(765, 1));
+  std::int32_t hit = 0;
+  while ((hit = RunDialog(session, kAnswersFileDialog)) == kNominateButton) NominateForAnswers(session);
+  service.WindowRelease(kAnswersFileDialog);
+  if (hit != kOk) return;
+
+  service.Registers().fileNameRegister = session.strings.ListString(600, 9) + ".txt";
+  service.FileSaveDialog();
+  if (service.Registers().resultWord == 0) return;
+  const std::string path = service.Registers().fileNameRegister;
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+    service.Alert(op::kErrorBox, "The answers file " + path + " cannot be created (error " +
+                                     std::to_string(file.error()) + ": " + file.errorString().toStdString() + ").");
+    return;
+  }
+  file.close();
+  session.teacher.answersFile = path;
+  const auto header = AnswersFileHeader(session.classOptions);
+  if (!header.empty()) AppendToAnswersFile(session, header);
+  if (!session.teacher.answersFile.empty()) Ask(session, kFileOpenedDialog);
+}
+
+// Shows a student's examples as they met them, asking who the student is.
+// False when the teacher cancels before any student is known: the run ends.
+bool NextStudent(Session& session) {
+  WindowService& service = session.service;
+  OpenDialog(session, kStudentDialog);
+  EntryFields fields;
+  bool accepted = false;
+  bool cancelled = false;
+  while (!accepted && !cancelled) {
+    service.SetItemText(kStudentDialog, kNameField, fields.name);
+    service.SetItemText(kStudentDialog, kNumberField, fields.number);
+    if (RunDialog(session, kStudentDialog) != kOk) {
+      cancelled = true;
+      break;
+    }
+    fields.name = service.ItemText(kStudentDialog, kNameField);
+    fields.number = service.ItemText(kStudentDialog, kNumberField);
+    StudentIdentity identity = session.identity;
+    if (const auto problem = AcceptIdentity(identity, fields, session.classOptions, session.strings)) {
+      service.Alert(op::kWarningBox, *problem);
+    } else {
+      session.identity = identity;
+      accepted = true;
+    }
+  }
+  service.WindowRelease(kStudentDialog);
+  if (cancelled) return session.identity.number >= 1000;
+
+  // The student's first try of the exercise, as they met it.
+  ProgressState& progress = session.progress;
+  progress.previous = progress.current;
+  progress.tryCount = {};
+  session.preparedQuestions = {};
+  PrecomputeStudentKinds(session);
+  StartExercise(session);
+  WriteStudentAnswers(session);
+  return true;
+}
+
+void ShowAllGenotypes(Session& session) {
+  WindowService& service = session.service;
+  if (!service.WindowExists(kGenotypesWindow)) {
+    service.WindowOpen(kGenotypesWindow, 0);
+    CentreOnLayout(service, kGenotypesWindow, session.startup.layout);
+  }
+  service.ItemSelect(kGenotypesWindow, kGenotypesPicture);
+  service.SetLocalCoordinates(true);
+  DrawAllGenotypes(service.ItemDrawing(), session.strings, session);
+  service.WindowShow(kGenotypesWindow);
+}
+
+}  // namespace
+
+bool TeacherMenu(Session& session) {
+  WindowService& service = session.service;
+  session.teacher.teacherRun = true;
+  OpenDialog(session, kMenuDialog);
+  if (session.classOptions.WholeSet()) {
+    service.ItemDisable(kMenuDialog, kSaveAnswersButton);
+    service.ItemDisable(kMenuDialog, kOk);
+  }
+  const std::int32_t hit = RunDialog(session, kMenuDialog);
+  service.WindowRelease(kMenuDialog);
+  // Every exercise's answers go to the file unless the teacher nominates fewer.
+  for (std::int32_t k = 1; k <= kSlotCount; ++k) session.teacher.nominated[k] = k <= NominatedCount(session);
+  switch (hit) {
+    case kCheckButton: InspectClassSetUp(session); return false;
+    case kEditButton: RunClassSetUp(session, SetUpMode::KeepPassword); return false;
+    case kResetButton: RunClassSetUp(session, SetUpMode::NewPassword); return false;
+    case kSaveAnswersButton: OpenAnswersFile(session); break;
+    case kOk: break;
+    default: session.service.Quit(); return false;
+  }
+  service.Menu(kAnswersMenu, 0, 0, -1);
+  service.WindowShow(main_window::kWindow);
+  if (!NextStudent(session)) {
+    service.Quit();
+    return false;
+  }
+  return true;
+}
+
+bool AnswersEvent(Session& session, std::int32_t window, std::int32_t item) {
+  if (window == kGenotypesWindow) {
+    if (item == kOk) session.service.WindowRelease(kGenotypesWindow);
+    return true;
+  }
+  if (window != kAnswersMenu || !session.teacher.teacherRun) return false;
+  switch (item) {
+    case kChiSquareCommand: OpenChiSquareCalculator(session); break;
+    case kShowGenotypesCommand: ShowAllGenotypes(session); break;
+    case kAnswersFileCommand: OpenAnswersFile(session); break;
+    case kNextStudentCommand:
+      if (!NextStudent(session)) session.service.Quit();
+      break;
+    case kClassMarksCommand: ShowClassMarks(session); break;
+    default: return false;
+  }
+  return true;
+}
+
+
+}  // namespace crossmere
