@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QListWidget>
 #include <QMainWindow>
@@ -441,6 +442,8 @@ void WindowService::SetTableRows(std::int32_t window, std::int32_t item, const s
       table->setItem(r, c, cell);
     }
   }
+  table->verticalHeader()->hide();
+  table->horizontalHeader()->setStretchLastSection(true);
   table->resizeColumnsToContents();
   table->setSortingEnabled(sorting);
 }

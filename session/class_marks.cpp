@@ -68,7 +68,7 @@ ClassMarks ReadClassMarks(const std::string& folder) {
     SavedWorkProblem problem;
     const auto work = DecodeSavedWork(bytes, &problem);
     if (!work) {
-      marks.skipped.push_back({name, problem.what});
+      marks.skipped.push_back({name, "not saved work: " + problem.what});
       continue;
     }
     marks.rows.push_back(MarksRowOf(*work, name));
