@@ -11,4 +11,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
   echo "No display found: Crossmere needs a desktop session (or run it on a virtual one with: xvfb-run ./run.sh)." >&2
   exit 1
 fi
-exec build/release/app/crossmere
+exec build/release/app/crossmere "$@"

@@ -24,7 +24,8 @@ std::variant<std::vector<OverrideRecord>, std::string> ParseClassSetUpFile(std::
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // Carriage returns at a line's end come from other systems' line ends, never from a text.
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || (line[0] != 'S' && line[0] != 'T')) continue;
     OverrideRecord record;
     record.used = line[0] == 'S';
@@ -35,6 +36,7 @@ std::variant<std::vector<OverrideRecord>, std::string> ParseClassSetUpFile(std::
       continue;
     }
     record.text = CutText(rest, StringLists::kMaxTextLength);
+    while (!record.text.empty() && record.text.back() == '\r') record.text.pop_back();
     records.push_back(std::move(record));
     if (records.size() > StringLists::kMaxOverrides) {
       return std::string("it holds more than ") + std::to_string(StringLists::kMaxOverrides) + " settings";

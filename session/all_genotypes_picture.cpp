@@ -1,6 +1,8 @@
 #include "session/all_genotypes_picture.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "genetics/genotype_classes.h"
 #include "session/answers_file.h"
@@ -14,6 +16,7 @@ constexpr std::int32_t kMapTwoLoci = 260;
 constexpr std::int32_t kMapThreeLoci = 300;
 constexpr std::int32_t kKeyColumn = 150;
 constexpr std::int32_t kKeyColumnWidth = 84;
+constexpr std::size_t kStockPerLine = 4;
 
 void TextAt(Drawing& drawing, std::int32_t x, std::int32_t y, std::string_view text) {
   drawing.MoveTo(x, y);
@@ -89,6 +92,23 @@ void DrawAllGenotypes(Drawing& drawing, const StringLists& strings, const Sessio
     TextAt(drawing, kKeyColumn, y, GenotypeText(genetics, mother) + "   x   " + GenotypeText(genetics, father));
     y += 30;
   }
+  // The stock the exercise supplies, each genotype once.
+  const ContainerRecord& storage = state.containers.Record(containers::kFirst);
+  std::vector<std::string> stock;
+  for (std::int32_t spot = 1; spot <= storage.count && spot <= containers::kCapacity; ++spot) {
+    const std::int32_t classNumber = std::abs(storage.spots[static_cast<std::size_t>(spot)]);
+    if (classNumber == 0) continue;
+    const std::string text = GenotypeText(genetics, classNumber);
+    if (std::find(stock.begin(), stock.end(), text) == stock.end()) stock.push_back(text);
+  }
+  for (std::size_t first = 0; first < stock.size(); first += kStockPerLine) {
+    if (first == 0) TextAt(drawing, kLeft, y, storage.name.empty() ? "Storage:" : storage.name + ":");
+    std::string line;
+    for (std::size_t i = first; i < stock.size() && i < first + kStockPerLine; ++i) line += (i == first ? "" : ",   ") + stock[i];
+    TextAt(drawing, kKeyColumn, y, line);
+    y += 20;
+  }
+  if (!stock.empty()) y += 10;
   for (std::int32_t k = 1; k <= genetics.lociCount; ++k) {
     const std::vector<KeyColumn> columns = GenotypeKeyColumns(genetics, k);
     if (columns.back().male) {

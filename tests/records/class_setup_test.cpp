@@ -146,6 +146,14 @@ TEST(ClassSetUpFile, OtherLinesAreIgnored) {
   EXPECT_EQ(records[0].text, "1010000000000000000000000000000010010-Y");
 }
 
+TEST(ClassSetUpFile, CarriageReturnsEndingALineAreNotPartOfTheText) {
+  const auto parsed = ParseClassSetUpFile("S648/1/Maps\r\r\nS648/2/\r\n");
+  const auto& records = std::get<std::vector<OverrideRecord>>(parsed);
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].text, "Maps");
+  EXPECT_EQ(records[1].text, "");
+}
+
 TEST(ClassSetUpFile, MoreRecordsThanTheListsHoldIsRefused) {
   std::string text;
   for (int i = 1; i <= 201; ++i) text += "S742/" + std::to_string(i) + "/x\n";
