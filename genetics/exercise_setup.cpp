@@ -70,7 +70,8 @@ void LoadKindTexts(GeneticsState& genetics, const StringLists& strings,
   genetics.ySymbol = settings.ySymbol;
   for (std::int32_t c = 2; c <= kMaxCharacter; ++c) {
     const std::string& symbol = genetics.vocabulary.characters[c].symbol;
-    const char letter = symbol.empty() ? 'X' : symbol[0];
+    const char chosen = settings.geneSymbols[static_cast<std::size_t>(genetics.kind)][static_cast<std::size_t>(c)];
+    const char letter = chosen != 0 ? chosen : symbol.empty() ? 'X' : symbol[0];
     genetics.upperSymbol[c] = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
     genetics.lowerSymbol[c] = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
   }
@@ -141,7 +142,8 @@ void ChooseSet(GeneticsState& g, ExampleState& example, RandomGenerator& random,
   example.genotypesShown = (options.GenotypesPart() || options.GenotypesYes()) && !options.GenotypesHiddenInitially();
   example.showGenotypes = {};
   for (std::int32_t k = 1; k <= n; ++k) example.showGenotypes[k] = example.genotypesShown || request.trialRunning;
-  if (!request.notationSwitched) g.wildNotation = options.WildNotation();
+  g.wildNotation = request.chosenWildNotation && options.NotationSwitch() ? *request.chosenWildNotation
+                                                                        : options.WildNotation();
 
   g.locusPosition = {1, 9, 9, 9};
   g.unlinked12 = g.unlinked13 = g.unlinked23 = false;

@@ -15,6 +15,8 @@
 namespace crossmere {
 
 // Class-wide settings that shape the examples.
+using GeneSymbolChoices = std::array<std::array<char, kMaxCharacter + 1>, kPlant + 1>;
+
 struct ExampleSettings {
   bool randomCharacters = false;
   bool randomInExercise = false;
@@ -23,6 +25,9 @@ struct ExampleSettings {
   std::array<bool, 5> unavailable{};  // by organism kind 1..4
   bool shortDistances = false;        // closer linked loci for nominated exercise 14
   std::string ySymbol = "Y";
+  // The teacher's own gene symbols, by organism kind and character (upper
+  // case); 0 keeps the organism's.
+  GeneSymbolChoices geneSymbols{};
 };
 
 // What is asked of one exercise start.
@@ -37,7 +42,7 @@ struct ExampleRequest {
   bool trialRunning = false;
   std::int32_t trialArrangement = 0;        // 1..7, 0 = none
   std::int32_t pickedKind = 0;              // the organism the student chose, 0 = none
-  bool notationSwitched = false;            // the student switched the notation
+  std::optional<bool> chosenWildNotation;   // the notation the student switched to
   std::optional<std::int32_t> seed;         // an earlier example's seed, to make it again
 };
 
@@ -73,6 +78,9 @@ struct ExampleState {
   std::vector<std::int32_t> storage;              // objects put in the Storage container
   std::string storageName;
   bool lethalCleared = false;  // no parents could avoid a lethal homozygote
+  // The notation the student switched to (true: wild type), which later
+  // examples that offer the switch keep; nullopt until they switch.
+  std::optional<bool> chosenWildNotation;
 };
 
 // The kind of each exercise of the set, drawn when the student is known.

@@ -143,7 +143,10 @@ void MainEventRoutine(Session& session) {
   --session.eventsUnderWay;
   // A copy is kept between events only, never halfway through one that
   // pumps others (a pause before an offspring shows, a drag).
-  if (session.eventsUnderWay == 0 && !session.service.QuitRequested()) KeepRecoveryCopyWhenDue(session);
+  // A teacher's run is nobody's work: it keeps no copy to be offered to a student.
+  if (session.eventsUnderWay == 0 && !session.service.QuitRequested() && !session.teacher.teacherRun) {
+    KeepRecoveryCopyWhenDue(session);
+  }
 }
 
 }  // namespace crossmere

@@ -99,6 +99,7 @@ set(dialog_designs
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW765.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW767.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW776.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW777.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW786.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW790.ui
 )

@@ -167,7 +167,8 @@ std::vector<std::string> ExerciseAnswerLines(const StringLists& strings, const S
 }
 
 std::vector<std::string> StudentAnswerLines(const StringLists& strings, const StudentIdentity& identity,
-                                            bool trialRunning, const std::array<bool, kSlotCount + 1>& nominated) {
+                                            bool trialRunning, const std::array<bool, kSlotCount + 1>& nominated,
+                                            const GeneSymbolChoices& geneSymbols) {
   std::vector<std::string> lines = {"", "", "$"};
   if (trialRunning) {
     lines.push_back(strings.ListString(600, 1));
@@ -178,7 +179,7 @@ std::vector<std::string> StudentAnswerLines(const StringLists& strings, const St
   lines.emplace_back();
   for (std::int32_t k = 1; k <= kSlotCount; ++k) {
     if (!nominated[static_cast<std::size_t>(k)]) continue;
-    const SessionState example = RecreateExample(strings, identity.number, kAdvancedSet, k);
+    const SessionState example = RecreateExample(strings, identity.number, kAdvancedSet, k, geneSymbols);
     for (std::string& line : ExerciseAnswerLines(strings, example, k)) lines.push_back(std::move(line));
   }
   return lines;

@@ -49,7 +49,8 @@ std::vector<std::string> ExerciseAnswerLines(const StringLists& strings, const S
 // from their number: two empty lines, "$", who the student is, and the
 // answers of each nominated exercise (nominated[1..10]).
 std::vector<std::string> StudentAnswerLines(const StringLists& strings, const StudentIdentity& identity,
-                                            bool trialRunning, const std::array<bool, kSlotCount + 1>& nominated);
+                                            bool trialRunning, const std::array<bool, kSlotCount + 1>& nominated,
+                                            const GeneSymbolChoices& geneSymbols = {});
 
 // The first lines of a new answers file: a warning when the class's examples
 // are not fixed by the student, since the answers are then not theirs.

@@ -20,7 +20,14 @@ ExampleSettings ExampleSettingsOf(const ClassOptions& options) {
 
 void LoadExercises(SessionState& state, const StringLists& strings, std::vector<std::string>* warnings) {
   const ClassOptions& options = state.classOptions;
-  if (options.WholeSet()) {
+  std::vector<ExerciseSlot> slots;
+  if (!options.WholeSet()) {
+    // A slot without a standard exercise has no questions to ask.
+    for (ExerciseSlot& slot : LoadClassSlots(strings)) {
+      if (slot.catalogue >= 1 && slot.catalogue <= kExercisesPerSet) slots.push_back(std::move(slot));
+    }
+  }
+  if (slots.empty()) {
     const std::int32_t offset = state.startup.advancedLevel != 0 ? kAdvancedSet : kElementarySet;
     state.exercises = LoadExerciseSet(strings, offset, warnings);
     return;
@@ -30,9 +37,7 @@ void LoadExercises(SessionState& state, const StringLists& strings, std::vector<
   const ExerciseSet standard = state.exercises;
   ExerciseSet& set = state.exercises;
   std::int32_t k = 0;
-  for (const ExerciseSlot& slot : LoadClassSlots(strings)) {
-    // A slot without a standard exercise has no questions to ask.
-    if (slot.catalogue < 1 || slot.catalogue > kExercisesPerSet) continue;
+  for (const ExerciseSlot& slot : slots) {
     ++k;
     set.standard[k] = slot.catalogue;
     set.options[k] = slot.options;
@@ -67,6 +72,7 @@ ExampleRequest ExampleRequestOf(const SessionState& state, std::int32_t classChe
   request.trialRunning = progress.trialRunning;
   request.trialArrangement = progress.trialArrangement;
   request.pickedKind = progress.pickedKind;
+  request.chosenWildNotation = state.example.chosenWildNotation;
   return request;
 }
 
@@ -99,6 +105,7 @@ void StartExample(SessionState& state, const StringLists& strings, const Clock& 
   request.seed = seed;
   const std::int32_t kindBefore = state.genetics.kind;
   ExampleSettings settings = ExampleSettingsOf(state.classOptions);
+  settings.geneSymbols = state.geneSymbols;
   // Closer loci make the three-point exercise harder where the class asks for it.
   constexpr std::int32_t kThreePointExercise = 14;
   settings.shortDistances = state.classOptions.ShortMapDistances() &&
@@ -127,8 +134,9 @@ void StartExample(SessionState& state, const StringLists& strings, const Clock& 
 }
 
 SessionState RecreateExample(const StringLists& strings, std::int32_t studentNumber, std::int32_t setOffset,
-                             std::int32_t exercise) {
+                             std::int32_t exercise, const GeneSymbolChoices& geneSymbols) {
   SessionState state;
+  state.geneSymbols = geneSymbols;
   state.classOptions = LoadClassOptions(strings);
   state.identity.number = studentNumber;
   state.identity.numberGiven = true;

@@ -37,8 +37,9 @@ void StartExample(SessionState& state, const StringLists& strings, const Clock& 
 
 // A student's first try of an exercise as anyone recreates it from the
 // student number alone, with the class set-up in `strings`: the same
-// organisms, parents, offspring and questions the student met.
+// organisms, parents, offspring and questions the student met (written with
+// the teacher's gene symbols, where given).
 SessionState RecreateExample(const StringLists& strings, std::int32_t studentNumber, std::int32_t setOffset,
-                             std::int32_t exercise);
+                             std::int32_t exercise, const GeneSymbolChoices& geneSymbols = {});
 
 }  // namespace crossmere

@@ -56,6 +56,7 @@ struct SessionState {
   OrganismPalette palette = DefaultPalette();
   ContainerState containers;
   CrossState cross;
+  GeneSymbolChoices geneSymbols{};  // the teacher's, for this run
 };
 
 // Frees a screen number: its class, its F1 mark, and its place in the

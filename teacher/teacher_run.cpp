@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include <cctype>
+
+#include "genetics/genotype_classes.h"
 #include "session/all_genotypes_picture.h"
 #include "session/answers_file.h"
 #include "session/example_of.h"
@@ -10,6 +13,7 @@
 #include "tutor/chi_square_calculator.h"
 #include "tutor/progression.h"
 #include "workspace/exercise_start.h"
+#include "workspace/individuals.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 
@@ -35,6 +39,9 @@ constexpr std::int32_t kNominateDialog = 767;
 constexpr std::int32_t kFirstSlotBox = 21;
 constexpr std::int32_t kGenotypesWindow = 776;
 constexpr std::int32_t kGenotypesPicture = 200;
+constexpr std::int32_t kSymbolsDialog = 777;
+constexpr std::int32_t kFirstCharacterLabel = 11;
+constexpr std::int32_t kFirstSymbolField = 21;
 constexpr std::int32_t kOk = 1000;
 constexpr std::int32_t kCancel = 990;
 
@@ -44,6 +51,7 @@ constexpr std::int32_t kShowGenotypesCommand = 151;
 constexpr std::int32_t kAnswersFileCommand = 154;
 constexpr std::int32_t kNextStudentCommand = 155;
 constexpr std::int32_t kClassMarksCommand = 156;
+constexpr std::int32_t kGeneSymbolsCommand = 157;
 
 std::int32_t RunDialog(Session& session, std::int32_t dialog) {
   session.service.WindowRunModal(dialog);
@@ -91,7 +99,7 @@ void AppendToAnswersFile(Session& session, const std::vector<std::string>& lines
 void WriteStudentAnswers(Session& session) {
   if (session.teacher.answersFile.empty()) return;
   AppendToAnswersFile(session, StudentAnswerLines(session.strings, session.identity, session.progress.trialRunning,
-                                                  session.teacher.nominated));
+                                                  session.teacher.nominated, session.geneSymbols));
 }
 
 void NominateForAnswers(Session& session) {
@@ -197,6 +205,46 @@ void ShowAllGenotypes(Session& session) {
   service.WindowShow(kGenotypesWindow);
 }
 
+// The teacher's own letters for the characters of the example: they stay for
+// every later example of the run, in the answers file too.
+void ChooseGeneSymbols(Session& session) {
+  WindowService& service = session.service;
+  GeneticsState& genetics = session.genetics;
+  OpenDialog(session, kSymbolsDialog);
+  for (std::int32_t k = 1; k <= 3; ++k) {
+    const bool present = k <= genetics.lociCount;
+    service.ItemShow(kSymbolsDialog, kFirstCharacterLabel + k - 1, present);
+    service.ItemShow(kSymbolsDialog, kFirstSymbolField + k - 1, present);
+    if (!present) continue;
+    const std::int32_t c = genetics.loci[k].character;
+    service.SetItemText(kSymbolsDialog, kFirstCharacterLabel + k - 1,
+                        genetics.vocabulary.characters[static_cast<std::size_t>(c)].name + ":");
+    service.SetItemText(kSymbolsDialog, kFirstSymbolField + k - 1, std::string(1, genetics.upperSymbol[c]));
+  }
+  const bool ok = RunDialog(session, kSymbolsDialog) == kOk;
+  std::vector<std::string> typed;
+  for (std::int32_t k = 1; k <= genetics.lociCount; ++k) typed.push_back(service.ItemText(kSymbolsDialog, kFirstSymbolField + k - 1));
+  service.WindowRelease(kSymbolsDialog);
+  if (!ok) return;
+  for (std::int32_t k = 1; k <= genetics.lociCount; ++k) {
+    const std::string& text = typed[static_cast<std::size_t>(k - 1)];
+    if (text.empty()) continue;
+    // A letter a..z or A..Z only; anything else keeps the symbol there was.
+    const auto problem = text.size() == 1 ? GeneSymbolProblem(text[0]) : text + " is not a valid gene symbol";
+    if (problem) {
+      service.Alert(op::kWarningBox, *problem);
+      continue;
+    }
+    const std::int32_t c = genetics.loci[k].character;
+    const auto letter = static_cast<unsigned char>(text[0]);
+    genetics.upperSymbol[c] = static_cast<char>(std::toupper(letter));
+    genetics.lowerSymbol[c] = static_cast<char>(std::tolower(letter));
+    session.geneSymbols[static_cast<std::size_t>(genetics.kind)][static_cast<std::size_t>(c)] = genetics.upperSymbol[c];
+  }
+  BuildGenotypeTexts(genetics);
+  RedrawIndividuals(session);
+}
+
 }  // namespace
 
 bool TeacherMenu(Session& session) {
@@ -242,6 +290,7 @@ bool AnswersEvent(Session& session, std::int32_t window, std::int32_t item) {
       if (!NextStudent(session)) session.service.Quit();
       break;
     case kClassMarksCommand: ShowClassMarks(session); break;
+    case kGeneSymbolsCommand: ChooseGeneSymbols(session); break;
     default: return false;
   }
   return true;

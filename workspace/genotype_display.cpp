@@ -25,6 +25,7 @@ void ShowLabels(Session& session, bool shown) {
 
 void SwitchNotation(Session& session) {
   session.genetics.wildNotation = !session.genetics.wildNotation;
+  session.example.chosenWildNotation = session.genetics.wildNotation;
   BuildGenotypeTexts(session.genetics);
 }
 

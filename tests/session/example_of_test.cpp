@@ -92,5 +92,29 @@ TEST(RecreatedExample, TheClassCheckValueOffsetsTheSeed) {
   EXPECT_FALSE(ExampleRequestOf(state, 0).seedFromStudent) << "no name, no fixed examples";
 }
 
+TEST(RecreatedExample, ANotationChosenByTheStudentLastsWhereTheExerciseOffersTheChoice) {
+  const StringLists strings;
+  SessionState state;
+  state.identity.number = 1234;
+  state.identity.numberGiven = true;
+  state.startup.advancedLevel = 1;
+  LoadExercises(state, strings, nullptr);
+  const Clock clock = [] { return std::int64_t{0}; };
+  const auto startExercise = [&](std::int32_t ex) {
+    state.progress.current = ex;
+    StartExample(state, strings, clock, nullptr);
+    return state.genetics.wildNotation;
+  };
+  const std::int32_t switchable = 12;
+  const std::int32_t fixed = 3;
+  ASSERT_TRUE(state.exercises.options[switchable].NotationSwitch());
+  ASSERT_FALSE(state.exercises.options[fixed].NotationSwitch());
+  const bool standard = state.exercises.options[switchable].WildNotation();
+  EXPECT_EQ(startExercise(switchable), standard);
+  state.example.chosenWildNotation = !standard;
+  EXPECT_EQ(startExercise(fixed), state.exercises.options[fixed].WildNotation());
+  EXPECT_EQ(startExercise(switchable), !standard);
+}
+
 }  // namespace
 }  // namespace crossmere

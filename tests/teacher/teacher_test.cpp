@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <variant>
 
+#include "program/saved_work_commands.h"
 #include "program/startup.h"
 #include "records/class_setup.h"
 #include "records/class_setup_file.h"
@@ -57,10 +59,15 @@ class TeacherSide : public ::testing::Test {
     fs::remove_all(folder);
     fs::create_directories(folder);
   }
-  ~TeacherSide() override { fs::remove_all(folder); }
+  ~TeacherSide() override {
+    DropRecoveryCopy();
+    fs::remove_all(folder);
+  }
 
   // A new start of the program, answering its dialogs in turn.
   Session& Start(const std::vector<Responder>& answers, const std::vector<fs::path>& files = {}) {
+    // Each start is a fresh machine: no copy of an earlier run's work.
+    DropRecoveryCopy();
     session = std::make_unique<Session>();
     testing::ScriptStrictly(session->service);
     session->service.PretendScreen({1024, 768});
@@ -243,6 +250,36 @@ TEST_F(TeacherSide, TheTeacherWritesTwoStudentsAnswersAndReadsTheClassMarks) {
   const std::string csv = ReadAll(folder / "marks.csv");
   EXPECT_EQ(csv.rfind("\xEF\xBB\xBFName,Number,File", 0), 0u);
   EXPECT_EQ(Count(csv, "\r\n"), 3u);
+  EXPECT_FALSE(fs::exists(RecoveryFile())) << "a teacher's run is offered to the next student";
+}
+
+TEST_F(TeacherSide, TheTeachersGeneSymbolsRefuseWhatIsNotALetterAndLastForLaterStudents) {
+  SetUpClassOfThree("Lab4");
+  Session& teacher = Start({[](ScriptedDialog& d) { d.ClickBackground(); },
+                            [](ScriptedDialog& d) {
+                              d.SetText(13, "Lab4");
+                              d.Click(1000);
+                            },
+                            Click(1000), Type(11, "Ann")});
+  ASSERT_TRUE(teacher.teacher.teacherRun);
+  const std::int32_t character = teacher.genetics.loci[1].character;
+  const char before = teacher.genetics.upperSymbol[character];
+  const char chosen = before == 'Q' ? 'R' : 'Q';
+
+  teacher.service.AnswerNextDialog(Type(21, "3"));
+  ASSERT_TRUE(teacher.service.ChooseMenuCommand(kAnswersMenu, 157));
+  EXPECT_EQ(Messages().back(), "3 is not a valid gene symbol");
+  EXPECT_EQ(teacher.genetics.upperSymbol[character], before);
+
+  teacher.service.AnswerNextDialog(Type(21, std::string(1, static_cast<char>(std::tolower(chosen)))));
+  ASSERT_TRUE(teacher.service.ChooseMenuCommand(kAnswersMenu, 157));
+  EXPECT_EQ(teacher.genetics.upperSymbol[character], chosen);
+  EXPECT_NE(teacher.genetics.loci[1].femaleText[2].find(static_cast<char>(std::tolower(chosen))), std::string::npos);
+
+  // The next student's example of the same organism is written with the same letter.
+  teacher.service.AnswerNextDialog(Type(11, "Ann"));
+  ASSERT_TRUE(teacher.service.ChooseMenuCommand(kAnswersMenu, 155));
+  EXPECT_EQ(teacher.genetics.upperSymbol[character], chosen);
 }
 
 }  // namespace
