@@ -53,6 +53,8 @@ struct WindowService::Impl {
   std::vector<QPointer<QWidget>> runningModal;
   std::deque<std::function<void(ScriptedDialog&)>> responders;
   std::deque<std::string> fileAnswers;
+  // The next path a test gave for a file dialog; empty (cancel) when none is left.
+  std::string NextFileAnswer();
   std::deque<std::optional<std::uint32_t>> colourAnswers;
   std::deque<PointerPath> pointerPaths;
   std::unique_ptr<ItemSurface> surface;

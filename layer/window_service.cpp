@@ -288,14 +288,18 @@ bool WindowService::ChooseColour(const std::string& title, std::uint32_t& rgb) {
   return true;
 }
 
+std::string WindowService::Impl::NextFileAnswer() {
+  if (fileAnswers.empty()) return std::string();
+  std::string path = fileAnswers.front();
+  fileAnswers.pop_front();
+  return path;
+}
+
 void WindowService::FileOpenDialog() {
   registers_.resultWord = 0;
   std::string path;
   if (scripted_) {
-    if (!impl_->fileAnswers.empty()) {
-      path = impl_->fileAnswers.front();
-      impl_->fileAnswers.pop_front();
-    }
+    path = impl_->NextFileAnswer();
   } else {
     path = QFileDialog::getOpenFileName(impl_->MainWindow()).toStdString();
   }
@@ -307,10 +311,7 @@ void WindowService::FileSaveDialog() {
   registers_.resultWord = 0;
   std::string path;
   if (scripted_) {
-    if (!impl_->fileAnswers.empty()) {
-      path = impl_->fileAnswers.front();
-      impl_->fileAnswers.pop_front();
-    }
+    path = impl_->NextFileAnswer();
   } else {
     path = QFileDialog::getSaveFileName(impl_->MainWindow(), QString(),
                                         QString::fromStdString(registers_.fileNameRegister))
@@ -324,10 +325,7 @@ void WindowService::FolderDialog(const std::string& title) {
   registers_.resultWord = 0;
   std::string path;
   if (scripted_) {
-    if (!impl_->fileAnswers.empty()) {
-      path = impl_->fileAnswers.front();
-      impl_->fileAnswers.pop_front();
-    }
+    path = impl_->NextFileAnswer();
   } else {
     path = QFileDialog::getExistingDirectory(impl_->MainWindow(), QString::fromStdString(title),
                                              QString::fromStdString(registers_.fileNameRegister))

@@ -36,22 +36,12 @@ void SetChecked(WindowService& service, std::int32_t window, std::int32_t item, 
   service.SetControlValue(checked ? 1 : 0);
 }
 
-std::int32_t RunDialog(Session& session, std::int32_t dialog) {
-  session.service.WindowRunModal(dialog);
-  return session.service.Registers().itemHit;
-}
-
-void OpenDialog(Session& session, std::int32_t dialog) {
-  session.service.WindowOpen(dialog, 0);
-  CentreOnLayout(session.service, dialog, session.startup.layout);
-}
-
 void Finish(Session& session) { session.service.Quit(); }
 
 // The password typed twice; nullopt when the teacher leaves or the two differ.
 std::optional<std::int32_t> AskNewPassword(Session& session) {
   WindowService& service = session.service;
-  OpenDialog(session, kPasswordDialog);
+  OpenCentred(session.service, kPasswordDialog, session.startup.layout);
   PasswordTable table;
   RandomGenerator random;
   std::optional<std::int32_t> first;
@@ -59,7 +49,7 @@ std::optional<std::int32_t> AskNewPassword(Session& session) {
   for (std::int32_t entry = 1; entry <= 2;) {
     service.SetItemText(kPasswordDialog, kPasswordPrompt, session.strings.ListString(621, entry));
     service.SetItemText(kPasswordDialog, kPasswordField, "");
-    if (RunDialog(session, kPasswordDialog) != kOk) break;
+    if (RunModal(session.service, kPasswordDialog) != kOk) break;
     const auto codes = LatinOneCodes(service.ItemText(kPasswordDialog, kPasswordField));
     if (!codes || codes->empty()) {
       service.Alert(op::kWarningBox, codes ? "Please type in a password." :
@@ -83,10 +73,10 @@ std::optional<std::int32_t> AskNewPassword(Session& session) {
 
 void ShowFinished(Session& session) {
   WindowService& service = session.service;
-  OpenDialog(session, kFinishedDialog);
+  OpenCentred(session.service, kFinishedDialog, session.startup.layout);
   service.SetItemText(kFinishedDialog, 11, session.strings.ListString(625, 1));
   service.SetItemText(kFinishedDialog, 12, session.strings.ListString(625, 2));
-  RunDialog(session, kFinishedDialog);
+  RunModal(session.service, kFinishedDialog);
   service.WindowRelease(kFinishedDialog);
 }
 
@@ -122,11 +112,11 @@ std::optional<std::string> SymbolProblem(const std::string& symbol) {
 // Stage III: the class options. False when the teacher cancels.
 bool EditOptions(Session& session, ClassOptions& options) {
   WindowService& service = session.service;
-  OpenDialog(session, kOptionsDialog);
+  OpenCentred(session.service, kOptionsDialog, session.startup.layout);
   ShowOptions(service, options, true);
   bool accepted = false;
   while (!accepted) {
-    if (RunDialog(session, kOptionsDialog) != kOk) break;
+    if (RunModal(session.service, kOptionsDialog) != kOk) break;
     ClassOptions chosen = options;
     for (std::int32_t item = ClassOptions::kFirstItem; item <= ClassOptions::kLastItem; ++item) {
       if (service.ItemExists(kOptionsDialog, item)) chosen.SetItem(item, service.ItemChecked(kOptionsDialog, item));
@@ -152,7 +142,7 @@ bool NominateExercises(Session& session, ClassSetUp& setUp) {
   WindowService& service = session.service;
   const std::int32_t offset = SetOffset(setUp.options);
   const ExerciseSet standard = LoadExerciseSet(session.strings, offset, nullptr);
-  OpenDialog(session, kNominateDialog);
+  OpenCentred(session.service, kNominateDialog, session.startup.layout);
   for (std::int32_t ex = 1; ex <= kExercisesPerSet; ++ex) {
     const std::int32_t box = kFirstExerciseBox + ex - 1;
     service.SetItemText(kNominateDialog, box,
@@ -163,7 +153,7 @@ bool NominateExercises(Session& session, ClassSetUp& setUp) {
   }
   bool accepted = false;
   while (!accepted) {
-    if (RunDialog(session, kNominateDialog) != kOk) break;
+    if (RunModal(session.service, kNominateDialog) != kOk) break;
     std::vector<std::int32_t> chosen;
     for (std::int32_t ex = 1; ex <= kExercisesPerSet; ++ex) {
       if (service.ItemChecked(kNominateDialog, kFirstExerciseBox + ex - 1)) chosen.push_back(ex);
@@ -217,7 +207,7 @@ bool EditParameters(Session& session, ClassSetUp& setUp, bool editable) {
     if (editable) service.Alert(op::kWarningBox, "There are no exercises to change yet: choose from the standard exercises first.");
     return !editable;
   }
-  OpenDialog(session, kEditorDialog);
+  OpenCentred(session.service, kEditorDialog, session.startup.layout);
   std::string entries;
   for (const std::int32_t k : filled) {
     if (!entries.empty()) entries += '\n';
@@ -230,7 +220,7 @@ bool EditParameters(Session& session, ClassSetUp& setUp, bool editable) {
   ShowSlotOptions(service, setUp.exercises[filled[shown]].options, editable);
   bool accepted = false;
   for (;;) {
-    const std::int32_t hit = RunDialog(session, kEditorDialog);
+    const std::int32_t hit = RunModal(session.service, kEditorDialog);
     if (editable && (hit == kSlotChooser || hit == kOk)) ReadSlotOptions(service, setUp.exercises[filled[shown]].options);
     if (hit != kSlotChooser) {
       accepted = hit == kOk;
@@ -247,9 +237,9 @@ bool EditParameters(Session& session, ClassSetUp& setUp, bool editable) {
 // Stage II: which of the two ways the exercises are chosen.
 bool ChooseExercises(Session& session, ClassSetUp& setUp) {
   WindowService& service = session.service;
-  OpenDialog(session, kStageTwoDialog);
+  OpenCentred(session.service, kStageTwoDialog, session.startup.layout);
   service.SetItemText(kStageTwoDialog, kStageTwoPrompt, session.strings.ListString(605, 1));
-  const bool ok = RunDialog(session, kStageTwoDialog) == kOk;
+  const bool ok = RunModal(session.service, kStageTwoDialog) == kOk;
   const bool standard = service.ItemChecked(kStageTwoDialog, kChooseStandard);
   service.WindowRelease(kStageTwoDialog);
   if (!ok) return false;
@@ -261,8 +251,8 @@ bool ReviewUntilConfirmed(Session& session, ClassSetUp& setUp) {
   for (;;) {
     if (!EditOptions(session, setUp.options)) return false;
     if (!setUp.options.WholeSet() && !ChooseExercises(session, setUp)) return false;
-    OpenDialog(session, kConfirmDialog);
-    const std::int32_t hit = RunDialog(session, kConfirmDialog);
+    OpenCentred(session.service, kConfirmDialog, session.startup.layout);
+    const std::int32_t hit = RunModal(session.service, kConfirmDialog);
     session.service.WindowRelease(kConfirmDialog);
     if (hit == kOk) return true;
     if (hit != kReview) return false;
@@ -282,8 +272,8 @@ void RunClassSetUp(Session& session, SetUpMode mode) {
   ClassSetUp setUp = LoadClassSetUp(session.strings);
   std::optional<std::int32_t> password;
   if (mode == SetUpMode::NewPassword) {
-    OpenDialog(session, kWelcomeDialog);
-    const bool go = RunDialog(session, kWelcomeDialog) == kOk;
+    OpenCentred(session.service, kWelcomeDialog, session.startup.layout);
+    const bool go = RunModal(session.service, kWelcomeDialog) == kOk;
     const bool passwordOnly = service.ItemChecked(kWelcomeDialog, kPasswordOnlyBox);
     service.WindowRelease(kWelcomeDialog);
     if (!go) return Finish(session);
@@ -308,9 +298,9 @@ void RunClassSetUp(Session& session, SetUpMode mode) {
 void InspectClassSetUp(Session& session) {
   WindowService& service = session.service;
   ClassSetUp setUp = LoadClassSetUp(session.strings);
-  OpenDialog(session, kOptionsDialog);
+  OpenCentred(session.service, kOptionsDialog, session.startup.layout);
   ShowOptions(service, setUp.options, false);
-  RunDialog(session, kOptionsDialog);
+  RunModal(session.service, kOptionsDialog);
   service.WindowRelease(kOptionsDialog);
   if (!setUp.options.WholeSet()) EditParameters(session, setUp, false);
   Finish(session);

@@ -53,23 +53,6 @@ constexpr std::int32_t kNextStudentCommand = 155;
 constexpr std::int32_t kClassMarksCommand = 156;
 constexpr std::int32_t kGeneSymbolsCommand = 157;
 
-std::int32_t RunDialog(Session& session, std::int32_t dialog) {
-  session.service.WindowRunModal(dialog);
-  return session.service.Registers().itemHit;
-}
-
-void OpenDialog(Session& session, std::int32_t dialog) {
-  session.service.WindowOpen(dialog, 0);
-  CentreOnLayout(session.service, dialog, session.startup.layout);
-}
-
-bool Ask(Session& session, std::int32_t dialog) {
-  OpenDialog(session, dialog);
-  const bool ok = RunDialog(session, dialog) == kOk;
-  session.service.WindowRelease(dialog);
-  return ok;
-}
-
 std::int32_t NominatedCount(const Session& session) { return session.exercises.nominated; }
 
 void CloseAnswersFile(Session& session) { session.teacher.answersFile.clear(); }
@@ -104,7 +87,7 @@ void WriteStudentAnswers(Session& session) {
 
 void NominateForAnswers(Session& session) {
   WindowService& service = session.service;
-  OpenDialog(session, kNominateDialog);
+  OpenCentred(session.service, kNominateDialog, session.startup.layout);
   for (std::int32_t k = 1; k <= kSlotCount; ++k) {
     const std::int32_t box = kFirstSlotBox + k - 1;
     const bool present = k <= NominatedCount(session);
@@ -115,7 +98,7 @@ void NominateForAnswers(Session& session) {
     service.ItemSelect(kNominateDialog, box);
     service.SetControlValue(session.teacher.nominated[k] ? 1 : 0);
   }
-  if (RunDialog(session, kNominateDialog) == kOk) {
+  if (RunModal(session.service, kNominateDialog) == kOk) {
     for (std::int32_t k = 1; k <= kSlotCount; ++k) {
       session.teacher.nominated[k] =
           k <= NominatedCount(session) && service.ItemChecked(kNominateDialog, kFirstSlotBox + k - 1);
@@ -127,13 +110,13 @@ void NominateForAnswers(Session& session) {
 void OpenAnswersFile(Session& session) {
   WindowService& service = session.service;
   if (!session.teacher.answersFile.empty()) {
-    if (!Ask(session, kReplaceFileDialog)) return;
+    if (!AskInDialog(session.service, kReplaceFileDialog, session.startup.layout)) return;
     CloseAnswersFile(session);
   }
-  OpenDialog(session, kAnswersFileDialog);
+  OpenCentred(session.service, kAnswersFileDialog, session.startup.layout);
   service.SetItemText(kAnswersFileDialog, kAnswersFileText, session.strings.ListString(765, 1));
   std::int32_t hit = 0;
-  while ((hit = RunDialog(session, kAnswersFileDialog)) == kNominateButton) NominateForAnswers(session);
+  while ((hit = RunModal(session.service, kAnswersFileDialog)) == kNominateButton) NominateForAnswers(session);
   service.WindowRelease(kAnswersFileDialog);
   if (hit != kOk) return;
 
@@ -151,21 +134,21 @@ void OpenAnswersFile(Session& session) {
   session.teacher.answersFile = path;
   const auto header = AnswersFileHeader(session.classOptions);
   if (!header.empty()) AppendToAnswersFile(session, header);
-  if (!session.teacher.answersFile.empty()) Ask(session, kFileOpenedDialog);
+  if (!session.teacher.answersFile.empty()) AskInDialog(session.service, kFileOpenedDialog, session.startup.layout);
 }
 
 // Shows a student's examples as they met them, asking who the student is.
 // False when the teacher cancels before any student is known: the run ends.
 bool NextStudent(Session& session) {
   WindowService& service = session.service;
-  OpenDialog(session, kStudentDialog);
+  OpenCentred(session.service, kStudentDialog, session.startup.layout);
   EntryFields fields;
   bool accepted = false;
   bool cancelled = false;
   while (!accepted && !cancelled) {
     service.SetItemText(kStudentDialog, kNameField, fields.name);
     service.SetItemText(kStudentDialog, kNumberField, fields.number);
-    if (RunDialog(session, kStudentDialog) != kOk) {
+    if (RunModal(session.service, kStudentDialog) != kOk) {
       cancelled = true;
       break;
     }
@@ -210,7 +193,7 @@ void ShowAllGenotypes(Session& session) {
 void ChooseGeneSymbols(Session& session) {
   WindowService& service = session.service;
   GeneticsState& genetics = session.genetics;
-  OpenDialog(session, kSymbolsDialog);
+  OpenCentred(session.service, kSymbolsDialog, session.startup.layout);
   for (std::int32_t k = 1; k <= 3; ++k) {
     const bool present = k <= genetics.lociCount;
     service.ItemShow(kSymbolsDialog, kFirstCharacterLabel + k - 1, present);
@@ -221,7 +204,7 @@ void ChooseGeneSymbols(Session& session) {
                         genetics.vocabulary.characters[static_cast<std::size_t>(c)].name + ":");
     service.SetItemText(kSymbolsDialog, kFirstSymbolField + k - 1, std::string(1, genetics.upperSymbol[c]));
   }
-  const bool ok = RunDialog(session, kSymbolsDialog) == kOk;
+  const bool ok = RunModal(session.service, kSymbolsDialog) == kOk;
   std::vector<std::string> typed;
   for (std::int32_t k = 1; k <= genetics.lociCount; ++k) typed.push_back(service.ItemText(kSymbolsDialog, kFirstSymbolField + k - 1));
   service.WindowRelease(kSymbolsDialog);
@@ -250,12 +233,12 @@ void ChooseGeneSymbols(Session& session) {
 bool TeacherMenu(Session& session) {
   WindowService& service = session.service;
   session.teacher.teacherRun = true;
-  OpenDialog(session, kMenuDialog);
+  OpenCentred(session.service, kMenuDialog, session.startup.layout);
   if (session.classOptions.WholeSet()) {
     service.ItemDisable(kMenuDialog, kSaveAnswersButton);
     service.ItemDisable(kMenuDialog, kOk);
   }
-  const std::int32_t hit = RunDialog(session, kMenuDialog);
+  const std::int32_t hit = RunModal(session.service, kMenuDialog);
   service.WindowRelease(kMenuDialog);
   // Every exercise's answers go to the file unless the teacher nominates fewer.
   for (std::int32_t k = 1; k <= kSlotCount; ++k) session.teacher.nominated[k] = k <= NominatedCount(session);

@@ -11,11 +11,19 @@ void CentreOnLayout(WindowService& service, std::int32_t dialog, const LayoutSiz
   service.WindowPlace(dialog, 1, (layout.height - (bounds.bottom - bounds.top)) / 2);
 }
 
-bool AskInDialog(WindowService& service, std::int32_t dialog, const LayoutSize& layout) {
+void OpenCentred(WindowService& service, std::int32_t dialog, const LayoutSize& layout) {
   service.WindowOpen(dialog, 0);
   CentreOnLayout(service, dialog, layout);
+}
+
+std::int32_t RunModal(WindowService& service, std::int32_t dialog) {
   service.WindowRunModal(dialog);
-  const bool ok = service.Registers().itemHit == 1000;
+  return service.Registers().itemHit;
+}
+
+bool AskInDialog(WindowService& service, std::int32_t dialog, const LayoutSize& layout) {
+  OpenCentred(service, dialog, layout);
+  const bool ok = RunModal(service, dialog) == 1000;
   service.WindowRelease(dialog);
   return ok;
 }

@@ -53,6 +53,12 @@ inline constexpr std::int32_t kWelcomeRightOrganism = 24;
 // Places an open dialog in the middle of the main window's layout.
 void CentreOnLayout(WindowService& service, std::int32_t dialog, const LayoutSize& layout);
 
+// Opens a dialog in the middle of the layout.
+void OpenCentred(WindowService& service, std::int32_t dialog, const LayoutSize& layout);
+
+// Runs an open dialog until it closes; returns the item that closed it.
+std::int32_t RunModal(WindowService& service, std::int32_t dialog);
+
 // Asks the student with a dialog in the middle of the layout; true when they
 // pressed OK (1000).
 bool AskInDialog(WindowService& service, std::int32_t dialog, const LayoutSize& layout);
