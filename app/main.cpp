@@ -25,6 +25,7 @@ int main(int argc, char* argv[]) {
 
   crossmere::Session session;
   session.classSetUpFile = crossmere::ClassSetUpPath(given);
+  session.classSetUpNamed = !given.empty();
   crossmere::ProgramEntry(session);
   if (session.service.QuitRequested()) return 0;
   return QApplication::exec();

@@ -187,10 +187,7 @@ std::int32_t StandardExercise(const ExerciseSet& set, std::int32_t ex) {
 }
 
 std::string ExerciseTitle(const StringLists& strings, const ExerciseSet& set, std::int32_t ex) {
-  if (set.nominated > 0) {
-    std::string title = strings.ListString(648, ex);
-    if (!title.empty()) return title;
-  }
+  if (set.nominated > 0 && ValidExercise(ex) && !set.titles[ex].empty()) return set.titles[ex];
   return strings.ListString(649 + set.offset, StandardExercise(set, ex));
 }
 

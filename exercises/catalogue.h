@@ -59,6 +59,7 @@ struct ExerciseSet {
   // standard exercise standard[k], with the options the teacher gave it.
   std::int32_t nominated = 0;  // exercises in the list; 0 = the whole standard set
   std::array<std::int32_t, kExercisesPerSet + 1> standard{};
+  std::array<std::string, kExercisesPerSet + 1> titles{};  // the class's titles; empty: the standard one
 };
 
 // Reads options from lists 201+offset.. and questions from lists 251+offset...

@@ -433,7 +433,8 @@ void WindowService::SetTableRows(std::int32_t window, std::int32_t item, const s
       const QString text = QString::fromStdString(row[static_cast<std::size_t>(c)]);
       bool number = false;
       const int value = text.toInt(&number);
-      if (number) {
+      // "007" stays text: only a number written as a number sorts as one.
+      if (number && QString::number(value) == text) {
         cell->setData(Qt::DisplayRole, value);
         cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       } else {

@@ -20,6 +20,8 @@ bool ReadNumberField(std::string_view& rest, std::int32_t& value) {
 
 std::variant<std::vector<OverrideRecord>, std::string> ParseClassSetUpFile(std::string_view text) {
   std::vector<OverrideRecord> records;
+  // An editor may have put a byte-order mark in front.
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);

@@ -30,13 +30,24 @@ ClassMarksRow MarksRowOf(const SavedWork& work, const std::string& file) {
   row.file = file;
   row.name = work.name;
   row.number = work.studentNumber;
+  row.totalObtained = work.totalObtained;
+  row.totalPossible = work.totalPossible;
   row.exerciseCount = std::clamp(work.exerciseCount, 0, kExercisesPerSet);
+  if (work.extension) {
+    // Every exercise by its number: with the whole set open, the count is
+    // of exercises attempted, not the highest one.
+    for (std::int32_t ex = 1; ex <= kExercisesPerSet; ++ex) {
+      const SavedWorkExtension::Exercise& exercise = work.extension->exercises[ex];
+      row.obtained[ex] = exercise.obtained;
+      row.possible[ex] = exercise.possible;
+      if (exercise.tries > 0 || exercise.possible > 0) row.exerciseCount = std::max(row.exerciseCount, ex);
+    }
+    return row;
+  }
   for (std::int32_t ex = 1; ex <= row.exerciseCount; ++ex) {
     row.obtained[ex] = work.exercises[ex].obtained;
     row.possible[ex] = work.exercises[ex].possible;
   }
-  row.totalObtained = work.totalObtained;
-  row.totalPossible = work.totalPossible;
   return row;
 }
 

@@ -40,6 +40,7 @@ void LoadExercises(SessionState& state, const StringLists& strings, std::vector<
   for (const ExerciseSlot& slot : slots) {
     ++k;
     set.standard[k] = slot.catalogue;
+    set.titles[k] = slot.title;
     set.options[k] = slot.options;
     set.questions[k] = standard.questions[slot.catalogue];
   }
@@ -106,10 +107,10 @@ void StartExample(SessionState& state, const StringLists& strings, const Clock& 
   const std::int32_t kindBefore = state.genetics.kind;
   ExampleSettings settings = ExampleSettingsOf(state.classOptions);
   settings.geneSymbols = state.geneSymbols;
-  // Closer loci make the three-point exercise harder where the class asks for it.
-  constexpr std::int32_t kThreePointExercise = 14;
-  settings.shortDistances = state.classOptions.ShortMapDistances() &&
-                            state.exercises.nominated > 0 && StandardExercise(state.exercises, ex) == kThreePointExercise;
+  // A class may ask for closer linked loci in its standard exercise 14.
+  constexpr std::int32_t kShortDistancesExercise = 14;
+  settings.shortDistances = state.classOptions.ShortMapDistances() && state.exercises.nominated > 0 &&
+                            StandardExercise(state.exercises, ex) == kShortDistancesExercise;
   SetUpExample(state.genetics, state.example, state.offspring, state.random, request, settings, strings, clock,
                alerts);
   state.example.previousKind = kindBefore;

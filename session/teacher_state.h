@@ -15,6 +15,7 @@ struct TeacherState {
   std::string answersFile;                          // empty: no answers file open
   std::array<bool, kSlotCount + 1> nominated{};     // slots whose answers are written
   ClassMarks classMarks;
+  std::string classMarksFolder;  // where they were read from
 };
 
 }  // namespace crossmere

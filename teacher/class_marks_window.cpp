@@ -67,16 +67,21 @@ void ShowClassMarks(Session& session) {
   WindowService& service = session.service;
   service.WindowOpen(kMarksDialog, 0);
   CentreOnLayout(service, kMarksDialog, session.startup.layout);
-  service.SetTableRows(kMarksDialog, kTable, {}, {});
+  // The marks last read stay on show, since they are what an export writes.
+  if (session.teacher.classMarksFolder.empty()) {
+    service.SetTableRows(kMarksDialog, kTable, {}, {});
+  } else {
+    ShowTable(session, session.teacher.classMarksFolder);
+  }
   for (;;) {
     service.WindowRunModal(kMarksDialog);
     const std::int32_t hit = service.Registers().itemHit;
     if (hit == kChooseFolder) {
       service.FolderDialog("Folder of saved work");
       if (service.Registers().resultWord == 0) continue;
-      const std::string folder = service.Registers().fileNameRegister;
-      session.teacher.classMarks = ReadClassMarks(folder);
-      ShowTable(session, folder);
+      session.teacher.classMarksFolder = service.Registers().fileNameRegister;
+      session.teacher.classMarks = ReadClassMarks(session.teacher.classMarksFolder);
+      ShowTable(session, session.teacher.classMarksFolder);
     } else if (hit == kExport) {
       ExportCsv(session);
     } else {

@@ -203,10 +203,7 @@ void ReadSlotOptions(WindowService& service, ExerciseOptions& options) {
 bool EditParameters(Session& session, ClassSetUp& setUp, bool editable) {
   WindowService& service = session.service;
   const std::vector<std::int32_t> filled = FilledSlots(setUp);
-  if (filled.empty()) {
-    if (editable) service.Alert(op::kWarningBox, "There are no exercises to change yet: choose from the standard exercises first.");
-    return !editable;
-  }
+  if (filled.empty()) return true;
   OpenCentred(session.service, kEditorDialog, session.startup.layout);
   std::string entries;
   for (const std::int32_t k : filled) {
@@ -234,22 +231,34 @@ bool EditParameters(Session& session, ClassSetUp& setUp, bool editable) {
   return accepted;
 }
 
-// Stage II: which of the two ways the exercises are chosen.
+// Stage II: which of the two ways the exercises are chosen. False when the teacher leaves.
 bool ChooseExercises(Session& session, ClassSetUp& setUp) {
   WindowService& service = session.service;
-  OpenCentred(session.service, kStageTwoDialog, session.startup.layout);
-  service.SetItemText(kStageTwoDialog, kStageTwoPrompt, session.strings.ListString(605, 1));
-  const bool ok = RunModal(session.service, kStageTwoDialog) == kOk;
-  const bool standard = service.ItemChecked(kStageTwoDialog, kChooseStandard);
-  service.WindowRelease(kStageTwoDialog);
-  if (!ok) return false;
-  return standard ? NominateExercises(session, setUp) : EditParameters(session, setUp, true);
+  for (;;) {
+    OpenCentred(service, kStageTwoDialog, session.startup.layout);
+    service.SetItemText(kStageTwoDialog, kStageTwoPrompt, session.strings.ListString(605, 1));
+    const bool ok = RunModal(service, kStageTwoDialog) == kOk;
+    const bool standard = service.ItemChecked(kStageTwoDialog, kChooseStandard);
+    service.WindowRelease(kStageTwoDialog);
+    if (!ok) return false;
+    if (standard) return NominateExercises(session, setUp);
+    if (!FilledSlots(setUp).empty()) return EditParameters(session, setUp, true);
+    service.Alert(op::kWarningBox, "There are no exercises to change yet: choose from the standard exercises first.");
+  }
 }
 
 // Stages III and II until the teacher confirms; false when they leave.
 bool ReviewUntilConfirmed(Session& session, ClassSetUp& setUp) {
   for (;;) {
+    const bool elementary = setUp.options.Elementary();
     if (!EditOptions(session, setUp.options)) return false;
+    // A slot is a standard exercise of one level: under the other it would
+    // take another exercise's questions.
+    if (setUp.options.Elementary() != elementary && !FilledSlots(setUp).empty()) {
+      for (ExerciseSlot& slot : setUp.exercises) slot = ExerciseSlot();
+      session.service.Alert(op::kInformationBox,
+                            "The exercises were chosen from the other level.  Please nominate them again.");
+    }
     if (!setUp.options.WholeSet() && !ChooseExercises(session, setUp)) return false;
     OpenCentred(session.service, kConfirmDialog, session.startup.layout);
     const std::int32_t hit = RunModal(session.service, kConfirmDialog);

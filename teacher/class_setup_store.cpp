@@ -35,6 +35,13 @@ std::string ClassSetUpPath(const std::string& given) {
 
 bool LoadClassSetUpFile(Session& session) {
   QFile file(QString::fromStdString(session.classSetUpFile));
+  // A shared file out of reach must not pass unnoticed: the class would get
+  // the set-up Crossmere comes with.
+  if (!file.exists() && session.classSetUpNamed) {
+    session.service.Alert(op::kWarningBox, "The class set-up file " + session.classSetUpFile +
+                                               " cannot be found, so Crossmere starts with the set-up it comes "
+                                               "with.  A class set up now is saved to that file.");
+  }
   if (file.exists()) {
     if (file.size() > kLargestSetUpFile || !file.open(QIODevice::ReadOnly)) {
       ReportChanged(session, file.size() > kLargestSetUpFile ? "is too large to be a set-up" : "cannot be read");

@@ -166,6 +166,7 @@ bool NextStudent(Session& session) {
   if (cancelled) return session.identity.number >= 1000;
 
   // The student's first try of the exercise, as they met it.
+  service.WindowShow(main_window::kWindow);
   ProgressState& progress = session.progress;
   progress.previous = progress.current;
   progress.tryCount = {};
@@ -186,6 +187,14 @@ void ShowAllGenotypes(Session& session) {
   service.SetLocalCoordinates(true);
   DrawAllGenotypes(service.ItemDrawing(), session.strings, session);
   service.WindowShow(kGenotypesWindow);
+}
+
+// Whether another locus of the example, or the Y chromosome, is written with this letter.
+bool SymbolTaken(const GeneticsState& genetics, std::int32_t locus, char upper) {
+  for (std::int32_t k = 1; k <= genetics.lociCount; ++k) {
+    if (k != locus && genetics.upperSymbol[genetics.loci[k].character] == upper) return true;
+  }
+  return genetics.ySymbol.size() == 1 && std::toupper(static_cast<unsigned char>(genetics.ySymbol[0])) == upper;
 }
 
 // The teacher's own letters for the characters of the example: they stay for
@@ -220,6 +229,10 @@ void ChooseGeneSymbols(Session& session) {
     }
     const std::int32_t c = genetics.loci[k].character;
     const auto letter = static_cast<unsigned char>(text[0]);
+    if (SymbolTaken(genetics, k, static_cast<char>(std::toupper(letter)))) {
+      service.Alert(op::kWarningBox, text + " is already used for another gene or the Y chromosome");
+      continue;
+    }
     genetics.upperSymbol[c] = static_cast<char>(std::toupper(letter));
     genetics.lowerSymbol[c] = static_cast<char>(std::tolower(letter));
     session.geneSymbols[static_cast<std::size_t>(genetics.kind)][static_cast<std::size_t>(c)] = genetics.upperSymbol[c];
@@ -251,7 +264,6 @@ bool TeacherMenu(Session& session) {
     default: session.service.Quit(); return false;
   }
   service.Menu(kAnswersMenu, 0, 0, -1);
-  service.WindowShow(main_window::kWindow);
   if (!NextStudent(session)) {
     service.Quit();
     return false;

@@ -29,6 +29,7 @@ struct Session : SessionState {
   std::string savedWorkFile;    // where the work was last saved or opened from
   RecoveryCopyState recovery;
   std::string classSetUpFile;  // where the class set-up is read from and written to
+  bool classSetUpNamed = false;  // a lab's shared file, named when the program was started
   TeacherState teacher;
   std::int32_t eventsUnderWay = 0;  // an event's handling may pump others
 

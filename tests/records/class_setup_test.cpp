@@ -96,6 +96,7 @@ TEST(StoreClassSetUp, UsedSlotsArePackedWithTheirParametersAndTheRestEmptied) {
   EXPECT_EQ(strings.ListString(385, 2), "");
   EXPECT_EQ(strings.ListString(340, 4), "");
   EXPECT_EQ(LoadClassOptions(strings).WholeSet(), false);
+  EXPECT_EQ(SetUpCheckNumber(strings), 505040);  // worked out by hand from the stored texts
   EXPECT_TRUE(ClassSettingsIntact(strings));
 }
 
@@ -119,6 +120,7 @@ TEST(StorePassword, KeepsTheSettingsIntact) {
   ASSERT_EQ(StorePassword(strings, 51558), std::nullopt);
   EXPECT_FALSE(NoPasswordSet(strings));
   EXPECT_EQ(PasswordCheckValueSetting(strings), 51558);
+  EXPECT_EQ(SetUpCheckNumber(strings), 415360);  // worked out by hand
   EXPECT_TRUE(ClassSettingsIntact(strings));
 }
 
@@ -144,6 +146,13 @@ TEST(ClassSetUpFile, OtherLinesAreIgnored) {
   const auto& records = std::get<std::vector<OverrideRecord>>(parsed);
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].text, "1010000000000000000000000000000010010-Y");
+}
+
+TEST(ClassSetUpFile, AByteOrderMarkInFrontIsNotPartOfTheFirstLine) {
+  const auto parsed = ParseClassSetUpFile("\xEF\xBB\xBFS738/4/51558\n");
+  const auto& records = std::get<std::vector<OverrideRecord>>(parsed);
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].text, "51558");
 }
 
 TEST(ClassSetUpFile, CarriageReturnsEndingALineAreNotPartOfTheText) {

@@ -17,6 +17,8 @@ struct ConfigurationCase {
   std::int32_t configuration;
 };
 
+void PrintTo(const ConfigurationCase& c, std::ostream* out) { *out << c.name; }
+
 class LociConfigurations : public testing::TestWithParam<ConfigurationCase> {};
 
 TEST_P(LociConfigurations, FromThePositions) {

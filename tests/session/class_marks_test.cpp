@@ -69,6 +69,20 @@ TEST_F(ClassFolder, AMissingFolderGivesNothing) {
   EXPECT_TRUE(marks.skipped.empty());
 }
 
+TEST(ClassMarksRow, WholeSetWorkGivesEachExerciseByItsNumber) {
+  SavedWork work = WorkOf("Ann", 4242, 7);
+  SavedWorkExtension& extension = work.extension.emplace();
+  extension.exercises[3] = {kPlant, 1, 5, 6, true};
+  extension.exercises[7] = {kPlant, 2, 2, 4, false};
+  const ClassMarksRow row = MarksRowOf(work, "ann.cwk");
+  EXPECT_EQ(row.exerciseCount, 7);
+  EXPECT_EQ(row.obtained[3], 5);
+  EXPECT_EQ(row.possible[3], 6);
+  EXPECT_EQ(row.obtained[7], 2);
+  EXPECT_EQ(row.possible[1], 0);
+  EXPECT_EQ(row.totalObtained, 10);
+}
+
 TEST(ClassMarksCsv, HeaderRowsQuotingAndFormulaNames) {
   ClassMarks marks;
   marks.exerciseColumns = 2;

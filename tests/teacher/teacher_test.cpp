@@ -138,6 +138,58 @@ TEST_F(TeacherSide, AFullSetUpOffersJustTheNominatedExercises) {
   EXPECT_TRUE(student.classOptions.AllowSaveToDisk());
 }
 
+TEST_F(TeacherSide, ChangingParametersBeforeAnyExerciseIsChosenGoesBackToTheChoice) {
+  Start({Click(main_window::kWelcomeSetup), Click(1000), Type(21, "Lab4"), Type(21, "Lab4"),
+         [](ScriptedDialog& d) {
+           d.SetChecked(44, true);
+           d.Click(1000);
+         },
+         [](ScriptedDialog& d) {
+           d.SetChecked(22, true);
+           d.Click(1000);
+         },
+         Click(1000),
+         [](ScriptedDialog& d) {
+           d.SetChecked(25, true);
+           d.Click(1000);
+         },
+         Click(1000), Click(1000)});
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"Please be sure that the password is not lost",
+                                                  "There are no exercises to change yet: choose from the standard "
+                                                  "exercises first."}));
+  EXPECT_NE(ReadAll(folder / "class-setup.txt").find("S340/1/5\n"), std::string::npos);
+}
+
+TEST_F(TeacherSide, EditingTheLevelAsksForTheExercisesAgain) {
+  SetUpClassOfThree("Lab4");
+  // Edit, keeping the password: advanced level, then exercise 18 of that set.
+  Start({[](ScriptedDialog& d) { d.ClickBackground(); },
+         [](ScriptedDialog& d) {
+           d.SetText(13, "Lab4");
+           d.Click(1000);
+         },
+         Click(980),
+         [](ScriptedDialog& d) {
+           d.SetChecked(46, true);
+           d.Click(1000);
+         },
+         Click(1000),
+         [this](ScriptedDialog& d) {
+           for (std::int32_t ex = 1; ex <= 20; ++ex) {
+             EXPECT_FALSE(session->service.ItemChecked(306, 20 + ex)) << "exercise " << ex << " of the other level";
+           }
+           d.SetChecked(38, true);
+           d.Click(1000);
+         },
+         Click(1000), Click(1000)});
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"The exercises were chosen from the other level.  Please nominate "
+                                                  "them again."}));
+  Session& student = Start({[](ScriptedDialog& d) { d.ClickBackground(); }, Type(11, "Ann")});
+  EXPECT_EQ(student.exercises.nominated, 1);
+  EXPECT_EQ(student.exercises.offset, kAdvancedSet);
+  EXPECT_EQ(ExerciseTitle(student.strings, student.exercises, 1), "Order of loci");
+}
+
 TEST_F(TeacherSide, PasswordsThatDifferOnlyInCaseDoNotCheck) {
   Start({Click(main_window::kWelcomeSetup), Click(1000), Type(21, "Lab4"), Type(21, "lab4")});
   EXPECT_EQ(Messages(), (std::vector<std::string>{"Password does not check.  Please repeat procedure"}));
@@ -269,6 +321,12 @@ TEST_F(TeacherSide, TheTeachersGeneSymbolsRefuseWhatIsNotALetterAndLastForLaterS
   teacher.service.AnswerNextDialog(Type(21, "3"));
   ASSERT_TRUE(teacher.service.ChooseMenuCommand(kAnswersMenu, 157));
   EXPECT_EQ(Messages().back(), "3 is not a valid gene symbol");
+  EXPECT_EQ(teacher.genetics.upperSymbol[character], before);
+
+  // A letter another locus or the Y chromosome is written with is refused too.
+  teacher.service.AnswerNextDialog(Type(21, "y"));
+  ASSERT_TRUE(teacher.service.ChooseMenuCommand(kAnswersMenu, 157));
+  EXPECT_EQ(Messages().back(), "y is already used for another gene or the Y chromosome");
   EXPECT_EQ(teacher.genetics.upperSymbol[character], before);
 
   teacher.service.AnswerNextDialog(Type(21, std::string(1, static_cast<char>(std::tolower(chosen)))));
