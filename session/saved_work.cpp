@@ -118,6 +118,12 @@ SavedWork CaptureWork(const SessionState& state, const WorkspacePlaces& places) 
 std::optional<SessionState> RestoredState(const SessionState& current, const SavedWork& work,
                                           const StringLists& strings, const Clock& clock,
                                           SavedWorkProblem* problem) {
+  // Work saved under another class's list would point at exercises this class does not have.
+  const std::int32_t nominated = current.exercises.nominated;
+  if (nominated > 0 && (work.exerciseCount != nominated || work.current > nominated)) {
+    Refuse(problem, "it was saved under another class set-up");
+    return std::nullopt;
+  }
   SessionState state = current;
   StudentIdentity& identity = state.identity;
   identity = StudentIdentity();

@@ -389,6 +389,17 @@ TEST_F(SavedSession, AnExampleMadeDifferentlyIsRefused) {
   EXPECT_EQ(problem.what, "its example was made by another version of Crossmere and cannot be made again");
 }
 
+// A class with its own list of three exercises cannot take work of another list.
+TEST_F(SavedSession, WorkOfAnotherClassListIsRefused) {
+  const SavedWork work = CaptureWork(state, Places());
+  SessionState classOfThree = state;
+  classOfThree.exercises.nominated = 3;
+  SavedWorkProblem problem;
+  ASSERT_NE(work.exerciseCount, 3);
+  EXPECT_FALSE(RestoredState(classOfThree, work, strings, clock, &problem).has_value());
+  EXPECT_EQ(problem.what, "it was saved under another class set-up");
+}
+
 TEST_F(SavedSession, IndividualsThatDoNotBelongToTheExampleAreRefused) {
   SavedWork work = CaptureWork(state, Places());
   ASSERT_FALSE(work.objectClasses.empty());
