@@ -25,11 +25,13 @@ std::string PaddedCharacterName(std::string_view name) {
   return padded;
 }
 
-std::string CentredPhenotypeName(std::string_view name) {
-  if (name.size() >= 12) return std::string(name);
-  const std::size_t spaces = 12 - name.size();
+std::string CentredText(std::string_view text, std::size_t width) {
+  if (text.size() >= width) return std::string(text);
+  const std::size_t spaces = width - text.size();
   const std::size_t front = spaces - spaces / 2;
-  return std::string(front, ' ') + std::string(name) + std::string(spaces - front, ' ');
+  return std::string(front, ' ') + std::string(text) + std::string(spaces - front, ' ');
 }
+
+std::string CentredPhenotypeName(std::string_view name) { return CentredText(name, 12); }
 
 }  // namespace crossmere

@@ -39,7 +39,10 @@ Vocabulary LoadVocabulary(const StringLists& strings, std::int32_t kind);
 
 // "Ears" -> "Ears:" padded with spaces to 15 characters.
 std::string PaddedCharacterName(std::string_view name);
-// A phenotype name centred in 12 characters, the larger half of the spaces in front.
+// A text centred in `width` characters, the larger half of the spaces in
+// front; a longer text is returned whole.
+std::string CentredText(std::string_view text, std::size_t width);
+// A phenotype name centred in 12 characters.
 std::string CentredPhenotypeName(std::string_view name);
 
 }  // namespace crossmere

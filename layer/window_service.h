@@ -248,6 +248,12 @@ class WindowService {
   std::int32_t GetControlValue();
   // Whether a check box or radio button is on; it becomes the current item.
   bool ItemChecked(std::int32_t window, std::int32_t item);
+  // Sets an item's control value (1 checks a box or radio button, n chooses
+  // entry n); it becomes the current item.
+  void SetItemValue(std::int32_t window, std::int32_t item, std::int32_t value) {
+    ItemSelect(window, item);
+    SetControlValue(value);
+  }
 
   // Text, numbers and lists.
   void ListString(std::int32_t list, std::int32_t index);

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "layer/latin1.h"
 #include "layer/number_text.h"
 
 namespace crossmere {
@@ -59,16 +60,9 @@ std::int32_t PasswordCheckValue(const std::vector<std::uint8_t>& allCodes, bool 
 
 std::optional<std::vector<std::uint8_t>> LatinOneCodes(std::string_view text) {
   std::vector<std::uint8_t> codes;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte < 0x80) {
-      codes.push_back(byte);
-    } else if ((byte == 0xC2 || byte == 0xC3) && i + 1 < text.size() &&
-               (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
-      codes.push_back(static_cast<std::uint8_t>(((byte & 0x03) << 6) | (static_cast<unsigned char>(text[++i]) & 0x3F)));
-    } else {
-      return std::nullopt;
-    }
+  for (const std::int32_t code : Latin1Codes(text)) {
+    if (code == kNotLatin1) return std::nullopt;
+    codes.push_back(static_cast<std::uint8_t>(code));
   }
   return codes;
 }

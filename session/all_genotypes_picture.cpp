@@ -75,9 +75,7 @@ void DrawAllGenotypes(Drawing& drawing, const StringLists& strings, const Sessio
   drawing.TextFace(0);
   y += 22;
   TextAt(drawing, kLeft, y, "Exercise No.  " + std::to_string(state.progress.current) + "   " + KindName(genetics.kind));
-  std::vector<std::int32_t> positions;
-  for (const std::int32_t k : LociByPosition(genetics)) positions.push_back(genetics.locusPosition[static_cast<std::size_t>(k)]);
-  const std::int32_t configuration = LociConfiguration(positions);
+  const std::int32_t configuration = LociConfigurationOf(genetics);
   y += 20;
   TextAt(drawing, kLeft, y, strings.ListString(766, configuration));
   if (!MapDistances(genetics, configuration).empty()) {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "genetics/genotype_classes.h"
+#include "genetics/organisms.h"
 #include "session/example_of.h"
 
 namespace crossmere {
@@ -49,13 +50,6 @@ std::vector<std::string> MapLines(const GeneticsState& genetics, std::int32_t co
           "  +" + std::string(static_cast<std::size_t>(w1), '-') + "+" + std::string(static_cast<std::size_t>(w2), '-') + "+"};
 }
 
-std::string Centred(const std::string& text, std::size_t width) {
-  if (text.size() >= width) return text;
-  const std::size_t spaces = width - text.size();
-  const std::size_t front = spaces - spaces / 2;
-  return std::string(front, ' ') + text + std::string(spaces - front, ' ');
-}
-
 std::vector<std::string> GenotypeKey(const GeneticsState& genetics, std::int32_t k) {
   const LocusRule& locus = genetics.loci[k];
   const std::vector<KeyColumn> columns = GenotypeKeyColumns(genetics, k);
@@ -68,7 +62,7 @@ std::vector<std::string> GenotypeKey(const GeneticsState& genetics, std::int32_t
   for (const KeyColumn& column : columns) {
     const std::string cell = "      " + column.genotype + "      ";
     genotypes += cell;
-    phenotypes += Centred(column.phenotype, cell.size());
+    phenotypes += CentredText(column.phenotype, cell.size());
   }
   while (!phenotypes.empty() && phenotypes.back() == ' ') phenotypes.pop_back();
   lines.push_back(genotypes);
@@ -121,6 +115,12 @@ std::vector<std::int32_t> LociByPosition(const GeneticsState& genetics) {
   return loci;
 }
 
+std::int32_t LociConfigurationOf(const GeneticsState& genetics) {
+  std::vector<std::int32_t> positions;
+  for (const std::int32_t k : LociByPosition(genetics)) positions.push_back(genetics.locusPosition[static_cast<std::size_t>(k)]);
+  return LociConfiguration(positions);
+}
+
 std::vector<std::int32_t> MapDistances(const GeneticsState& genetics, std::int32_t configuration) {
   const auto after = [&genetics](std::size_t position) { return genetics.intervalDistance[position]; };
   switch (configuration) {
@@ -153,9 +153,7 @@ std::string KindName(std::int32_t kind) {
 std::vector<std::string> ExerciseAnswerLines(const StringLists& strings, const SessionState& example,
                                              std::int32_t exercise) {
   const GeneticsState& genetics = example.genetics;
-  std::vector<std::int32_t> positions;
-  for (const std::int32_t k : LociByPosition(genetics)) positions.push_back(genetics.locusPosition[static_cast<std::size_t>(k)]);
-  const std::int32_t configuration = LociConfiguration(positions);
+  const std::int32_t configuration = LociConfigurationOf(genetics);
   std::vector<std::string> lines = {"", "Exercise No. " + RightAligned(exercise, 2),
                                     "Organism:  " + KindName(genetics.kind), "", "",
                                     strings.ListString(kConfigurationList, configuration)};

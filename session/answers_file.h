@@ -20,6 +20,9 @@ std::int32_t LociConfiguration(const std::vector<std::int32_t>& positions);
 // The loci of an example in order of their positions (locus numbers 1..3).
 std::vector<std::int32_t> LociByPosition(const GeneticsState& genetics);
 
+// The configuration of an example's loci.
+std::int32_t LociConfigurationOf(const GeneticsState& genetics);
+
 // The map distances (cM) of the linked loci of configurations 3..9, left to
 // right; empty for the others.
 std::vector<std::int32_t> MapDistances(const GeneticsState& genetics, std::int32_t configuration);

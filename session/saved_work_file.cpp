@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "exercises/question_types.h"
+#include "layer/latin1.h"
 
 namespace crossmere {
 namespace {
@@ -15,26 +16,11 @@ constexpr std::int32_t kMaxCount = 1'000'000;
 constexpr char kUnstorable = '?';
 
 // UTF-8 text as Latin-1 codes; a character beyond Latin-1 (or a broken
-// sequence) becomes "?".
-std::vector<std::int32_t> Latin1Codes(const std::string& text, std::size_t most) {
-  std::vector<std::int32_t> codes;
-  for (std::size_t i = 0; i < text.size() && codes.size() < most;) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || i + length > text.size()) {
-      codes.push_back(kUnstorable);
-      ++i;
-      continue;
-    }
-    std::int32_t code = length == 1 ? lead : lead & (0x7F >> length);
-    bool broken = false;
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      broken = broken || (next >> 6) != 0x2;
-      code = (code << 6) | (next & 0x3F);
-    }
-    codes.push_back(broken || code > 0xFF ? kUnstorable : code);
-    i += broken ? 1 : length;
+// sequence) is stored as "?".
+std::vector<std::int32_t> StorableCodes(const std::string& text, std::size_t most) {
+  std::vector<std::int32_t> codes = Latin1Codes(text, most);
+  for (std::int32_t& code : codes) {
+    if (code == kNotLatin1) code = kUnstorable;
   }
   return codes;
 }
@@ -60,7 +46,7 @@ class WordWriter {
   }
   void Flag(bool on) { Word(on ? 1 : 0); }
   void Text(const std::string& text, std::size_t most) {
-    const auto codes = Latin1Codes(text, most);
+    const auto codes = StorableCodes(text, most);
     Word(static_cast<std::int32_t>(codes.size()));
     for (const std::int32_t code : codes) Word(code);
   }

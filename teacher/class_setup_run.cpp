@@ -31,11 +31,6 @@ constexpr std::int32_t kFinishedDialog = 325;
 constexpr std::int32_t kOk = 1000;
 constexpr std::int32_t kReview = 980;
 
-void SetChecked(WindowService& service, std::int32_t window, std::int32_t item, bool checked) {
-  service.ItemSelect(window, item);
-  service.SetControlValue(checked ? 1 : 0);
-}
-
 void Finish(Session& session) { session.service.Quit(); }
 
 // The password typed twice; nullopt when the teacher leaves or the two differ.
@@ -91,7 +86,7 @@ bool WriteSetUp(Session& session) {
 void ShowOptions(WindowService& service, const ClassOptions& options, bool editable) {
   for (std::int32_t item = ClassOptions::kFirstItem; item <= ClassOptions::kLastItem; ++item) {
     if (!service.ItemExists(kOptionsDialog, item)) continue;
-    SetChecked(service, kOptionsDialog, item, options.Item(item));
+    service.SetItemValue(kOptionsDialog, item, options.Item(item) ? 1 : 0);
     if (!editable) service.ItemDisable(kOptionsDialog, item);
   }
   service.SetItemText(kOptionsDialog, kDashSymbolField, options.dashSymbol);
@@ -149,7 +144,7 @@ bool NominateExercises(Session& session, ClassSetUp& setUp) {
                         " (" + std::to_string(ex) + ") " + session.strings.ListString(649 + offset, ex));
     bool chosen = false;
     for (std::int32_t k = 1; k <= kSlotCount; ++k) chosen = chosen || setUp.exercises[k].catalogue == ex;
-    SetChecked(service, kNominateDialog, box, chosen);
+    service.SetItemValue(kNominateDialog, box, chosen ? 1 : 0);
   }
   bool accepted = false;
   while (!accepted) {
@@ -188,7 +183,7 @@ std::vector<std::int32_t> FilledSlots(const ClassSetUp& setUp) {
 void ShowSlotOptions(WindowService& service, const ExerciseOptions& options, bool editable) {
   for (std::int32_t item = ExerciseOptions::kFirstItem + 1; item <= ExerciseOptions::kLastItem; ++item) {
     if (!service.ItemExists(kEditorDialog, item)) continue;
-    SetChecked(service, kEditorDialog, item, options.On(item));
+    service.SetItemValue(kEditorDialog, item, options.On(item) ? 1 : 0);
     if (!editable) service.ItemDisable(kEditorDialog, item);
   }
 }
@@ -211,8 +206,7 @@ bool EditParameters(Session& session, ClassSetUp& setUp, bool editable) {
     entries += std::to_string(k) + ".  " + setUp.exercises[k].title;
   }
   service.SetItemText(kEditorDialog, kSlotChooser, entries);
-  service.ItemSelect(kEditorDialog, kSlotChooser);
-  service.SetControlValue(1);
+  service.SetItemValue(kEditorDialog, kSlotChooser, 1);
   std::size_t shown = 0;
   ShowSlotOptions(service, setUp.exercises[filled[shown]].options, editable);
   bool accepted = false;

@@ -53,13 +53,14 @@ bool LoadClassSetUpFile(Session& session) {
       ReportChanged(session, "cannot be used: " + *problem);
       return false;
     }
-    // Checked on a copy, so that a refused file leaves the shipped settings in place.
-    StringLists trial = session.strings;
-    if (!trial.SetOverrides(std::get<std::vector<OverrideRecord>>(parsed)) || !ClassSettingsIntact(trial)) {
+    // A refused file leaves the settings there were.
+    std::vector<OverrideRecord> before = session.strings.Overrides();
+    if (!session.strings.SetOverrides(std::get<std::vector<OverrideRecord>>(parsed)) ||
+        !ClassSettingsIntact(session.strings)) {
+      session.strings.SetOverrides(std::move(before));
       ReportChanged(session, "was changed outside Crossmere");
       return false;
     }
-    session.strings.SetOverrides(std::get<std::vector<OverrideRecord>>(parsed));
   }
   return true;
 }

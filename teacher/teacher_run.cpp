@@ -95,8 +95,7 @@ void NominateForAnswers(Session& session) {
     if (!present) continue;
     service.SetItemText(kNominateDialog, box,
                         std::to_string(k) + ".  " + ExerciseTitle(session.strings, session.exercises, k));
-    service.ItemSelect(kNominateDialog, box);
-    service.SetControlValue(session.teacher.nominated[k] ? 1 : 0);
+    service.SetItemValue(kNominateDialog, box, session.teacher.nominated[k] ? 1 : 0);
   }
   if (RunModal(session.service, kNominateDialog) == kOk) {
     for (std::int32_t k = 1; k <= kSlotCount; ++k) {

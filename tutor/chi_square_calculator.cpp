@@ -29,11 +29,6 @@ constexpr std::int32_t kTotalObservedTop = 390;
 constexpr std::int32_t kTotalExpectedTop = 392;
 constexpr std::int64_t kLargestTotal = 100'000'000;
 
-void Check(WindowService& service, std::int32_t item, bool checked) {
-  service.ItemSelect(kWindow, item);
-  service.SetControlValue(checked ? 1 : 0);
-}
-
 std::vector<std::int32_t> RatioButtons() {
   return {kFirstOneLocusRatio, kFirstOneLocusRatio + 1, kFirstOneLocusRatio + 2,
           kFirstTwoLociRatio,  kFirstTwoLociRatio + 1,  kFirstTwoLociRatio + 2};
@@ -80,11 +75,11 @@ void Clear(WindowService& service) {
   HideTable(service);
   service.ItemShow(kWindow, kFirstStep, false);
   for (const std::int32_t item : RatioButtons()) {
-    Check(service, item, false);
+    service.SetItemValue(kWindow, item, 0);
     service.ItemShow(kWindow, item, false);
   }
-  Check(service, kOneLocus, false);
-  Check(service, kTwoLoci, false);
+  service.SetItemValue(kWindow, kOneLocus, 0);
+  service.SetItemValue(kWindow, kTwoLoci, 0);
   service.ItemShow(kWindow, kCalculate, false);
 }
 
@@ -93,7 +88,7 @@ void ChooseLoci(WindowService& service, bool twoLoci) {
   HideTable(service);
   for (const std::int32_t item : RatioButtons()) {
     const bool shown = (item >= kFirstTwoLociRatio) == twoLoci;
-    if (!shown) Check(service, item, false);
+    if (!shown) service.SetItemValue(kWindow, item, 0);
     service.ItemShow(kWindow, item, shown);
   }
 }

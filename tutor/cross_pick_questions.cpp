@@ -123,8 +123,7 @@ void SetUp(Session& session, std::int32_t q) {
     const bool shown = listed && segregating;
     if (shown) {
       service.SetItemText(window, item, Text(session, kFirstNumber + item - kFirstAnswer));
-      service.ItemSelect(window, item);
-      service.SetControlValue(0);
+      service.SetItemValue(window, item, 0);
       service.ItemEnable(window, item);
     }
     service.ItemShow(window, item, shown);

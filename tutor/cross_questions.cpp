@@ -40,8 +40,7 @@ bool IsCrossQuestion(std::int32_t type) { return type == 4 || type == 7 || type 
 void ResetAnswer(WindowService& service, std::int32_t window) {
   for (const std::int32_t item : {kYes, kNo}) {
     service.ItemEnable(window, item);
-    service.ItemSelect(window, item);
-    service.SetControlValue(0);
+    service.SetItemValue(window, item, 0);
   }
   service.ItemHide(window, question_window::kMark);
 }

@@ -105,8 +105,7 @@ void FillRows(Session& session, std::int32_t q) {
     for (std::int32_t c = 0; c < kMaxColumns; ++c) {
       const bool shown = listed && c < used;
       if (shown) {
-        service.ItemSelect(window, Box(r, c));
-        service.SetControlValue(kUnanswered);
+        service.SetItemValue(window, Box(r, c), kUnanswered);
         service.ItemEnable(window, Box(r, c));
       }
       service.ItemShow(window, Box(r, c), shown);

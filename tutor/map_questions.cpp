@@ -75,8 +75,7 @@ void SetUpOrder(Session& session, std::int32_t q) {
   for (std::int32_t k = 0; k < kOptions; ++k) {
     const std::int32_t item = kFirstOption + k;
     service.SetItemText(window, item, WithSymbols(session, session.strings.ListString(kOrderTexts, kFirstOptionText + k)));
-    service.ItemSelect(window, item);
-    service.SetControlValue(0);
+    service.SetItemValue(window, item, 0);
     service.ItemEnable(window, item);
   }
   service.ItemHide(window, kMarker);

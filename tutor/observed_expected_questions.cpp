@@ -164,8 +164,7 @@ std::vector<std::int32_t> LociStudied(const Session& session, std::int32_t q) {
 }
 
 void ChooseEntry(WindowService& service, std::int32_t window, std::int32_t item, std::int32_t entry) {
-  service.ItemSelect(window, item);
-  service.SetControlValue(entry);
+  service.SetItemValue(window, item, entry);
 }
 
 Entry ChosenNumber(WindowService& service, std::int32_t window, std::int32_t item, std::int32_t firstNumber) {

@@ -154,11 +154,6 @@ std::int32_t CheckedRadio(WindowService& service, std::int32_t window, std::int3
   return 0;
 }
 
-void CheckRadio(WindowService& service, std::int32_t window, std::int32_t item) {
-  service.ItemSelect(window, item);
-  service.SetControlValue(1);
-}
-
 // "Choose organism:": the kind for the next exercise started (or for every
 // one, with the keep box), where the exercise lets the student choose.
 void ChooseOrganism(Session& session) {
@@ -169,7 +164,7 @@ void ChooseOrganism(Session& session) {
   for (std::int32_t kind = kDinosaurDog; kind <= kPlant; ++kind) {
     if (session.classOptions.Unavailable(kind)) service.ItemDisable(kOrganismChooser, kind);
   }
-  CheckRadio(service, kOrganismChooser, progress.pickedKind != 0 ? progress.pickedKind : session.genetics.kind);
+  service.SetItemValue(kOrganismChooser, progress.pickedKind != 0 ? progress.pickedKind : session.genetics.kind, 1);
   std::int32_t keep = progress.keepPickedKind ? 1 : 0;
   service.ItemSelect(kOrganismChooser, kKeepOrganism);
   service.ItemBind(keep);
@@ -195,7 +190,7 @@ void ChooseFromSet(Session& session) {
     for (std::int32_t ex = 1; ex <= kExercisesPerSet; ++ex) {
       service.SetItemText(kSetChooser, ex, " (" + std::to_string(ex) + ") " + ExerciseName(session, ex));
     }
-    CheckRadio(service, kSetChooser, selected);
+    service.SetItemValue(kSetChooser, selected, 1);
     if (session.classOptions.NoOrganismChoice()) service.ItemHide(kSetChooser, kChooseOrganism);
     // An exercise's parameters are changed in the class set-up.
     service.ItemHide(kSetChooser, kEditParameters);
@@ -232,7 +227,7 @@ void ChooseFromList(Session& session) {
     service.SetItemText(kListChooser, n, " " + std::to_string(n) + ".  " + ExerciseName(session, n));
     if (Single(session, n)) service.ItemDisable(kListChooser, n);
   }
-  CheckRadio(service, kListChooser, finished && !last ? progress.current + 1 : progress.current);
+  service.SetItemValue(kListChooser, finished && !last ? progress.current + 1 : progress.current, 1);
   if (!(finished && last)) {
     service.ItemHide(kListChooser, kChooserQuit);
     service.ItemHide(kListChooser, kChooserAnother);
@@ -416,7 +411,7 @@ std::int32_t ChooseArrangement(Session& session) {
   service.WindowOpen(kArrangementChooser, 0);
   CentreOnLayout(service, kArrangementChooser, session.startup.layout);
   const std::int32_t current = session.example.chooseType;
-  CheckRadio(service, kArrangementChooser, current >= 1 && current <= kArrangements ? current : 1);
+  service.SetItemValue(kArrangementChooser, current >= 1 && current <= kArrangements ? current : 1, 1);
   service.WindowRunModal(kArrangementChooser);
   const std::int32_t chosen =
       service.Registers().itemHit == 1000 ? CheckedRadio(service, kArrangementChooser, kArrangements) : 0;

@@ -122,8 +122,7 @@ void SetUpCross(Session& session, std::int32_t q) {
   for (const std::int32_t item : {kFirstPlace, kSecondPlace}) {
     const bool first = item == kFirstPlace;
     service.SetItemText(window, item, Text(session, sexes ? (first ? kFemale : kMale) : (first ? kFirstParent : kSecondParent)));
-    service.ItemSelect(window, item);
-    service.SetControlValue(0);
+    service.SetItemValue(window, item, 0);
     service.ItemEnable(window, item);
     service.ItemShow(window, item);
   }

@@ -51,8 +51,7 @@ void SetUp(Session& session, std::int32_t q) {
                              : item < kLastAnswer || !session.exercises.options[session.progress.current].NoCantTell();
     if (shown) service.SetItemText(window, item, Text(session, q, answer));
     service.ItemEnable(window, item);
-    service.ItemSelect(window, item);
-    service.SetControlValue(0);
+    service.SetItemValue(window, item, 0);
     service.ItemShow(window, shown ? item : -item);
   }
   service.ItemHide(window, question_window::kMark);

@@ -57,8 +57,7 @@ void ShowColourDialog(Session& session) {
   for (std::int32_t item = 11; item <= 53; ++item) {
     if (const Rgb16* colour = SwatchColour(session.palette, kind, item)) PaintSwatch(service, dialog, item, *colour);
   }
-  service.ItemSelect(dialog, session.example.unlinkedLabelColours ? kUnlinkedColours : kOneColour);
-  service.SetControlValue(1);
+  service.SetItemValue(dialog, session.example.unlinkedLabelColours ? kUnlinkedColours : kOneColour, 1);
 
   bool changed = false;
   for (;;) {

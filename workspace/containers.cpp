@@ -324,8 +324,7 @@ void ShowContainers(Session& session) {
   service.ItemHide(kWindow, kHighlight);
 
   // The spare pile's caption and the container menu follow the organism.
-  service.ItemSelect(kWindow, kSpareOthers);
-  service.SetControlValue(kind == kPlant ? 6 : 5);
+  service.SetItemValue(kWindow, kSpareOthers, kind == kPlant ? 6 : 5);
   service.ItemShow(kWindow, kind == kFly || kind == kPlant ? kSpareOthers : kSpareCages);
   service.ItemHide(kWindow, kind == kFly || kind == kPlant ? kSpareCages : kSpareOthers);
   const std::int32_t menu = kind == kFly ? main_window::kBottlesMenu
