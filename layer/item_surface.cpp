@@ -50,39 +50,55 @@ QFont FontOf(const std::string& family, std::int32_t size, std::int32_t style) {
 
 ItemSurface::ItemSurface(QWidget* item, qreal ratio) : item_(item), ratio_(ratio) {}
 
-template <typename Painting>
-void ItemSurface::Paint(Painting&& paint) {
-  if (!item_) return;
+ItemSurface::~ItemSurface() { Finish(); }
+
+QPainter* ItemSurface::Begin() {
+  if (painter_) return painter_.get();
+  if (!item_) return nullptr;
   const qreal ratio = ratio_ > 0 ? ratio_ : item_->devicePixelRatioF();
-  QPixmap canvas;
   if (auto* picture = qobject_cast<Picture*>(item_.data())) {
-    canvas = picture->pixmap();
+    canvas_ = picture->pixmap();
   } else if (auto* box = qobject_cast<PaintBox*>(item_.data())) {
-    canvas = box->Canvas();
+    canvas_ = box->Canvas();
   } else {
-    return;
+    return nullptr;
   }
   const QSize wanted = item_->size() * ratio;
-  if (canvas.size() != wanted) {
+  if (canvas_.size() != wanted) {
     QPixmap fresh(wanted);
     fresh.setDevicePixelRatio(ratio);
     fresh.fill(Qt::white);
-    if (!canvas.isNull()) {
+    if (!canvas_.isNull()) {
       QPainter copy(&fresh);
-      copy.drawPixmap(0, 0, canvas);
+      copy.drawPixmap(0, 0, canvas_);
     }
-    canvas = fresh;
+    canvas_ = fresh;
   }
-  {
-    QPainter painter(&canvas);
-    painter.setRenderHint(QPainter::Antialiasing, ratio > 1.0);
-    paint(painter);
-  }
+  painter_ = std::make_unique<QPainter>(&canvas_);
+  painter_->setRenderHint(QPainter::Antialiasing, ratio > 1.0);
+  return painter_.get();
+}
+
+template <typename Painting>
+void ItemSurface::Paint(Painting&& paint) {
+  QPainter* painter = Begin();
+  if (!painter) return;
+  // Each shape starts from the same pen, brush and hints.
+  painter->save();
+  paint(*painter);
+  painter->restore();
+}
+
+void ItemSurface::Finish() {
+  if (!painter_) return;
+  painter_->end();
+  painter_.reset();
   if (auto* picture = qobject_cast<Picture*>(item_.data())) {
-    picture->ShowImage(canvas);
+    picture->ShowImage(canvas_);
   } else if (auto* box = qobject_cast<PaintBox*>(item_.data())) {
-    box->SetCanvas(canvas);
+    box->SetCanvas(canvas_);
   }
+  canvas_ = QPixmap();
 }
 
 void ItemSurface::Clear() {

@@ -57,7 +57,6 @@ struct WindowService::Impl {
   std::string NextFileAnswer();
   std::deque<std::optional<std::uint32_t>> colourAnswers;
   std::deque<PointerPath> pointerPaths;
-  std::unique_ptr<ItemSurface> surface;
   std::map<std::int32_t, FormBuilder> forms = CompiledForms();
   std::map<std::int32_t, WindowClass> classes;
   int busyCount = 0;

@@ -486,15 +486,23 @@ void WindowService::SetItemText(std::int32_t window, std::int32_t item, const st
   }
 }
 
-Drawing& WindowService::ItemDrawing() {
-  impl_->surface = std::make_unique<ItemSurface>(impl_->currentItem);
-  drawing_.SetSurface(impl_->surface.get());
+ItemPainting::ItemPainting(Drawing& drawing, std::unique_ptr<ItemSurface> surface)
+    : drawing_(drawing), surface_(std::move(surface)) {
+  drawing_.SetSurface(surface_.get());
+}
+
+ItemPainting::~ItemPainting() {
+  surface_->Finish();
+  if (drawing_.Surface() == surface_.get()) drawing_.SetSurface(nullptr);
+}
+
+ItemPainting WindowService::ItemDrawing() {
   if (localCoordinates_) {
     drawing_.UseLocalCoordinates();
   } else {
     drawing_.UseWindowCoordinates(registers_.windowRect.left, registers_.windowRect.top);
   }
-  return drawing_;
+  return ItemPainting(drawing_, std::make_unique<ItemSurface>(impl_->currentItem));
 }
 
 void WindowService::ItemCopyPicture(std::int32_t window, std::int32_t from, std::int32_t to) {

@@ -15,6 +15,25 @@ class QWidget;
 
 namespace crossmere {
 
+class ItemSurface;
+
+// Drawing on one item, through the service's pen: the shapes are painted on
+// one canvas and the item shows them, all at once, when this ends.
+class ItemPainting {
+ public:
+  ItemPainting(Drawing& drawing, std::unique_ptr<ItemSurface> surface);
+  ~ItemPainting();
+  ItemPainting(const ItemPainting&) = delete;
+  ItemPainting& operator=(const ItemPainting&) = delete;
+
+  Drawing& operator*() const { return drawing_; }
+  Drawing* operator->() const { return &drawing_; }
+
+ private:
+  Drawing& drawing_;
+  std::unique_ptr<ItemSurface> surface_;
+};
+
 // Operation codes of ServiceCall.
 namespace op {
 inline constexpr std::int32_t kItemSelect = -1211;
@@ -236,8 +255,9 @@ class WindowService {
   bool ChooseMenuCommand(std::int32_t menu, std::int32_t command);
 
   // Drawing on the current item (a picture or a paint box), in window
-  // coordinates unless local coordinates are asked for.
-  Drawing& ItemDrawing();
+  // coordinates unless local coordinates are asked for. What is drawn shows
+  // when the painting returned ends.
+  [[nodiscard]] ItemPainting ItemDrawing();
   void SetLocalCoordinates(bool local) { localCoordinates_ = local; }
   // Shows another item's picture in an item, keeping the item's own size.
   void ItemCopyPicture(std::int32_t window, std::int32_t from, std::int32_t to);

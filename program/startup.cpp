@@ -80,7 +80,8 @@ void DrawWelcomeOrganisms(Session& session) {
     const ServiceRect area = service.ItemRect(kWelcome, box);
     service.ItemSelect(kWelcome, box);
     service.SetLocalCoordinates(true);
-    Drawing& drawing = service.ItemDrawing();
+    const ItemPainting painting = service.ItemDrawing();
+    Drawing& drawing = *painting;
     drawing.ClearItem();
     // Centred: the drawing's origin moves to the free space's half.
     drawing.UseWindowCoordinates(-(area.right - area.left - input.width) / 2,

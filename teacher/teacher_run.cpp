@@ -184,7 +184,7 @@ void ShowAllGenotypes(Session& session) {
   }
   service.ItemSelect(kGenotypesWindow, kGenotypesPicture);
   service.SetLocalCoordinates(true);
-  DrawAllGenotypes(service.ItemDrawing(), session.strings, session);
+  DrawAllGenotypes(*service.ItemDrawing(), session.strings, session);
   service.WindowShow(kGenotypesWindow);
 }
 

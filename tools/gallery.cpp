@@ -39,6 +39,7 @@ QPixmap Render(const std::function<void(Drawing&)>& draw, int width, int height,
   Drawing drawing;
   drawing.SetSurface(&surface);
   draw(drawing);
+  surface.Finish();
   return picture.pixmap();
 }
 

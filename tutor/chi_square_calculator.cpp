@@ -162,7 +162,7 @@ void Calculate(Session& session) {
   service.ItemSelect(kWindow, kFitChart);
   service.SetLocalCoordinates(true);
   const FitKey key{session.strings.ListString(kTexts, kObservedKey), session.strings.ListString(kTexts, kExpectedKey)};
-  DrawFitChart(service.ItemDrawing(), chart.right - chart.left, chart.bottom - chart.top, key, rows);
+  DrawFitChart(*service.ItemDrawing(), chart.right - chart.left, chart.bottom - chart.top, key, rows);
 }
 
 }  // namespace

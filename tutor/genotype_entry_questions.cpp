@@ -91,7 +91,8 @@ void DrawIndividual(Session& session, std::int32_t window, std::int32_t item, st
   WindowService& service = session.service;
   service.ItemSelect(window, item);
   service.SetLocalCoordinates(true);
-  Drawing& drawing = service.ItemDrawing();
+  const ItemPainting painting = service.ItemDrawing();
+  Drawing& drawing = *painting;
   drawing.ClearItem();
   if (classNumber == 0) return;
   const PictureFrame frame = FrameOf(session.genetics, false, false);

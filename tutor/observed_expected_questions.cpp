@@ -264,7 +264,8 @@ void DrawRows(Session& session, std::int32_t window, const ObservedExpectedQuest
   WindowService& service = session.service;
   service.ItemSelect(window, kPictures);
   service.SetLocalCoordinates(true);
-  Drawing& drawing = service.ItemDrawing();
+  const ItemPainting painting = service.ItemDrawing();
+  Drawing& drawing = *painting;
   drawing.ClearItem();
   const ServiceRect box = service.ItemRect(window, kPictures);
   const PictureFrame frame = FrameOf(session.genetics, false, false);
@@ -390,7 +391,7 @@ void DrawFit(Session& session, std::int32_t window, const ObservedExpectedQuesti
   service.ItemSelect(window, kFitChart);
   service.SetLocalCoordinates(true);
   const FitKey key{Text(session, kObservedKey), Text(session, kExpectedKey)};
-  DrawFitChart(service.ItemDrawing(), chart.right - chart.left, chart.bottom - chart.top, key, rows);
+  DrawFitChart(*service.ItemDrawing(), chart.right - chart.left, chart.bottom - chart.top, key, rows);
 }
 
 void FillCalculation(Session& session, std::int32_t window, const ObservedExpectedQuestion& question) {

@@ -129,7 +129,8 @@ void DrawMap(Session& session, std::int32_t window, const std::array<std::string
   const ServiceRect box = service.ItemRect(window, kMapLine);
   service.ItemSelect(window, kMapLine);
   service.SetLocalCoordinates(true);
-  Drawing& drawing = service.ItemDrawing();
+  const ItemPainting painting = service.ItemDrawing();
+  Drawing& drawing = *painting;
   drawing.ClearItem();
   const std::int32_t width = box.right - box.left;
   const std::int32_t left = 40;

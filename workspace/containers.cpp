@@ -404,7 +404,7 @@ void ContainerLabelRedraw(Session& session, std::int32_t container) {
   service.ItemSelect(kWindow, container);
   service.ItemResize(kHeight, kWidth);
   service.SetLocalCoordinates(true);
-  DrawOutline(service.ItemDrawing(), session.genetics.kind, record.count);
+  DrawOutline(*service.ItemDrawing(), session.genetics.kind, record.count);
   const ServiceRect picture = service.ItemRect(kWindow, container);
   const std::int32_t label = container + kLabelOffset;
   service.SetItemText(kWindow, label, record.name);

@@ -29,7 +29,7 @@ void BuildClassPicture(Session& session, std::int32_t classNumber) {
   service.ItemSelect(kWindow, classNumber);
   service.ItemResize(frame.height, frame.width);
   service.SetLocalCoordinates(true);
-  DrawClassPicture(service.ItemDrawing(), genetics, session.example, session.palette, classNumber,
+  DrawClassPicture(*service.ItemDrawing(), genetics, session.example, session.palette, classNumber,
                    ShowsGenotypeLabel(genetics, session.example, classNumber));
   genetics.classPictureBuilt[classNumber] = true;
 }

@@ -100,10 +100,9 @@ void FillKey(Session& session, std::int32_t window) {
   const std::vector<KeyCharacter> key = PhenotypeKey(session.genetics, session.example, session.palette);
   service.ItemSelect(window, kKeyPicture);
   service.SetLocalCoordinates(true);
-  Drawing& drawing = service.ItemDrawing();
-  const KeyLayout layout = LayoutOf(drawing, key);
+  const KeyLayout layout = LayoutOf(*service.ItemDrawing(), key);
   service.ItemResize(layout.height, layout.width);
-  DrawKey(service.ItemDrawing(), key, layout);
+  DrawKey(*service.ItemDrawing(), key, layout);
   const LayoutSize& room = session.startup.layout;
   service.WindowResize(window, std::min(layout.height + kButtonRow, room.height - 60),
                        std::min(layout.width + kScrollBar, room.width - 40));

@@ -159,14 +159,16 @@ TEST_F(DrawingTest, EnlargedPicturesKeepTheirShapeAndStayInTheirFrame) {
 TEST_F(ServiceTest, FillingAPictureItem) {
   service.WindowOpen(kTestDialog, 0);
   service.ItemSelect(kTestDialog, 60);  // at (120, 200), 40 x 40
-  Drawing& drawing = service.ItemDrawing();
-  drawing.ClearItem();
-  drawing.ColourByNumber(205);
-  drawing.FillRect({200, 120, 210, 130}, fill::kSolid);  // window coordinates: the item's corner
+  {
+    const ItemPainting painting = service.ItemDrawing();
+    painting->ClearItem();
+    painting->ColourByNumber(205);
+    painting->FillRect({200, 120, 210, 130}, fill::kSolid);  // window coordinates: the item's corner
+  }
   service.SetLocalCoordinates(true);
   service.ItemSelect(kTestDialog, 60);
-  service.ItemDrawing().ColourByNumber(409);
-  service.ItemDrawing().FillRect({30, 30, 40, 40}, fill::kSolid);
+  service.ItemDrawing()->ColourByNumber(409);
+  service.ItemDrawing()->FillRect({30, 30, 40, 40}, fill::kSolid);
   QLabel* picture = nullptr;
   for (QWidget* w : QApplication::allWidgets()) {
     if (w->property("item").toInt() == 60) picture = qobject_cast<QLabel*>(w);
