@@ -4,6 +4,7 @@
 #include "genetics/exercise_setup.h"
 #include "genetics/genotype_classes.h"
 #include "genetics/offspring.h"
+#include "tests/genetics/reference_mendel.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ struct Example {
 };
 
 // Offspring per second from parents that segregate at every locus.
+template <auto kMendel>
 void BM_Mendel(benchmark::State& state) {
   const auto loci = static_cast<std::int32_t>(state.range(0));
   Example e(loci == 1 ? 2 : loci == 2 ? 11 : 17);  // B2, B11, B17
@@ -42,10 +44,12 @@ void BM_Mendel(benchmark::State& state) {
   std::array<std::int32_t, 4> a{0, 1, 1, 1}, b{};
   g.objectClass[kFirstParentObject] = g.classIndexTable[ClassIndexOf(0, a, b)];
   g.objectClass[kSecondParentObject] = g.classIndexTable[ClassIndexOf(g.hermaphrodite ? 0 : 1, b, b)];
-  for (auto _ : state) benchmark::DoNotOptimize(Mendel(g, e.offspring, e.random));
+  for (auto _ : state) benchmark::DoNotOptimize(kMendel(g, e.offspring, e.random));
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_Mendel)->Arg(1)->Arg(2)->Arg(3);
+BENCHMARK(BM_Mendel<Mendel>)->Arg(1)->Arg(2)->Arg(3);
+// The plain reference the tests hold Mendel to, for comparison.
+BENCHMARK(BM_Mendel<testing::ReferenceMendel>)->Arg(1)->Arg(2)->Arg(3);
 
 // A whole example: seeding, organism, loci, classes, parents, stock, first offspring.
 void BM_SetUpExample(benchmark::State& state) {

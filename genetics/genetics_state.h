@@ -70,7 +70,7 @@ struct GeneticsState {
   std::array<char, kMaxCharacter + 1> upperSymbol{};
   std::array<char, kMaxCharacter + 1> lowerSymbol{};
 
-  std::array<Genotype, kClassCount + 1> classes{};  // 0 is the zygote being made
+  std::array<Genotype, kClassCount + 1> classes{};  // 1..128
   std::array<std::uint8_t, kClassCount> classIndexTable{};
   std::array<std::uint8_t, kClassCount + 1> phenotypeClassNumber{};
   std::array<std::uint8_t, kClassCount + 1> genotypeEquivalence{};

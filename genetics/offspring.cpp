@@ -1,40 +1,78 @@
 #include "genetics/offspring.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace crossmere {
 namespace {
 
 constexpr std::int32_t kForcedPosition = 5;
 constexpr std::int32_t kForcedGametes = 8;
+// One gamete takes a draw for its first homolog and one for each interval
+// that may cross over; male flies skip intervals 5 and 6.
+constexpr std::int32_t kGameteDraws = kPositions;
+constexpr std::int32_t kMaleFlyDraws = kPositions - 2;
 
 double Kosambi(double x) { return std::tanh(2.0 * x) / 2.0; }
 
-// Which of the parent's two haplotypes gives each position of one gamete.
-std::array<std::int32_t, kPositions + 1> HomologChoice(const GeneticsState& g, OffspringState& o,
-                                                       RandomGenerator& random, bool father) {
-  std::array<std::int32_t, kPositions + 1> choice{};
-  choice[1] = random.Random15() % 2;
-  bool crossover = false;
-  const bool maleFly = father && g.kind == kFly && !g.hermaphrodite;
-  for (std::int32_t i = 1; i < kPositions; ++i) {
-    double p = g.intervalDistance[i] / 100.0;
-    if (i == 3 || i == 6) {
-      p = InterferedCrossoverChance(p, g.intervalDistance[i - 1] / 100.0, crossover);
-    }
-    choice[i + 1] = choice[i];
-    // Male flies do not recombine in the linked autosomal group.
-    if (maleFly && (i == 5 || i == 6)) continue;
-    const double u = random.Random15() / 32768.0;
-    crossover = u < p;
-    if (crossover) choice[i + 1] = 1 - choice[i];
-  }
-  if (o.gettingStarted && o.forcedCounter < kForcedGametes) {
-    choice[kForcedPosition] = o.forcedHomologs[o.forcedCounter / 2];
-    ++o.forcedCounter;
-  }
-  return choice;
+// The least draw that does not cross over with chance p.
+std::int32_t Threshold(double p) {
+  if (!(p > 0.0)) return 0;
+  return static_cast<std::int32_t>(std::min(std::ceil(p * 32768.0), 32768.0));
 }
+
+// A haplotype as bits: bit j is the allele (0 or 1) at position j. The
+// multiplication gathers the low bit of each of positions 0..7 into one byte.
+std::uint32_t AlleleBits(const std::array<std::uint8_t, kPositions + 1>& haplotype) {
+  constexpr std::uint64_t kGather = 0x0102040810204080ull;
+  std::uint64_t low = 0;
+  std::memcpy(&low, haplotype.data(), sizeof low);
+  return static_cast<std::uint32_t>((low * kGather) >> 56) | std::uint32_t{haplotype[8]} << 8 |
+         std::uint32_t{haplotype[9]} << 9 | std::uint32_t{haplotype[10]} << 10;
+}
+
+// Which haplotype gives each position of one gamete (bit j set: the
+// second), from its draws: the first picks where it starts, each later one
+// whether its interval crosses over, which changes haplotype from the next
+// position on. Intervals 3 and 6 take the chance that follows what the
+// interval before them did. Male flies do not recombine in the linked
+// autosomal group: intervals 5 and 6 take no draw.
+template <bool kMaleFly>
+std::uint32_t Homologs(const std::int32_t* draw, const CrossoverThresholds& t) {
+  std::uint32_t none = static_cast<std::uint32_t>(draw[0] & 1) << 1;
+  std::uint32_t after = 0;
+#pragma GCC unroll 9
+  for (std::int32_t i = 1; i < kPositions; ++i) {
+    if (kMaleFly && (i == 5 || i == 6)) continue;
+    const std::int32_t r = draw[kMaleFly && i > 6 ? i - 2 : i];
+    none |= static_cast<std::uint32_t>(r < t.afterNone[i]) << (i + 1);
+    after |= static_cast<std::uint32_t>(r < t.afterCrossover[i]) << (i + 1);
+  }
+  // Bit i + 1 is interval i: intervals 2 and 5 (bits 3 and 6) choose for 3 and 6 (bits 4 and 7).
+  const std::uint32_t follows = ((none >> 3) & 1u) << 4 | ((none >> 6) & 1u) << 7;
+  std::uint32_t changes = (none & ~follows) | (after & follows);
+  // Each position takes the haplotype of the one before, changed or not.
+  changes ^= changes << 1;
+  changes ^= changes << 2;
+  changes ^= changes << 4;
+  changes ^= changes << 8;
+  return changes;
+}
+
+// The getting-started exercise's first gametes take the drawn homolog at position 5.
+std::uint32_t ForceHomolog(std::uint32_t homologs, OffspringState& o) {
+  if (!o.gettingStarted || o.forcedCounter >= kForcedGametes) return homologs;
+  const auto forced = static_cast<std::uint32_t>(o.forcedHomologs[o.forcedCounter / 2] & 1);
+  ++o.forcedCounter;
+  return (homologs & ~(1u << kForcedPosition)) | (forced << kForcedPosition);
+}
+
+std::uint32_t Gamete(std::uint32_t first, std::uint32_t second, std::uint32_t homologs) {
+  return (first & ~homologs) | (second & homologs);
+}
+
+std::uint32_t Bit(std::uint32_t bits, std::int32_t position) { return (bits >> position) & 1u; }
 
 }  // namespace
 
@@ -61,6 +99,23 @@ bool TrueBreeding(const GeneticsState& g, std::int32_t firstClass, std::int32_t 
   return true;
 }
 
+CrossoverThresholds ThresholdsOf(const std::array<std::int32_t, kPositions>& distances) {
+  CrossoverThresholds t;
+  t.ready = true;
+  t.distances = distances;
+  for (std::int32_t i = 1; i < kPositions; ++i) {
+    const double p = distances[i] / 100.0;
+    if (i == 3 || i == 6) {
+      const double before = distances[i - 1] / 100.0;
+      t.afterNone[i] = Threshold(InterferedCrossoverChance(p, before, false));
+      t.afterCrossover[i] = Threshold(InterferedCrossoverChance(p, before, true));
+    } else {
+      t.afterNone[i] = t.afterCrossover[i] = Threshold(p);
+    }
+  }
+  return t;
+}
+
 std::int32_t Mendel(GeneticsState& g, OffspringState& o, RandomGenerator& random) {
   std::int32_t firstClass = g.objectClass[kFirstParentObject];
   std::int32_t secondClass = g.objectClass[kSecondParentObject];
@@ -69,39 +124,47 @@ std::int32_t Mendel(GeneticsState& g, OffspringState& o, RandomGenerator& random
   if (!g.hermaphrodite && g.classes[firstClass].Sex() == 1 && g.classes[secondClass].Sex() == 0) {
     std::swap(firstClass, secondClass);
   }
-  const Genotype& mother = g.classes[firstClass];
-  const Genotype& father = g.classes[secondClass];
+  if (!o.thresholds.ready || o.thresholds.distances != g.intervalDistance) {
+    o.thresholds = ThresholdsOf(g.intervalDistance);
+  }
+  const CrossoverThresholds& t = o.thresholds;
+  const std::uint32_t mother1 = AlleleBits(g.classes[firstClass].hap1);
+  const std::uint32_t mother2 = AlleleBits(g.classes[firstClass].hap2);
+  const std::uint32_t father1 = AlleleBits(g.classes[secondClass].hap1);
+  const std::uint32_t father2 = AlleleBits(g.classes[secondClass].hap2);
 
-  Genotype& zygote = g.classes[0];
+  // The example's loci as bits: those on the X, and the lethal ones by
+  // which allele kills when homozygous.
+  std::uint32_t xLinked = 0, lethalOnes = 0, lethalZeros = 0;
+  for (std::int32_t k = 1; k <= g.lociCount; ++k) {
+    const std::uint32_t bit = 1u << g.locusPosition[k];
+    if (IsXLinked(g.locusPosition[k])) xLinked |= bit;
+    if (g.loci[k].lethal) (g.loci[k].dominantAllele == 1 ? lethalOnes : lethalZeros) |= bit;
+  }
+  const bool maleFly = g.kind == kFly && !g.hermaphrodite;
+  const std::int32_t drawCount = kGameteDraws + (maleFly ? kMaleFlyDraws : kGameteDraws);
+
+  std::uint32_t egg = 0, sperm = 0;
+  std::int32_t sex = 0;
   for (;;) {
-    const auto fromMother = HomologChoice(g, o, random, false);
-    const auto fromFather = HomologChoice(g, o, random, true);
-    for (std::int32_t j = 1; j <= kPositions; ++j) {
-      zygote.hap1[j] = fromMother[j] == 0 ? mother.hap1[j] : mother.hap2[j];
-      zygote.hap2[j] = fromFather[j] == 0 ? father.hap1[j] : father.hap2[j];
-    }
-    if (zygote.Sex() == 1) {
-      // A male shows the X he has from his mother; it is stored doubled.
-      for (std::int32_t k = 1; k <= g.lociCount; ++k) {
-        const std::int32_t position = g.locusPosition[k];
-        if (IsXLinked(position)) zygote.hap2[position] = zygote.hap1[position];
-      }
-    }
-    bool dies = false;
-    for (std::int32_t k = 1; k <= g.lociCount; ++k) {
-      const LocusRule& locus = g.loci[k];
-      if (locus.lethal && zygote.Sum(g.locusPosition[k]) == 2 * locus.dominantAllele) dies = true;
-    }
+    // Both gametes' draws at once, in the order they are used.
+    std::array<std::int32_t, 2 * kGameteDraws> draws;
+    random.Random15Block(draws.data(), drawCount);
+    const std::int32_t* father = draws.data() + kGameteDraws;
+    egg = Gamete(mother1, mother2, ForceHomolog(Homologs<false>(draws.data(), t), o));
+    sperm = Gamete(father1, father2, ForceHomolog(maleFly ? Homologs<true>(father, t) : Homologs<false>(father, t), o));
+    sex = static_cast<std::int32_t>(Bit(egg, 1) + Bit(sperm, 1));
+    // A male shows the X he has from his mother; it is stored doubled.
+    if (sex == 1) sperm = (sperm & ~xLinked) | (egg & xLinked);
+    const bool dies = (egg & sperm & lethalOnes) != 0 || (~egg & ~sperm & lethalZeros) != 0;
     if (!dies) break;
   }
 
-  std::array<std::int32_t, 4> a{}, b{};
+  std::int32_t index = 64 * sex;
   for (std::int32_t k = 1; k <= g.lociCount; ++k) {
-    a[k] = zygote.hap1[g.locusPosition[k]];
-    b[k] = zygote.hap2[g.locusPosition[k]];
+    index += static_cast<std::int32_t>(Bit(egg, g.locusPosition[k])) << (6 - k);
+    index += static_cast<std::int32_t>(Bit(sperm, g.locusPosition[k])) << (3 - k);
   }
-  const std::int32_t index = 64 * zygote.Sex() + 32 * a[1] + 16 * a[2] + 8 * a[3] + 4 * b[1] +
-                             2 * b[2] + b[3];
   const std::int32_t classNumber = g.classIndexTable[index];
   ++g.classOffspringCount[classNumber];
   ++o.crossClassCount[classNumber];

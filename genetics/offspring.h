@@ -8,6 +8,17 @@
 
 namespace crossmere {
 
+// The chance of a crossover in each interval 1..9 as a whole number: a draw
+// R (0..32767) crosses over when R < threshold, which is exactly the test
+// R / 32768 < chance. Intervals 3 and 6 depend on whether the interval
+// before them crossed over.
+struct CrossoverThresholds {
+  bool ready = false;
+  std::array<std::int32_t, kPositions> distances{};  // the distances they were worked out from
+  std::array<std::int32_t, kPositions> afterNone{};
+  std::array<std::int32_t, kPositions> afterCrossover{};
+};
+
 // Everything about making offspring that lasts between two of them.
 struct OffspringState {
   // Drawn once per run: which homolog at position 5 the first four offspring
@@ -28,6 +39,8 @@ struct OffspringState {
   // are the F1 that questions ask about.
   bool startingCross = true;
   std::array<std::uint8_t, kLastOffspringObject + 1> f1{};  // per offspring object
+  // The example's crossover chances, worked out again when its distances change.
+  CrossoverThresholds thresholds;
 };
 
 // The interference rule: the chance of a crossover in an interval of `a`
@@ -35,6 +48,8 @@ struct OffspringState {
 double InterferedCrossoverChance(double a, double b, bool crossoverBefore);
 // Coincidence of crossovers in adjacent intervals a and b.
 double Coincidence(double a, double b);
+// The thresholds of an example's distances (percent, intervals 1..9).
+CrossoverThresholds ThresholdsOf(const std::array<std::int32_t, kPositions>& distances);
 
 // The zygote of the two parents in the crossing box (objects 129 and 130):
 // one gamete from each, recombined, with lethal zygotes drawn again. Counts

@@ -28,6 +28,8 @@ class RandomGenerator {
   void RandomSeed(std::int32_t seed);
   // One draw in 0..32767.
   std::int32_t Random15();
+  // `count` draws at once, exactly as that many calls of Random15 give them.
+  void Random15Block(std::int32_t* out, std::int32_t count);
   void RandomSave() { saved_ = state_; }
   void RandomRestore() { state_ = saved_; }
 

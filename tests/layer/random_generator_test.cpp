@@ -104,5 +104,21 @@ TEST(RandomGenerator, AStateCarriedToAnotherGeneratorDrawsTheSame) {
   EXPECT_EQ(Draws(resumed, 1500), Draws(random, 1500));
 }
 
+// Blocks of every size from 1 to 40, over several turns of the table so
+// that blocks meet the wrap of either tap, give the draws one at a time.
+TEST(RandomGenerator, BlocksOfDrawsAreTheDrawsOneAtATime) {
+  RandomGenerator single, blocks;
+  single.RandomSeed(2718);
+  blocks.RandomSeed(2718);
+  for (std::int32_t round = 0; round < 4; ++round) {
+    for (std::int32_t size = 1; size <= 40; ++size) {
+      std::vector<std::int32_t> block(static_cast<std::size_t>(size));
+      blocks.Random15Block(block.data(), size);
+      ASSERT_EQ(block, Draws(single, size)) << "round " << round << ", size " << size;
+    }
+  }
+  EXPECT_TRUE(blocks.CurrentState() == single.CurrentState());
+}
+
 }  // namespace
 }  // namespace crossmere
