@@ -9,4 +9,7 @@ namespace crossmere {
 // wait measured in ticks always ends.
 std::int64_t TickCount();
 
+// A wait of whole ticks in milliseconds, to the nearest: 60 ticks are a second.
+constexpr std::int32_t TickMilliseconds(std::int32_t ticks) { return (ticks * 1000 + 30) / 60; }
+
 }  // namespace crossmere

@@ -20,6 +20,7 @@
 #include "layer/colours.h"
 #include "layer/number_text.h"
 #include "layer/service_impl.h"
+#include "layer/tick_count.h"
 #include "layer/widgets/tlabelp.h"
 
 // The pictures and cursors are compiled into a static library, whose
@@ -252,7 +253,7 @@ void WindowService::DelayTicks(std::int32_t ticks) {
   // waiting half done (a long action still hears it as a request to stop).
   const bool wasBusy = std::exchange(busy_, true);
   QEventLoop loop;
-  QTimer::singleShot(ticks * 16, &loop, &QEventLoop::quit);
+  QTimer::singleShot(TickMilliseconds(ticks), &loop, &QEventLoop::quit);
   loop.exec();
   busy_ = wasBusy;
 }
