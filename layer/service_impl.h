@@ -11,6 +11,7 @@
 #include <optional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "layer/item_surface.h"
@@ -39,6 +40,18 @@ struct WindowEntry {
   QPointer<QWidget> widget;
   // Numbered controls in design order, then clones in order of creation.
   std::vector<WindowComponent> components;
+  // The first component with each number, so that finding an item takes
+  // the same time however many the window holds.
+  std::unordered_map<std::int32_t, QPointer<QWidget>> firstOfNumber;
+
+  void AddComponent(QWidget* widget, std::int32_t number);
+  void RemoveComponent(QWidget* widget);
+  void Renumber(QWidget* widget, std::int32_t number);
+  QWidget* Numbered(std::int32_t number) const;
+
+ private:
+  // Finds the first component with the number again, after one has gone.
+  void IndexNumber(std::int32_t number);
 };
 
 struct WindowService::Impl {
@@ -71,7 +84,6 @@ struct WindowService::Impl {
   QWidget* Require(const char* operation, std::int32_t window, std::int32_t item);
   static std::int32_t NumberOf(const QObject* object);
   // The window's control carrying an item number, or nullptr.
-  static QWidget* Numbered(const WindowEntry& entry, std::int32_t item);
   static QWidget* ItemArea(QWidget* window);
   WindowEntry* EntryOf(QWidget* window);
 

@@ -60,11 +60,51 @@ WindowEntry* WindowService::Impl::EntryOf(QWidget* window) {
   return nullptr;
 }
 
-QWidget* WindowService::Impl::Numbered(const WindowEntry& entry, std::int32_t item) {
-  for (const WindowComponent& component : entry.components) {
-    if (component.number == item && component.widget) return component.widget;
+void WindowEntry::AddComponent(QWidget* item, std::int32_t itemNumber) {
+  components.push_back({item, itemNumber});
+  QPointer<QWidget>& first = firstOfNumber[itemNumber];
+  if (!first) first = item;
+}
+
+void WindowEntry::RemoveComponent(QWidget* item) {
+  // Clones, the items that come and go, are at the end.
+  const auto at = std::find_if(components.rbegin(), components.rend(),
+                               [item](const WindowComponent& c) { return c.widget == item; });
+  if (at == components.rend()) return;
+  const std::int32_t itemNumber = at->number;
+  components.erase(std::next(at).base());
+  if (Numbered(itemNumber) == item) IndexNumber(itemNumber);
+}
+
+void WindowEntry::Renumber(QWidget* item, std::int32_t itemNumber) {
+  for (WindowComponent& c : components) {
+    if (c.widget != item) continue;
+    const std::int32_t old = c.number;
+    c.number = itemNumber;
+    if (Numbered(old) == item) IndexNumber(old);
+    // Another component with the number may come before or after this one.
+    if (Numbered(itemNumber) == nullptr) {
+      firstOfNumber[itemNumber] = item;
+    } else {
+      IndexNumber(itemNumber);
+    }
+    return;
   }
-  return nullptr;
+}
+
+void WindowEntry::IndexNumber(std::int32_t itemNumber) {
+  for (const WindowComponent& c : components) {
+    if (c.number == itemNumber && c.widget) {
+      firstOfNumber[itemNumber] = c.widget;
+      return;
+    }
+  }
+  firstOfNumber.erase(itemNumber);
+}
+
+QWidget* WindowEntry::Numbered(std::int32_t itemNumber) const {
+  const auto found = firstOfNumber.find(itemNumber);
+  return found == firstOfNumber.end() ? nullptr : found->second.data();
 }
 
 QWidget* WindowService::Impl::Lookup(std::int32_t window, std::int32_t item, bool byIndex) {
@@ -79,7 +119,7 @@ QWidget* WindowService::Impl::Lookup(std::int32_t window, std::int32_t item, boo
     if (item >= 0 && item < static_cast<std::int32_t>(entry->components.size()))
       found = entry->components[item].widget;
   } else {
-    found = Numbered(*entry, item);
+    found = entry->Numbered(item);
   }
   if (!found) return nullptr;
   currentItem = found;
@@ -163,13 +203,24 @@ void WindowService::ItemDestroy(std::int32_t window, std::int32_t item) {
   registers_.resultWord = 0;
   QWidget* w = impl_->Require("ItemDestroy", window, item);
   if (!w) return;
-  if (WindowEntry* entry = impl_->EntryOf(impl_->currentWindow)) {
-    std::erase_if(entry->components, [w](const WindowComponent& c) { return c.widget == w; });
-  }
+  if (WindowEntry* entry = impl_->EntryOf(impl_->currentWindow)) entry->RemoveComponent(w);
   impl_->currentItem = nullptr;
   // The item may be the one whose mouse handler is running: delete it later.
   w->hide();
   w->deleteLater();
+}
+
+void WindowService::ItemDestroyRange(std::int32_t window, std::int32_t first, std::int32_t last) {
+  registers_.resultWord = 0;
+  WindowEntry* entry = impl_->FindWindow(window);
+  if (!entry) return;
+  for (std::int32_t item = first; item <= last; ++item) {
+    if (QWidget* w = entry->Numbered(item)) {
+      entry->RemoveComponent(w);
+      delete w;
+    }
+  }
+  impl_->currentItem = nullptr;
 }
 
 void WindowService::ItemTemplate(std::int32_t window, std::int32_t item) {
@@ -223,7 +274,7 @@ void WindowService::ItemClone() {
   clone->setProperty("item", 0);
   clone->hide();
   impl_->WireControl(entry->widget, clone);
-  entry->components.push_back({clone, 0});
+  entry->AddComponent(clone, 0);
   impl_->currentItem = clone;
 }
 
@@ -232,11 +283,7 @@ void WindowService::ItemSetNumber(std::int32_t number) {
   QWidget* item = impl_->currentItem;
   if (!item) return;
   item->setProperty("item", number);
-  if (WindowEntry* entry = impl_->EntryOf(impl_->currentWindow)) {
-    for (WindowComponent& c : entry->components) {
-      if (c.widget == item) c.number = number;
-    }
-  }
+  if (WindowEntry* entry = impl_->EntryOf(impl_->currentWindow)) entry->Renumber(item, number);
 }
 
 void WindowService::ItemResize(std::int32_t height, std::int32_t width) {
@@ -561,7 +608,7 @@ ServiceRect WindowService::ItemRect(std::int32_t window, std::int32_t item) {
 
 bool WindowService::ItemExists(std::int32_t window, std::int32_t item) const {
   const WindowEntry* entry = impl_->FindWindow(window);
-  return entry && Impl::Numbered(*entry, item);
+  return entry && entry->Numbered(item);
 }
 
 bool WindowService::ItemVisible(std::int32_t window, std::int32_t item) {

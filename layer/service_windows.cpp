@@ -145,7 +145,7 @@ void WindowService::Impl::Adopt(std::int32_t number, QWidget* window) {
   for (QWidget* child : window->findChildren<QWidget*>()) {
     // Menus carry numbers too, but they are reached through the menu operation.
     if (!child->property("item").isValid() || InsideMenu(child)) continue;
-    entry.components.push_back({child, NumberOf(child)});
+    entry.AddComponent(child, NumberOf(child));
     WireControl(window, child);
   }
   windows.push_back(std::move(entry));

@@ -179,6 +179,11 @@ class WindowService {
   void ItemEnable(std::int32_t window, std::int32_t item);
   void ItemDisable(std::int32_t window, std::int32_t item);
   void ItemDestroy(std::int32_t window, std::int32_t item);
+  // Destroys every item numbered first..last that the window holds, at
+  // once rather than later as ItemDestroy does, so that a window clearing
+  // hundreds of items does not queue hundreds of deletions: none of them may
+  // be the item whose mouse handler is running.
+  void ItemDestroyRange(std::int32_t window, std::int32_t first, std::int32_t last);
   void ItemTemplate(std::int32_t window, std::int32_t item);
   void ItemClone();
   void ItemSetNumber(std::int32_t number);

@@ -47,11 +47,7 @@ void NewIndividual(Session& session, std::int32_t object, std::int32_t left, std
 }
 
 void ClearIndividuals(Session& session) {
-  WindowService& service = session.service;
-  for (std::int32_t object = kFirstOffspringObject; object <= kLastObject; ++object) {
-    service.ItemSelect(kWindow, object);
-    if (service.Registers().itemFound) service.ItemDestroy(kWindow, object);
-  }
+  session.service.ItemDestroyRange(kWindow, kFirstOffspringObject, kLastObject);
 }
 
 void ShowCrossingBox(Session& session) {

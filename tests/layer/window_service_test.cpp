@@ -446,6 +446,52 @@ TEST_F(OpenDialog, ClonesTakeTheTemplatesShapeAndANewNumber) {
   EXPECT_FALSE(service.Registers().itemFound);
 }
 
+// Two clones given the same number: the earlier is the one found, until it
+// goes or takes another number; then the later one is.
+TEST_F(OpenDialog, AnItemNumberFindsTheFirstComponentCarryingIt) {
+  const auto cloneOf60 = [&](std::int32_t number, std::int32_t width) {
+    service.ItemTemplate(kTestDialog, 60);
+    service.ItemClone();
+    service.ItemSetNumber(number);
+    service.ItemResize(40, width);
+  };
+  const auto widthOf = [&](std::int32_t number) {
+    service.ItemSelect(kTestDialog, number);
+    if (!service.Registers().itemFound) return -1;
+    return service.Registers().windowRect.right - service.Registers().windowRect.left;
+  };
+  cloneOf60(131, 11);
+  cloneOf60(131, 22);
+  EXPECT_EQ(widthOf(131), 11);
+  service.ItemSelect(kTestDialog, 131);
+  service.ItemSetNumber(132);
+  EXPECT_EQ(widthOf(131), 22) << "renumbered away";
+  EXPECT_EQ(widthOf(132), 11);
+  service.ItemSelect(kTestDialog, 131);
+  service.ItemSetNumber(132);
+  EXPECT_EQ(widthOf(131), -1);
+  EXPECT_EQ(widthOf(132), 11) << "the earlier component stays first";
+  service.ItemDestroy(kTestDialog, 132);
+  EXPECT_EQ(widthOf(132), 22) << "destroyed";
+  service.ItemDestroy(kTestDialog, 132);
+  EXPECT_EQ(widthOf(132), -1);
+  EXPECT_EQ(widthOf(60), 40) << "the template is untouched";
+}
+
+TEST_F(OpenDialog, ARangeOfItemsIsDestroyedAndNoOtherItem) {
+  for (const std::int32_t number : {131, 135, 140}) {
+    service.ItemTemplate(kTestDialog, 60);
+    service.ItemClone();
+    service.ItemSetNumber(number);
+  }
+  service.ItemDestroyRange(kTestDialog, 131, 139);
+  for (const auto& [number, kept] : {std::pair{131, false}, std::pair{135, false}, std::pair{140, true}, std::pair{60, true}}) {
+    service.ItemSelect(kTestDialog, number);
+    EXPECT_EQ(service.Registers().itemFound, kept) << number;
+  }
+  EXPECT_EQ(FindControl<QLabel>(135), nullptr) << "the widget is gone at once";
+}
+
 class Dragging : public OpenDialog {
  protected:
   std::int32_t PictureIndex() {
