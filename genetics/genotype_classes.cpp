@@ -83,6 +83,17 @@ std::array<std::int32_t, kMaxCharacter + 1> CharacterValuesOf(const GeneticsStat
   return values;
 }
 
+std::string ClassDescription(const GeneticsState& g, std::int32_t classNumber) {
+  std::string text;
+  if (!g.hermaphrodite && !g.hiddenSex) text = g.classes[classNumber].Sex() == 1 ? "Male" : "Female";
+  for (std::int32_t k = 1; k <= g.lociCount; ++k) {
+    const CharacterTexts& words = g.vocabulary.characters[g.loci[k].character];
+    if (!text.empty()) text += "; ";
+    text += words.name + ": " + words.phenotypes[LocusPhenotype(g, classNumber, k) - 1];
+  }
+  return text;
+}
+
 bool ClassInExample(const GeneticsState& genetics, std::int32_t classNumber) {
   if (classNumber < 1 || classNumber > kClassCount) return false;
   std::int32_t bits = classNumber - 1;

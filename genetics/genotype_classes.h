@@ -40,6 +40,11 @@ bool IsLethalClass(const GeneticsState& genetics, std::int32_t classNumber);
 // The genotype of a class written out, loci 1..n separated by blanks.
 std::string GenotypeText(const GeneticsState& genetics, std::int32_t classNumber);
 
+// What an individual of the class looks like, in words, for a screen reader:
+// its sex where the example has sexes to see, then each locus's character
+// and phenotype ("Female; Snout colour: Red").
+std::string ClassDescription(const GeneticsState& genetics, std::int32_t classNumber);
+
 // Locus k as the student reads it under the pictures: the mutant allele's
 // symbol in wild-type notation, the dominant allele's otherwise.
 std::string LocusSymbol(const GeneticsState& genetics, std::int32_t k);

@@ -93,6 +93,8 @@ struct WindowService::Impl {
   void Adopt(std::int32_t number, QWidget* window);
   void WireControl(QWidget* window, QWidget* control);
   void WireMenus(QMainWindow* window);
+  // A caption for a menu item from the program's text.
+  static QString MenuCaption(const std::string& caption);
   QMainWindow* MainWindow();
   std::vector<QAction*> MenuActions();
   bool IsRunningModal(QWidget* window) const;

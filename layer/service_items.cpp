@@ -210,6 +210,11 @@ void WindowService::ItemDestroy(std::int32_t window, std::int32_t item) {
   w->deleteLater();
 }
 
+void WindowService::ItemDescribe(std::int32_t window, std::int32_t item, const std::string& name) {
+  registers_.resultWord = 0;
+  if (QWidget* w = impl_->Require("ItemDescribe", window, item)) w->setAccessibleName(QString::fromStdString(name));
+}
+
 void WindowService::ItemDestroyRange(std::int32_t window, std::int32_t first, std::int32_t last) {
   registers_.resultWord = 0;
   WindowEntry* entry = impl_->FindWindow(window);

@@ -20,11 +20,61 @@ std::vector<QAction*> Entries(const QMenu* menu) {
   return entries;
 }
 
+// The letter after a lone '&' in a caption, or none.
+QChar MnemonicOf(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != QLatin1Char('&')) continue;
+    if (text[i + 1] == QLatin1Char('&')) {
+      ++i;
+      continue;
+    }
+    return text[i + 1].toLower();
+  }
+  return {};
+}
+
+// A caption as the program gave it, without its mnemonic mark.
+QString WithoutMnemonic(const QString& text) {
+  QString plain;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+    plain += text[i];
+  }
+  return plain;
+}
+
+// Gives every command of the menu that has no mnemonic one of its own:
+// the first free initial of a word, else the first free letter or digit.
+// Captions change while the program runs, so this is done as the menu opens.
+void GiveMnemonics(const QMenu* menu) {
+  const auto entries = Entries(menu);
+  QString used;
+  for (const QAction* action : entries) {
+    if (const QChar letter = MnemonicOf(action->text()); !letter.isNull()) used += letter;
+  }
+  for (QAction* action : entries) {
+    const QString text = action->text();
+    if (!MnemonicOf(text).isNull()) continue;
+    qsizetype chosen = -1;
+    for (const bool initialsOnly : {true, false}) {
+      for (qsizetype i = 0; i < text.size() && chosen < 0; ++i) {
+        const bool initial = i == 0 || text[i - 1] == QLatin1Char(' ');
+        if ((initialsOnly && !initial) || !text[i].isLetterOrNumber() || used.contains(text[i].toLower())) continue;
+        chosen = i;
+      }
+    }
+    if (chosen < 0) continue;
+    used += text[chosen].toLower();
+    action->setText(text.left(chosen) + QLatin1Char('&') + text.mid(chosen));
+  }
+}
+
 }  // namespace
 
 void WindowService::Impl::WireMenus(QMainWindow* window) {
   for (QMenu* menu : window->menuBar()->findChildren<QMenu*>()) {
     menu->menuAction()->setProperty("item", menu->property("item"));
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] { GiveMnemonics(menu); });
     for (QAction* action : Entries(menu)) {
       QObject::connect(action, &QAction::triggered, action,
                        [this, menu, action] { OnMenuTriggered(menu, action); });
@@ -81,14 +131,14 @@ void WindowService::Menu(std::int32_t menu, std::int32_t b, std::int32_t action,
         target->setEnabled(b != 0);
         break;
       case MenuAction::Caption:
-        target->setText(QString::fromStdString(registers_.stringRegister));
+        target->setText(Impl::MenuCaption(registers_.stringRegister));
         break;
       case MenuAction::HideOrCaption:
         if (b == -1) {
           target->setVisible(false);
         } else if (b == 0) {
           target->setVisible(true);
-          target->setText(QString::fromStdString(registers_.stringRegister));
+          target->setText(Impl::MenuCaption(registers_.stringRegister));
         }
         break;
     }
@@ -100,9 +150,14 @@ std::vector<WindowService::MenuItemState> WindowService::MenuItems(std::int32_t 
   for (QAction* item : impl_->MenuActions()) {
     if (Impl::NumberOf(item) != number) continue;
     states.push_back({item->isVisible(), item->isEnabled(), item->isChecked(),
-                      item->text().toStdString()});
+                      WithoutMnemonic(item->text()).toStdString()});
   }
   return states;
+}
+
+QString WindowService::Impl::MenuCaption(const std::string& caption) {
+  // An ampersand in the program's text is shown, not taken as a mnemonic.
+  return QString::fromStdString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 bool WindowService::ChooseMenuCommand(std::int32_t menu, std::int32_t command) {

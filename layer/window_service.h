@@ -179,6 +179,8 @@ class WindowService {
   void ItemEnable(std::int32_t window, std::int32_t item);
   void ItemDisable(std::int32_t window, std::int32_t item);
   void ItemDestroy(std::int32_t window, std::int32_t item);
+  // The name a screen reader gives an item.
+  void ItemDescribe(std::int32_t window, std::int32_t item, const std::string& name);
   // Destroys every item numbered first..last that the window holds, at
   // once rather than later as ItemDestroy does, so that a window clearing
   // hundreds of items does not queue hundreds of deletions: none of them may

@@ -1,6 +1,7 @@
 #include "workspace/containers.h"
 
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 #include "genetics/genotype_classes.h"
@@ -300,6 +301,16 @@ void CloseUpConfirmation(WindowService& service) {
   service.WindowResize(kConfirmWindow, buttonTop + buttonHeight + kGap, bounds.right - bounds.left);
 }
 
+// "Cage Snout colour red, 12 individuals" for a screen reader.
+std::string ContainerDescription(const Session& session, const ContainerRecord& record) {
+  const std::string spare = ContainerWord(session);
+  if (record.count < 0) return "Spare " + spare;
+  std::string word = spare;
+  word[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(word[0])));
+  const std::string named = record.name.empty() ? word : word + " " + record.name;
+  return named + ", " + std::to_string(record.count) + (record.count == 1 ? " individual" : " individuals");
+}
+
 }  // namespace
 
 std::string ContainerWord(const Session& session) {
@@ -405,6 +416,7 @@ void ContainerLabelRedraw(Session& session, std::int32_t container) {
   service.ItemResize(kHeight, kWidth);
   service.SetLocalCoordinates(true);
   DrawOutline(*service.ItemDrawing(), session.genetics.kind, record.count);
+  service.ItemDescribe(kWindow, container, ContainerDescription(session, record));
   const ServiceRect picture = service.ItemRect(kWindow, container);
   const std::int32_t label = container + kLabelOffset;
   service.SetItemText(kWindow, label, record.name);

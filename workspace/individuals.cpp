@@ -1,5 +1,6 @@
 #include "workspace/individuals.h"
 
+#include "genetics/genotype_classes.h"
 #include "genetics/pictures/class_picture.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
@@ -41,6 +42,7 @@ void NewIndividual(Session& session, std::int32_t object, std::int32_t left, std
   service.ItemTemplate(kWindow, classNumber);
   service.ItemClone();
   service.ItemSetNumber(object);
+  service.ItemDescribe(kWindow, object, ClassDescription(session.genetics, classNumber));
   service.ItemTemplate(kWindow, object);
   service.ItemMove(service.Registers().resultWord, top, left, MoveMode::Place);
   service.ItemShow(kWindow, object);
@@ -55,12 +57,15 @@ void ShowCrossingBox(Session& session) {
   const GeneticsState& genetics = session.genetics;
   for (const std::int32_t place : {kFirstParentObject, kSecondParentObject}) {
     const std::int32_t classNumber = genetics.objectClass[place];
+    const std::string placeName = place == kFirstParentObject ? "Crossing box, first place" : "Crossing box, second place";
     if (classNumber == 0) {
+      service.ItemDescribe(kWindow, place, placeName);
       service.ItemHide(kWindow, place);
       continue;
     }
     BuildClassPicture(session, classNumber);
     service.ItemCopyPicture(kWindow, classNumber, place);
+    service.ItemDescribe(kWindow, place, placeName + ": " + ClassDescription(genetics, classNumber));
     service.ItemShow(kWindow, place);
   }
   ShowPendingOffspring(session);

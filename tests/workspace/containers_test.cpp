@@ -1,5 +1,6 @@
 #include "workspace/containers.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
@@ -483,6 +484,39 @@ TEST_F(Containers, WrongSexForAPlace) {
   DragBy(object, place.left - r.left, place.top - r.top);
   EXPECT_EQ(service.Transcript().back(), (MessageRecord{op::kErrorBox, "That's a male"}));
   EXPECT_EQ(Rect(object).left, 300) << "it goes back";
+}
+
+// What a screen reader says of the items of the workspace, read through
+// Qt's accessibility interfaces: an individual its sex and phenotype, a
+// container its name and count, a crossing box place what stands there.
+TEST_F(Containers, ScreenReadersNameIndividualsContainersAndPlaces) {
+  const auto spoken = [&](std::int32_t item) -> std::string {
+    for (QWidget* w : QApplication::allWidgets()) {
+      if (w->property("item").toInt() != item || !qobject_cast<QMainWindow*>(w->window())) continue;
+      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+      return face ? face->text(QAccessible::Name).toStdString() : "";
+    }
+    return "no item";
+  };
+  const std::int32_t pending = session.offspring.pending;
+  const std::string looks = ClassDescription(session.genetics, session.genetics.objectClass[pending]);
+  EXPECT_EQ(spoken(pending), looks);
+  const CharacterTexts& words = session.genetics.vocabulary.characters[session.genetics.loci[1].character];
+  EXPECT_NE(looks.find(words.name + ": "), std::string::npos) << looks;
+  if (!session.genetics.hermaphrodite && !session.genetics.hiddenSex) {
+    EXPECT_TRUE(looks.starts_with("Female; ") || looks.starts_with("Male; ")) << looks;
+  }
+  EXPECT_EQ(spoken(kFirstParentObject),
+            "Crossing box, first place: " +
+                ClassDescription(session.genetics, session.genetics.objectClass[kFirstParentObject]));
+  EXPECT_EQ(spoken(individuals::kOffspringWell), "Offspring box");
+
+  const std::int32_t c = NewContainer(450, 300);
+  EXPECT_EQ(spoken(c), "Cage, 0 individuals");
+  const ServiceRect r = Rect(pending);
+  DragBy(pending, 450 + 10 - r.left, 300 + 5 - r.top, false);
+  EXPECT_EQ(spoken(c), "Cage " + session.containers.Record(c).name + ", 1 individual");
+  EXPECT_EQ(spoken(c + 1), "Spare cage");
 }
 
 TEST_F(Containers, OffspringOfTheStartingParentsCarryTheirCross) {

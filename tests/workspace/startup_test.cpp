@@ -1,11 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMenu>
+
 #include <set>
 
 #include "program/event_routine.h"
 #include "program/startup.h"
 #include "records/identity.h"
 #include "tests/layer/strict_service.h"
+#include "tutor/progression.h"
 #include "workspace/main_window.h"
 #include "workspace/session.h"
 
@@ -161,6 +168,35 @@ TEST_F(Startup, MenusMatchTheStudentRun) {
   EXPECT_FALSE(service.MenuItems(0).empty() ? true : service.MenuItems(0)[0].enabled) << "Edit stays dimmed";
   EXPECT_FALSE(service.MenuItems(kAutoFillCommand)[0].checked);
   EXPECT_TRUE(service.MenuItems(kAutoNameCommand)[0].checked);
+}
+
+// Every command can be reached from the keyboard: as a menu opens, each of
+// its commands has a mnemonic, no two alike, the program's own captions
+// (the questions' among them) included.
+TEST_F(Startup, EveryMenuCommandHasAMnemonicOfItsOwn) {
+  Start();
+  service.Registers().stringRegister = "Cross & count";
+  service.Menu(progression::kTrialCommand, 0, static_cast<std::int32_t>(MenuAction::Caption), 0);
+  QMainWindow* main = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* window = qobject_cast<QMainWindow*>(w)) main = window;
+  }
+  ASSERT_NE(main, nullptr);
+  std::int32_t commands = 0;
+  for (QMenu* menu : main->findChildren<QMenu*>()) {
+    emit menu->aboutToShow();
+    std::set<int> keys;
+    for (const QAction* action : menu->actions()) {
+      if (action->isSeparator()) continue;
+      ++commands;
+      const QKeySequence mnemonic = QKeySequence::mnemonic(action->text());
+      ASSERT_FALSE(mnemonic.isEmpty()) << action->text().toStdString();
+      EXPECT_TRUE(keys.insert(mnemonic[0].toCombined()).second)
+          << action->text().toStdString() << " repeats a mnemonic of " << menu->title().toStdString();
+    }
+  }
+  EXPECT_GT(commands, 50);
+  EXPECT_EQ(service.MenuItems(progression::kTrialCommand)[0].caption, "Cross & count") << "an ampersand is shown as it is";
 }
 
 TEST_F(Startup, SharedCommandChangesInAllThreeContainerMenus) {
