@@ -11,7 +11,9 @@
 // the folder given, and B5's expected genotypes marked with one cross wrong
 // (question_cross_table.png) and a wrong pick arrowed (question_cross_pick.png),
 // and B17's three-point map filled in and marked (question_map.png). Run it on the
-// offscreen platform to refresh the pictures under docs/.
+// offscreen platform to refresh the pictures under docs/. An optional screen
+// size (1366x768, say) lays the windows out for that screen; QT_SCALE_FACTOR=2
+// draws them at twice the pixel density.
 
 #include <QApplication>
 #include <cmath>
@@ -37,8 +39,10 @@
 #include "workspace/session.h"
 
 int main(int argc, char* argv[]) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: crossmere_snapshot FOLDER\n");
+  crossmere::WindowService::ScreenSize screen{1024, 768};
+  if (argc == 3 && std::sscanf(argv[2], "%dx%d", &screen.width, &screen.height) != 2) argc = 0;
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: crossmere_snapshot FOLDER [WIDTHxHEIGHT]\n");
     return 2;
   }
   QApplication app(argc, argv);
@@ -46,7 +50,7 @@ int main(int argc, char* argv[]) {
   crossmere::Session session;
   auto& service = session.service;
   service.SetScripted(true);
-  service.PretendScreen({1024, 768});
+  service.PretendScreen(screen);
   bool saved = true;
   service.AnswerNextDialog([&](crossmere::ScriptedDialog& welcome) {
     saved &= service.SaveWindowImage(welcome.Number(), folder + "/welcome.png");
