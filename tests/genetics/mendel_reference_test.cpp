@@ -36,15 +36,18 @@ GeneticsState RandomArrangement(RandomGenerator& pick, std::string& described) {
   return MakeGenetics(kind, loci, sexes, distances);
 }
 
-// A parent pair of the arrangement: any two live classes, in either place,
-// so that a male stands first as often as a female.
+// A parent pair of the arrangement: two live classes, a female and a male
+// where there are sexes (the crossing box takes no other pair), in either
+// place, so that a male stands first as often as a female.
 std::pair<std::int32_t, std::int32_t> RandomParents(RandomGenerator& pick, const GeneticsState& g) {
-  std::vector<std::int32_t> live;
+  std::array<std::vector<std::int32_t>, 2> live;  // by sex
   for (std::int32_t c = 1; c <= kClassCount; ++c) {
-    if (ClassInExample(g, c) && !IsLethalClass(g, c)) live.push_back(c);
+    if (ClassInExample(g, c) && !IsLethalClass(g, c)) live[static_cast<std::size_t>(g.classes[c].Sex())].push_back(c);
   }
-  const auto any = [&] { return live[static_cast<std::size_t>(pick.Random15()) % live.size()]; };
-  return {any(), any()};
+  const auto any = [&](std::size_t sex) { return live[sex][static_cast<std::size_t>(pick.Random15()) % live[sex].size()]; };
+  if (g.hermaphrodite) return {any(0), any(0)};
+  const std::int32_t female = any(0), male = any(1);
+  return pick.Random15() % 2 == 0 ? std::pair{female, male} : std::pair{male, female};
 }
 
 // Both Mendels from the same state, offspring by offspring (10 000 parent
