@@ -47,7 +47,7 @@ std::uint32_t Homologs(const std::int32_t* draw, const CrossoverThresholds& t) {
     if (kMaleFly && (i == 5 || i == 6)) continue;
     const std::int32_t r = draw[kMaleFly && i > 6 ? i - 2 : i];
     none |= static_cast<std::uint32_t>(r < t.afterNone[i]) << (i + 1);
-    after |= static_cast<std::uint32_t>(r < t.afterCrossover[i]) << (i + 1);
+    if (i == 3 || i == 6) after |= static_cast<std::uint32_t>(r < t.afterCrossover[i]) << (i + 1);
   }
   // Bit i + 1 is interval i: intervals 2 and 5 (bits 3 and 6) choose for 3 and 6 (bits 4 and 7).
   const std::uint32_t follows = ((none >> 3) & 1u) << 4 | ((none >> 6) & 1u) << 7;
@@ -155,9 +155,11 @@ std::int32_t Mendel(GeneticsState& g, OffspringState& o, RandomGenerator& random
     sperm = Gamete(father1, father2, ForceHomolog(maleFly ? Homologs<true>(father, t) : Homologs<false>(father, t), o));
     sex = static_cast<std::int32_t>(Bit(egg, 1) + Bit(sperm, 1));
     // A male shows the X he has from his mother; it is stored doubled.
-    if (sex == 1) sperm = (sperm & ~xLinked) | (egg & xLinked);
-    const bool dies = (egg & sperm & lethalOnes) != 0 || (~egg & ~sperm & lethalZeros) != 0;
-    if (!dies) break;
+    // (Sons and daughters come at random: a mask, not a branch.)
+    const std::uint32_t doubled = xLinked & (0u - static_cast<std::uint32_t>(sex == 1));
+    sperm = (sperm & ~doubled) | (egg & doubled);
+    const std::uint32_t dies = (egg & sperm & lethalOnes) | (~egg & ~sperm & lethalZeros);
+    if (dies == 0) break;
   }
 
   std::int32_t index = 64 * sex;
