@@ -215,6 +215,21 @@ void WindowService::ItemDescribe(std::int32_t window, std::int32_t item, const s
   if (QWidget* w = impl_->Require("ItemDescribe", window, item)) w->setAccessibleName(QString::fromStdString(name));
 }
 
+void WindowService::ItemTakesFocus(std::int32_t window, std::int32_t item) {
+  registers_.resultWord = 0;
+  if (QWidget* w = impl_->Require("ItemTakesFocus", window, item)) w->setFocusPolicy(Qt::StrongFocus);
+}
+
+std::int32_t WindowService::FocusedItem(std::int32_t window) const {
+  const WindowEntry* entry = impl_->FindWindow(window);
+  if (!entry || !entry->widget) return 0;
+  const QWidget* focused = entry->widget->focusWidget();
+  for (const WindowComponent& c : entry->components) {
+    if (c.widget == focused) return c.number;
+  }
+  return 0;
+}
+
 void WindowService::ItemDestroyRange(std::int32_t window, std::int32_t first, std::int32_t last) {
   registers_.resultWord = 0;
   WindowEntry* entry = impl_->FindWindow(window);

@@ -181,6 +181,10 @@ class WindowService {
   void ItemDestroy(std::int32_t window, std::int32_t item);
   // The name a screen reader gives an item.
   void ItemDescribe(std::int32_t window, std::int32_t item, const std::string& name);
+  // The item takes the keyboard focus by Tab or a click.
+  void ItemTakesFocus(std::int32_t window, std::int32_t item);
+  // The item of the window that has (or last had) the keyboard focus; 0 for none.
+  std::int32_t FocusedItem(std::int32_t window) const;
   // Destroys every item numbered first..last that the window holds, at
   // once rather than later as ItemDestroy does, so that a window clearing
   // hundreds of items does not queue hundreds of deletions: none of them may

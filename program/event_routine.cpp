@@ -11,6 +11,7 @@
 #include "workspace/containers.h"
 #include "workspace/genotype_display.h"
 #include "workspace/instructions.h"
+#include "workspace/keyboard_moves.h"
 #include "workspace/main_window.h"
 #include "workspace/phenotype_key.h"
 #include "workspace/screen_objects.h"
@@ -114,6 +115,10 @@ void RouteEvent(Session& session) {
   }
   if (window == kFileMenu && item == kColourCommand) {
     ShowColourDialog(session);
+    return;
+  }
+  if (window == kFileMenu && item == kMoveToCommand) {
+    MoveFocusedIndividual(session);
     return;
   }
   if (window == kFileMenu && item == kClearScreenCommand) {

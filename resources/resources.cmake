@@ -102,6 +102,7 @@ set(dialog_designs
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW777.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW786.ui
   ${PROJECT_SOURCE_DIR}/resources/dialogs/TW790.ui
+  ${PROJECT_SOURCE_DIR}/resources/dialogs/TW791.ui
 )
 qt6_wrap_ui(dialog_headers ${dialog_designs})
 include(${PROJECT_SOURCE_DIR}/cmake/dialog_forms.cmake)

@@ -301,17 +301,20 @@ void CloseUpConfirmation(WindowService& service) {
   service.WindowResize(kConfirmWindow, buttonTop + buttonHeight + kGap, bounds.right - bounds.left);
 }
 
-// "Cage Snout colour red, 12 individuals" for a screen reader.
+}  // namespace
+
 std::string ContainerDescription(const Session& session, const ContainerRecord& record) {
   const std::string spare = ContainerWord(session);
   if (record.count < 0) return "Spare " + spare;
   std::string word = spare;
   word[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(word[0])));
-  const std::string named = record.name.empty() ? word : word + " " + record.name;
+  // A name that says what it is ("Storage cage") stands alone.
+  std::string lower = record.name;
+  for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  const bool saysWhat = lower.find(spare) != std::string::npos;
+  const std::string named = record.name.empty() ? word : saysWhat ? record.name : word + " " + record.name;
   return named + ", " + std::to_string(record.count) + (record.count == 1 ? " individual" : " individuals");
 }
-
-}  // namespace
 
 std::string ContainerWord(const Session& session) {
   const std::int32_t kind = session.genetics.kind;

@@ -43,6 +43,7 @@ void NewIndividual(Session& session, std::int32_t object, std::int32_t left, std
   service.ItemClone();
   service.ItemSetNumber(object);
   service.ItemDescribe(kWindow, object, ClassDescription(session.genetics, classNumber));
+  service.ItemTakesFocus(kWindow, object);
   service.ItemTemplate(kWindow, object);
   service.ItemMove(service.Registers().resultWord, top, left, MoveMode::Place);
   service.ItemShow(kWindow, object);
@@ -65,6 +66,7 @@ void ShowCrossingBox(Session& session) {
     }
     BuildClassPicture(session, classNumber);
     service.ItemCopyPicture(kWindow, classNumber, place);
+    service.ItemTakesFocus(kWindow, place);
     service.ItemDescribe(kWindow, place, placeName + ": " + ClassDescription(genetics, classNumber));
     service.ItemShow(kWindow, place);
   }

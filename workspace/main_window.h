@@ -36,6 +36,7 @@ inline constexpr std::int32_t kColourCommand = 166;
 inline constexpr std::int32_t kGenotypesCommand = 171;
 inline constexpr std::int32_t kPhenotypesCommand = 177;
 inline constexpr std::int32_t kClearScreenCommand = 195;
+inline constexpr std::int32_t kMoveToCommand = 198;
 inline constexpr std::int32_t kExitCommand = -106;
 inline constexpr std::int32_t kAutoFillCommand = 194;
 inline constexpr std::int32_t kAutoNameCommand = 190;

@@ -105,9 +105,13 @@ void DragIndividual(Session& session) {
   const ServiceRect start = service.ItemRect(kWindow, picked);
   service.ItemTemplate(kWindow, picked);
   service.ItemMove(service.Registers().resultWord, 0, 0, MoveMode::Drag);
-  const ServiceRect drop = service.Registers().dragRect;
-  const std::int32_t x = service.Registers().pointerX;
-  const std::int32_t y = service.Registers().pointerY;
+  DropIndividual(session, picked, start, service.Registers().dragRect, service.Registers().pointerX,
+                 service.Registers().pointerY);
+}
+
+void DropIndividual(Session& session, std::int32_t picked, const ServiceRect& start, const ServiceRect& drop,
+                    std::int32_t x, std::int32_t y) {
+  WindowService& service = session.service;
   const bool wasPending = picked == session.offspring.pending;
 
   const ServiceRect bin = service.ItemRect(kWindow, kBin);

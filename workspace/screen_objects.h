@@ -29,6 +29,12 @@ std::int32_t PickIndividual(Session& session, std::int32_t x, std::int32_t y);
 // from, or on the workspace.
 void DragIndividual(Session& session);
 
+// Lands a picked individual or parent, which stood at `start`, where it was
+// dropped (`drop`, with the pointer at x, y): the bin, a container, a parent
+// place, back where it came from, or the workspace.
+void DropIndividual(Session& session, std::int32_t picked, const ServiceRect& start, const ServiceRect& drop,
+                    std::int32_t x, std::int32_t y);
+
 // The rubbish bin follows the mouse, but never into the boxes at the top.
 void DragBin(Session& session);
 

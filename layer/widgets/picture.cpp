@@ -37,6 +37,24 @@ void Picture::DrawSvg() {
   ShowImage(canvas);
 }
 
+void Picture::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DotLine));
+  painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+void Picture::focusInEvent(QFocusEvent* event) {
+  QLabel::focusInEvent(event);
+  update();
+}
+
+void Picture::focusOutEvent(QFocusEvent* event) {
+  QLabel::focusOutEvent(event);
+  update();
+}
+
 void Picture::resizeEvent(QResizeEvent* event) {
   QLabel::resizeEvent(event);
   DrawSvg();

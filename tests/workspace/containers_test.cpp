@@ -14,6 +14,7 @@
 #include "genetics/genotype_classes.h"
 #include "workspace/crossing_box.h"
 #include "workspace/individuals.h"
+#include "workspace/keyboard_moves.h"
 #include "workspace/main_window.h"
 #include "workspace/screen_objects.h"
 #include "workspace/session.h"
@@ -517,6 +518,42 @@ TEST_F(Containers, ScreenReadersNameIndividualsContainersAndPlaces) {
   DragBy(pending, 450 + 10 - r.left, 300 + 5 - r.top, false);
   EXPECT_EQ(spoken(c), "Cage " + session.containers.Record(c).name + ", 1 individual");
   EXPECT_EQ(spoken(c + 1), "Spare cage");
+}
+
+// Without a mouse: Tab brings the focus to the waiting offspring, Ctrl+M
+// opens "Move to…", and the cage chosen there takes it.
+TEST_F(Containers, TheKeyboardMovesAnIndividualIntoACage) {
+  const std::int32_t c = NewContainer(450, 300);
+  const std::int32_t pending = session.offspring.pending;
+  QMainWindow* main = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (auto* window = qobject_cast<QMainWindow*>(top)) main = window;
+  }
+  ASSERT_NE(main, nullptr);
+  // The student has come back to the main window from the instructions.
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top != main) top->hide();
+  }
+  main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+  for (std::int32_t press = 0; press < 60 && service.FocusedItem(kWindow) != pending; ++press) {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : main, Qt::Key_Tab);
+  }
+  ASSERT_EQ(service.FocusedItem(kWindow), pending) << "Tab reaches the waiting offspring";
+
+  const auto places = MovePlacesFor(session, pending);
+  std::vector<std::string> names;
+  for (const MovePlace& place : places) names.push_back(place.name);
+  const std::vector<std::string> expected{"Storage cage, 0 individuals", "Cage, 0 individuals", "Rubbish bin", "Workspace"};
+  EXPECT_EQ(names, expected) << "both crossing box places are taken";
+  service.AnswerNextDialog([](ScriptedDialog& d) {
+    d.Select(11, 1);
+    d.Click(1000);
+  });
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::ControlModifier);
+  EXPECT_EQ(session.containers.Record(c).count, 1);
+  EXPECT_NE(session.offspring.pending, 0) << "the next offspring waits";
 }
 
 TEST_F(Containers, OffspringOfTheStartingParentsCarryTheirCross) {

@@ -1,0 +1,102 @@
+#include "workspace/keyboard_moves.h"
+
+#include "genetics/genetics_state.h"
+#include "workspace/containers.h"
+#include "workspace/crossing_box.h"
+#include "workspace/main_window.h"
+#include "workspace/screen_objects.h"
+#include "workspace/session.h"
+
+namespace crossmere {
+namespace {
+
+using namespace main_window;
+
+constexpr std::int32_t kMoveDialog = 791;
+constexpr std::int32_t kPlaceChooser = 11;
+constexpr std::int32_t kOk = 1000;
+// The workspace below the boxes at the top, searched for a free spot.
+constexpr std::int32_t kWorkspaceTop = 220;
+constexpr std::int32_t kSpotGap = 6;
+
+// The first spot of the workspace, row by row, where an individual of the
+// picked one's size covers no other individual, container or the bin.
+ServiceRect FreeSpot(Session& session, std::int32_t picked) {
+  WindowService& service = session.service;
+  const ServiceRect size = service.ItemRect(kWindow, picked);
+  const std::int32_t width = size.right - size.left;
+  const std::int32_t height = size.bottom - size.top;
+  std::vector<ServiceRect> taken{service.ItemRect(kWindow, screen::kBin)};
+  for (std::int32_t object = kFirstOffspringObject; object <= kLastObject; ++object) {
+    if (object != picked && service.ItemVisible(kWindow, object)) taken.push_back(service.ItemRect(kWindow, object));
+  }
+  for (std::int32_t c = containers::kFirst; c <= containers::kLast; ++c) {
+    if (service.ItemVisible(kWindow, c)) taken.push_back(service.ItemRect(kWindow, c));
+  }
+  const LayoutSize& layout = session.startup.layout;
+  for (std::int32_t top = kWorkspaceTop; top + height <= layout.height; top += height + kSpotGap) {
+    for (std::int32_t left = kSpotGap; left + width <= layout.width; left += width + kSpotGap) {
+      const ServiceRect spot{top, left, top + height, left + width};
+      bool free = true;
+      for (const ServiceRect& other : taken) free = free && OverlapArea(spot, other) == 0;
+      if (free) return spot;
+    }
+  }
+  return {kWorkspaceTop, kSpotGap, kWorkspaceTop + height, kSpotGap + width};
+}
+
+bool IsIndividual(const Session& session, std::int32_t item) {
+  return item >= kFirstParentObject && item <= kLastObject && session.genetics.objectClass[item] != 0;
+}
+
+}  // namespace
+
+std::vector<MovePlace> MovePlacesFor(Session& session, std::int32_t picked) {
+  WindowService& service = session.service;
+  std::vector<MovePlace> places;
+  for (std::int32_t c = containers::kFirst; c <= containers::kLast; ++c) {
+    const ContainerRecord& record = session.containers.Record(c);
+    if (record.count < 0 || !service.ItemVisible(kWindow, c)) continue;
+    places.push_back({ContainerDescription(session, record), service.ItemRect(kWindow, c)});
+  }
+  places.push_back({"Rubbish bin", service.ItemRect(kWindow, screen::kBin)});
+  for (const std::int32_t place : {kFirstParentObject, kSecondParentObject}) {
+    if (place == picked || session.genetics.objectClass[place] != 0) continue;
+    places.push_back({place == kFirstParentObject ? "Crossing box, first place" : "Crossing box, second place",
+                      service.ItemRect(kWindow, place)});
+  }
+  places.push_back({"Workspace", FreeSpot(session, picked)});
+  return places;
+}
+
+void MoveFocusedIndividual(Session& session) {
+  WindowService& service = session.service;
+  const std::int32_t picked = service.FocusedItem(kWindow);
+  if (!IsIndividual(session, picked) || session.containers.open != 0) {
+    service.Alert(op::kInformationBox, "Choose an individual first: the Tab key moves from one to the next.");
+    return;
+  }
+  if (picked <= kSecondParentObject && ParentsLocked(session)) {
+    service.Alert(op::kInformationBox, "The parents are locked for this question.");
+    return;
+  }
+  const std::vector<MovePlace> places = MovePlacesFor(session, picked);
+  OpenCentred(service, kMoveDialog, session.startup.layout);
+  std::string names;
+  for (const MovePlace& place : places) names += (names.empty() ? "" : "\n") + place.name;
+  service.SetItemText(kMoveDialog, kPlaceChooser, names);
+  service.SetItemValue(kMoveDialog, kPlaceChooser, 1);
+  std::int32_t hit = 0;
+  do {
+    hit = RunModal(service, kMoveDialog);
+  } while (hit == kPlaceChooser);
+  service.ItemSelect(kMoveDialog, kPlaceChooser);
+  const std::int32_t chosen = service.GetControlValue();
+  service.WindowRelease(kMoveDialog);
+  if (hit != kOk || chosen < 1 || chosen > static_cast<std::int32_t>(places.size())) return;
+  const ServiceRect drop = places[static_cast<std::size_t>(chosen - 1)].drop;
+  const ServiceRect start = service.ItemRect(kWindow, picked);
+  DropIndividual(session, picked, start, drop, (drop.left + drop.right) / 2, (drop.top + drop.bottom) / 2);
+}
+
+}  // namespace crossmere
