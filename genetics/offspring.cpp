@@ -101,7 +101,6 @@ bool TrueBreeding(const GeneticsState& g, std::int32_t firstClass, std::int32_t 
 
 CrossoverThresholds ThresholdsOf(const std::array<std::int32_t, kPositions>& distances) {
   CrossoverThresholds t;
-  t.ready = true;
   t.distances = distances;
   for (std::int32_t i = 1; i < kPositions; ++i) {
     const double p = distances[i] / 100.0;
@@ -124,7 +123,7 @@ std::int32_t Mendel(GeneticsState& g, OffspringState& o, RandomGenerator& random
   if (!g.hermaphrodite && g.classes[firstClass].Sex() == 1 && g.classes[secondClass].Sex() == 0) {
     std::swap(firstClass, secondClass);
   }
-  if (!o.thresholds.ready || o.thresholds.distances != g.intervalDistance) {
+  if (o.thresholds.distances != g.intervalDistance) {
     o.thresholds = ThresholdsOf(g.intervalDistance);
   }
   const CrossoverThresholds& t = o.thresholds;

@@ -11,9 +11,8 @@ namespace crossmere {
 // The chance of a crossover in each interval 1..9 as a whole number: a draw
 // R (0..32767) crosses over when R < threshold, which is exactly the test
 // R / 32768 < chance. Intervals 3 and 6 depend on whether the interval
-// before them crossed over.
+// before them crossed over. A fresh set stands for all distances 0.
 struct CrossoverThresholds {
-  bool ready = false;
   std::array<std::int32_t, kPositions> distances{};  // the distances they were worked out from
   std::array<std::int32_t, kPositions> afterNone{};
   std::array<std::int32_t, kPositions> afterCrossover{};

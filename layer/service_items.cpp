@@ -223,11 +223,9 @@ void WindowService::ItemTakesFocus(std::int32_t window, std::int32_t item) {
 std::int32_t WindowService::FocusedItem(std::int32_t window) const {
   const WindowEntry* entry = impl_->FindWindow(window);
   if (!entry || !entry->widget) return 0;
-  const QWidget* focused = entry->widget->focusWidget();
-  for (const WindowComponent& c : entry->components) {
-    if (c.widget == focused) return c.number;
-  }
-  return 0;
+  QWidget* focused = entry->widget->focusWidget();
+  const std::int32_t number = Impl::NumberOf(focused);
+  return number != 0 && entry->Numbered(number) == focused ? number : 0;
 }
 
 void WindowService::ItemDestroyRange(std::int32_t window, std::int32_t first, std::int32_t last) {
@@ -559,7 +557,6 @@ ItemPainting::ItemPainting(Drawing& drawing, std::unique_ptr<ItemSurface> surfac
 }
 
 ItemPainting::~ItemPainting() {
-  surface_->Finish();
   if (drawing_.Surface() == surface_.get()) drawing_.SetSurface(nullptr);
 }
 

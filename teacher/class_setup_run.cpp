@@ -28,7 +28,6 @@ constexpr std::int32_t kEditorDialog = 349;
 constexpr std::int32_t kSlotChooser = 11;
 constexpr std::int32_t kConfirmDialog = 335;
 constexpr std::int32_t kFinishedDialog = 325;
-constexpr std::int32_t kOk = 1000;
 constexpr std::int32_t kReview = 980;
 
 void Finish(Session& session) { session.service.Quit(); }
@@ -44,7 +43,7 @@ std::optional<std::int32_t> AskNewPassword(Session& session) {
   for (std::int32_t entry = 1; entry <= 2;) {
     service.SetItemText(kPasswordDialog, kPasswordPrompt, session.strings.ListString(621, entry));
     service.SetItemText(kPasswordDialog, kPasswordField, "");
-    if (RunModal(session.service, kPasswordDialog) != kOk) break;
+    if (RunModal(session.service, kPasswordDialog) != main_window::kOkButton) break;
     const auto codes = LatinOneCodes(service.ItemText(kPasswordDialog, kPasswordField));
     if (!codes || codes->empty()) {
       service.Alert(op::kWarningBox, codes ? "Please type in a password." :
@@ -111,7 +110,7 @@ bool EditOptions(Session& session, ClassOptions& options) {
   ShowOptions(service, options, true);
   bool accepted = false;
   while (!accepted) {
-    if (RunModal(session.service, kOptionsDialog) != kOk) break;
+    if (RunModal(session.service, kOptionsDialog) != main_window::kOkButton) break;
     ClassOptions chosen = options;
     for (std::int32_t item = ClassOptions::kFirstItem; item <= ClassOptions::kLastItem; ++item) {
       if (service.ItemExists(kOptionsDialog, item)) chosen.SetItem(item, service.ItemChecked(kOptionsDialog, item));
@@ -148,7 +147,7 @@ bool NominateExercises(Session& session, ClassSetUp& setUp) {
   }
   bool accepted = false;
   while (!accepted) {
-    if (RunModal(session.service, kNominateDialog) != kOk) break;
+    if (RunModal(session.service, kNominateDialog) != main_window::kOkButton) break;
     std::vector<std::int32_t> chosen;
     for (std::int32_t ex = 1; ex <= kExercisesPerSet; ++ex) {
       if (service.ItemChecked(kNominateDialog, kFirstExerciseBox + ex - 1)) chosen.push_back(ex);
@@ -212,9 +211,9 @@ bool EditParameters(Session& session, ClassSetUp& setUp, bool editable) {
   bool accepted = false;
   for (;;) {
     const std::int32_t hit = RunModal(session.service, kEditorDialog);
-    if (editable && (hit == kSlotChooser || hit == kOk)) ReadSlotOptions(service, setUp.exercises[filled[shown]].options);
+    if (editable && (hit == kSlotChooser || hit == main_window::kOkButton)) ReadSlotOptions(service, setUp.exercises[filled[shown]].options);
     if (hit != kSlotChooser) {
-      accepted = hit == kOk;
+      accepted = hit == main_window::kOkButton;
       break;
     }
     service.ItemSelect(kEditorDialog, kSlotChooser);
@@ -231,7 +230,7 @@ bool ChooseExercises(Session& session, ClassSetUp& setUp) {
   for (;;) {
     OpenCentred(service, kStageTwoDialog, session.startup.layout);
     service.SetItemText(kStageTwoDialog, kStageTwoPrompt, session.strings.ListString(605, 1));
-    const bool ok = RunModal(service, kStageTwoDialog) == kOk;
+    const bool ok = RunModal(service, kStageTwoDialog) == main_window::kOkButton;
     const bool standard = service.ItemChecked(kStageTwoDialog, kChooseStandard);
     service.WindowRelease(kStageTwoDialog);
     if (!ok) return false;
@@ -257,7 +256,7 @@ bool ReviewUntilConfirmed(Session& session, ClassSetUp& setUp) {
     OpenCentred(session.service, kConfirmDialog, session.startup.layout);
     const std::int32_t hit = RunModal(session.service, kConfirmDialog);
     session.service.WindowRelease(kConfirmDialog);
-    if (hit == kOk) return true;
+    if (hit == main_window::kOkButton) return true;
     if (hit != kReview) return false;
   }
 }
@@ -276,7 +275,7 @@ void RunClassSetUp(Session& session, SetUpMode mode) {
   std::optional<std::int32_t> password;
   if (mode == SetUpMode::NewPassword) {
     OpenCentred(session.service, kWelcomeDialog, session.startup.layout);
-    const bool go = RunModal(session.service, kWelcomeDialog) == kOk;
+    const bool go = RunModal(session.service, kWelcomeDialog) == main_window::kOkButton;
     const bool passwordOnly = service.ItemChecked(kWelcomeDialog, kPasswordOnlyBox);
     service.WindowRelease(kWelcomeDialog);
     if (!go) return Finish(session);

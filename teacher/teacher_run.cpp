@@ -42,7 +42,6 @@ constexpr std::int32_t kGenotypesPicture = 200;
 constexpr std::int32_t kSymbolsDialog = 777;
 constexpr std::int32_t kFirstCharacterLabel = 11;
 constexpr std::int32_t kFirstSymbolField = 21;
-constexpr std::int32_t kOk = 1000;
 constexpr std::int32_t kCancel = 990;
 
 // Answers menu commands.
@@ -97,7 +96,7 @@ void NominateForAnswers(Session& session) {
                         std::to_string(k) + ".  " + ExerciseTitle(session.strings, session.exercises, k));
     service.SetItemValue(kNominateDialog, box, session.teacher.nominated[k] ? 1 : 0);
   }
-  if (RunModal(session.service, kNominateDialog) == kOk) {
+  if (RunModal(session.service, kNominateDialog) == main_window::kOkButton) {
     for (std::int32_t k = 1; k <= kSlotCount; ++k) {
       session.teacher.nominated[k] =
           k <= NominatedCount(session) && service.ItemChecked(kNominateDialog, kFirstSlotBox + k - 1);
@@ -117,7 +116,7 @@ void OpenAnswersFile(Session& session) {
   std::int32_t hit = 0;
   while ((hit = RunModal(session.service, kAnswersFileDialog)) == kNominateButton) NominateForAnswers(session);
   service.WindowRelease(kAnswersFileDialog);
-  if (hit != kOk) return;
+  if (hit != main_window::kOkButton) return;
 
   service.Registers().fileNameRegister = session.strings.ListString(600, 9) + ".txt";
   service.FileSaveDialog();
@@ -147,7 +146,7 @@ bool NextStudent(Session& session) {
   while (!accepted && !cancelled) {
     service.SetItemText(kStudentDialog, kNameField, fields.name);
     service.SetItemText(kStudentDialog, kNumberField, fields.number);
-    if (RunModal(session.service, kStudentDialog) != kOk) {
+    if (RunModal(session.service, kStudentDialog) != main_window::kOkButton) {
       cancelled = true;
       break;
     }
@@ -212,7 +211,7 @@ void ChooseGeneSymbols(Session& session) {
                         genetics.vocabulary.characters[static_cast<std::size_t>(c)].name + ":");
     service.SetItemText(kSymbolsDialog, kFirstSymbolField + k - 1, std::string(1, genetics.upperSymbol[c]));
   }
-  const bool ok = RunModal(session.service, kSymbolsDialog) == kOk;
+  const bool ok = RunModal(session.service, kSymbolsDialog) == main_window::kOkButton;
   std::vector<std::string> typed;
   for (std::int32_t k = 1; k <= genetics.lociCount; ++k) typed.push_back(service.ItemText(kSymbolsDialog, kFirstSymbolField + k - 1));
   service.WindowRelease(kSymbolsDialog);
@@ -248,7 +247,7 @@ bool TeacherMenu(Session& session) {
   OpenCentred(session.service, kMenuDialog, session.startup.layout);
   if (session.classOptions.WholeSet()) {
     service.ItemDisable(kMenuDialog, kSaveAnswersButton);
-    service.ItemDisable(kMenuDialog, kOk);
+    service.ItemDisable(kMenuDialog, main_window::kOkButton);
   }
   const std::int32_t hit = RunModal(session.service, kMenuDialog);
   service.WindowRelease(kMenuDialog);
@@ -259,7 +258,7 @@ bool TeacherMenu(Session& session) {
     case kEditButton: RunClassSetUp(session, SetUpMode::KeepPassword); return false;
     case kResetButton: RunClassSetUp(session, SetUpMode::NewPassword); return false;
     case kSaveAnswersButton: OpenAnswersFile(session); break;
-    case kOk: break;
+    case main_window::kOkButton: break;
     default: session.service.Quit(); return false;
   }
   service.Menu(kAnswersMenu, 0, 0, -1);
@@ -272,7 +271,7 @@ bool TeacherMenu(Session& session) {
 
 bool AnswersEvent(Session& session, std::int32_t window, std::int32_t item) {
   if (window == kGenotypesWindow) {
-    if (item == kOk) session.service.WindowRelease(kGenotypesWindow);
+    if (item == main_window::kOkButton) session.service.WindowRelease(kGenotypesWindow);
     return true;
   }
   if (window != kAnswersMenu || !session.teacher.teacherRun) return false;

@@ -53,12 +53,16 @@ void ClearIndividuals(Session& session) {
   session.service.ItemDestroyRange(kWindow, kFirstOffspringObject, kLastObject);
 }
 
+std::string ParentPlaceName(std::int32_t place) {
+  return place == kFirstParentObject ? "Crossing box, first place" : "Crossing box, second place";
+}
+
 void ShowCrossingBox(Session& session) {
   WindowService& service = session.service;
   const GeneticsState& genetics = session.genetics;
   for (const std::int32_t place : {kFirstParentObject, kSecondParentObject}) {
     const std::int32_t classNumber = genetics.objectClass[place];
-    const std::string placeName = place == kFirstParentObject ? "Crossing box, first place" : "Crossing box, second place";
+    const std::string placeName = ParentPlaceName(place);
     if (classNumber == 0) {
       service.ItemDescribe(kWindow, place, placeName);
       service.ItemHide(kWindow, place);
@@ -66,7 +70,6 @@ void ShowCrossingBox(Session& session) {
     }
     BuildClassPicture(session, classNumber);
     service.ItemCopyPicture(kWindow, classNumber, place);
-    service.ItemTakesFocus(kWindow, place);
     service.ItemDescribe(kWindow, place, placeName + ": " + ClassDescription(genetics, classNumber));
     service.ItemShow(kWindow, place);
   }

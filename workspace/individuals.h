@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace crossmere {
 
@@ -21,6 +22,10 @@ void NewIndividual(Session& session, std::int32_t object, std::int32_t left, std
 
 // Removes every individual of the previous example from the workspace.
 void ClearIndividuals(Session& session);
+
+// "Crossing box, first place" or "second place": what a screen reader and
+// the "Move to…" list call a parent place.
+std::string ParentPlaceName(std::int32_t place);
 
 // The parents in the crossing box and the offspring waiting in the offspring box.
 void ShowCrossingBox(Session& session);

@@ -3,6 +3,7 @@
 #include "genetics/genetics_state.h"
 #include "workspace/containers.h"
 #include "workspace/crossing_box.h"
+#include "workspace/individuals.h"
 #include "workspace/main_window.h"
 #include "workspace/screen_objects.h"
 #include "workspace/session.h"
@@ -14,7 +15,6 @@ using namespace main_window;
 
 constexpr std::int32_t kMoveDialog = 791;
 constexpr std::int32_t kPlaceChooser = 11;
-constexpr std::int32_t kOk = 1000;
 // The workspace below the boxes at the top, searched for a free spot.
 constexpr std::int32_t kWorkspaceTop = 220;
 constexpr std::int32_t kSpotGap = 6;
@@ -62,8 +62,7 @@ std::vector<MovePlace> MovePlacesFor(Session& session, std::int32_t picked) {
   places.push_back({"Rubbish bin", service.ItemRect(kWindow, screen::kBin)});
   for (const std::int32_t place : {kFirstParentObject, kSecondParentObject}) {
     if (place == picked || session.genetics.objectClass[place] != 0) continue;
-    places.push_back({place == kFirstParentObject ? "Crossing box, first place" : "Crossing box, second place",
-                      service.ItemRect(kWindow, place)});
+    places.push_back({ParentPlaceName(place), service.ItemRect(kWindow, place)});
   }
   places.push_back({"Workspace", FreeSpot(session, picked)});
   return places;
@@ -93,7 +92,7 @@ void MoveFocusedIndividual(Session& session) {
   service.ItemSelect(kMoveDialog, kPlaceChooser);
   const std::int32_t chosen = service.GetControlValue();
   service.WindowRelease(kMoveDialog);
-  if (hit != kOk || chosen < 1 || chosen > static_cast<std::int32_t>(places.size())) return;
+  if (hit != main_window::kOkButton || chosen < 1 || chosen > static_cast<std::int32_t>(places.size())) return;
   const ServiceRect drop = places[static_cast<std::size_t>(chosen - 1)].drop;
   const ServiceRect start = service.ItemRect(kWindow, picked);
   DropIndividual(session, picked, start, drop, (drop.left + drop.right) / 2, (drop.top + drop.bottom) / 2);

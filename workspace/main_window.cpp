@@ -23,7 +23,7 @@ std::int32_t RunModal(WindowService& service, std::int32_t dialog) {
 
 bool AskInDialog(WindowService& service, std::int32_t dialog, const LayoutSize& layout) {
   OpenCentred(service, dialog, layout);
-  const bool ok = RunModal(service, dialog) == 1000;
+  const bool ok = RunModal(service, dialog) == main_window::kOkButton;
   service.WindowRelease(dialog);
   return ok;
 }

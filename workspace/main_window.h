@@ -10,6 +10,8 @@ class WindowService;
 // Numbers of the main window, its menus and its commands.
 namespace main_window {
 inline constexpr std::int32_t kWindow = 753;
+// The OK button of every dialog.
+inline constexpr std::int32_t kOkButton = 1000;
 inline constexpr std::int32_t kWelcome = 752;
 
 inline constexpr std::int32_t kClassPictureTemplate = 1;

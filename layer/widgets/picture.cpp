@@ -45,16 +45,6 @@ void Picture::paintEvent(QPaintEvent* event) {
   painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
-void Picture::focusInEvent(QFocusEvent* event) {
-  QLabel::focusInEvent(event);
-  update();
-}
-
-void Picture::focusOutEvent(QFocusEvent* event) {
-  QLabel::focusOutEvent(event);
-  update();
-}
-
 void Picture::resizeEvent(QResizeEvent* event) {
   QLabel::resizeEvent(event);
   DrawSvg();

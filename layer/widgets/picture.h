@@ -37,8 +37,6 @@ class Picture : public QLabel {
   void resizeEvent(QResizeEvent* event) override;
   // A picture with the keyboard focus shows a ring in the highlight colour.
   void paintEvent(QPaintEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void DrawSvg();
