@@ -68,6 +68,9 @@ struct ServiceRegisters {
   std::int32_t eventItem = 0;    // item number, or command number
   std::int32_t eventMenuPos = 0; // 1-based position of a command in its menu
   std::int32_t clickCount = 0;   // 2 after a double click on a container
+  // While the event routine runs for Space (clickCount 1) or Return
+  // (clickCount 2) on a focused picture: the click came from the keyboard.
+  bool fromKeyboard = false;
   bool dragActive = false;       // a drag is running; further mouse-downs are ignored
   // The pointer in the window's item area: where the last press happened,
   // and after a drag where the button went up.

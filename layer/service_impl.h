@@ -99,9 +99,14 @@ struct WindowService::Impl {
   std::vector<QAction*> MenuActions();
   bool IsRunningModal(QWidget* window) const;
   void ReportMissingWindow(std::int32_t number);
+  // The windows shown, the main window first and then in order of creation.
+  std::vector<QWidget*> OpenWindows();
 
   // Events from controls.
   void OnPicturePressed(Picture* picture, Qt::MouseButton button, bool doubleClick, QPoint at);
+  // Space or Return on a focused picture: a click at its middle, marked as
+  // coming from the keyboard.
+  void OnPictureActivated(Picture* picture, bool byReturn);
   // A left click on the main window's workspace away from its pictures: item 0.
   void OnBackgroundPressed(QWidget* window, QPoint at);
   void OnButtonClicked(QWidget* window, QWidget* button);

@@ -151,12 +151,17 @@ void WindowService::ItemSelect(std::int32_t window, std::int32_t item, bool byCo
 void WindowService::ItemSelectFocus(std::int32_t window, std::int32_t item) {
   registers_.resultWord = 0;
   ItemSelect(window, item);
-  auto* edit = qobject_cast<QLineEdit*>(impl_->currentItem.data());
-  if (!edit || edit->isHidden() || !edit->isEnabled()) return;
-  // Typing replaces what the field holds. A window not shown yet gives the
-  // field the focus as it appears.
-  edit->selectAll();
-  edit->setFocus(Qt::OtherFocusReason);
+  QWidget* w = impl_->currentItem;
+  if (!w || w->isHidden() || !w->isEnabled()) return;
+  // Typing replaces what a field holds; other items take the focus only if
+  // they take it from the Tab key too. A window not shown yet gives the item
+  // the focus as it appears.
+  if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    edit->selectAll();
+  } else if ((w->focusPolicy() & Qt::TabFocus) == 0) {
+    return;
+  }
+  w->setFocus(Qt::OtherFocusReason);
 }
 
 void WindowService::ItemShow(std::int32_t window, std::int32_t item) {

@@ -1,9 +1,11 @@
 // Windows: opening by number, modal runs, placing, and the wiring of their
 // controls to the event flow.
 
+#include <algorithm>
 #include <functional>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -47,6 +49,56 @@ class BackgroundClicks : public QObject {
   QWidget* area_;
   std::function<void(QPoint)> report_;
 };
+
+// F6 (Shift+F6 backwards) takes the keyboard from one of the program's open
+// windows to the next: the main window, a question, the instructions, a
+// container's view. A modal dialog or an open menu keeps it.
+class WindowCycling : public QObject {
+ public:
+  WindowCycling(QObject* parent, std::function<std::vector<QWidget*>()> windows)
+      : QObject(parent), windows_(std::move(windows)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* press = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = press->modifiers();
+    if (press->key() != Qt::Key_F6 || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) ||
+        QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr) {
+      return QObject::eventFilter(watched, event);
+    }
+    const std::vector<QWidget*> open = windows_();
+    if (open.empty()) return true;
+    const auto count = static_cast<std::ptrdiff_t>(open.size());
+    const auto at = std::find(open.begin(), open.end(), QApplication::activeWindow()) - open.begin();
+    const std::ptrdiff_t step = modifiers == Qt::ShiftModifier ? count - 1 : 1;
+    QWidget* next = open[static_cast<std::size_t>(at == count ? 0 : (at + step) % count)];
+    next->raise();
+    next->activateWindow();
+    return true;
+  }
+
+ private:
+  std::function<std::vector<QWidget*>()> windows_;
+};
+
+// A dialog that opens on a set of choices gives the focus to the one chosen,
+// so that the arrow keys move on from there; the program's own choice of
+// focus stands.
+void FocusChosenRadio(QDialog* dialog) {
+  QWidget* first = dialog->nextInFocusChain();
+  while (first != dialog && !(first->isVisibleTo(dialog) && first->isEnabled() && (first->focusPolicy() & Qt::TabFocus))) {
+    first = first->nextInFocusChain();
+  }
+  auto* radio = qobject_cast<QRadioButton*>(first);
+  if (radio == nullptr || (dialog->focusWidget() != nullptr && dialog->focusWidget() != radio)) return;
+  for (auto* other : radio->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+    if (other->isChecked() && other->isVisibleTo(dialog) && other->isEnabled()) {
+      other->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
+}
 
 // A modal dialog answered by a test instead of a person.
 class DialogAnswer : public ScriptedDialog {
@@ -128,6 +180,16 @@ bool WindowService::Impl::IsRunningModal(QWidget* window) const {
          runningModal.end();
 }
 
+std::vector<QWidget*> WindowService::Impl::OpenWindows() {
+  std::vector<QWidget*> open;
+  if (QMainWindow* main = MainWindow(); main && main->isVisible()) open.push_back(main);
+  for (const WindowEntry& entry : windows) {
+    QWidget* w = entry.widget;
+    if (w && w->isWindow() && w->isVisible() && !qobject_cast<QMainWindow*>(w)) open.push_back(w);
+  }
+  return open;
+}
+
 void WindowService::Impl::ReportMissingWindow(std::int32_t number) {
   self.Alert(op::kWarningBox, "Window " + std::to_string(number) + " not found etc");
   self.Fault("no window " + std::to_string(number));
@@ -153,6 +215,7 @@ void WindowService::Impl::Adopt(std::int32_t number, QWidget* window) {
     WireMenus(main);
     QWidget* area = ItemArea(main);
     area->installEventFilter(new BackgroundClicks(area, [this, main](QPoint at) { OnBackgroundPressed(main, at); }));
+    QCoreApplication::instance()->installEventFilter(new WindowCycling(main, [this] { return OpenWindows(); }));
   }
 }
 
@@ -164,6 +227,8 @@ void WindowService::Impl::WireControl(QWidget* window, QWidget* control) {
                      });
     QObject::connect(picture, &Picture::released, picture,
                      [this](Picture*) { self.registers_.dragActive = false; });
+    QObject::connect(picture, &Picture::activated, picture,
+                     [this](Picture* p, bool byReturn) { OnPictureActivated(p, byReturn); });
   } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
     QObject::connect(button, &QAbstractButton::clicked, button,
                      [this, window, button] { OnButtonClicked(window, button); });
@@ -188,6 +253,19 @@ void WindowService::Impl::OnPicturePressed(Picture* picture, Qt::MouseButton but
   regs.clickCount = doubleClick ? 2 : 1;
   const WindowEntry* entry = EntryOf(picture->window());
   self.PostEvent(entry ? entry->number : 0, NumberOf(picture), 0);
+}
+
+void WindowService::Impl::OnPictureActivated(Picture* picture, bool byReturn) {
+  auto& regs = self.registers_;
+  if (regs.dragActive) return;
+  const QPoint at = picture->geometry().center();
+  regs.pointerX = at.x();
+  regs.pointerY = at.y();
+  regs.clickCount = byReturn ? 2 : 1;
+  regs.fromKeyboard = true;
+  const WindowEntry* entry = EntryOf(picture->window());
+  self.PostEvent(entry ? entry->number : 0, NumberOf(picture), 0);
+  regs.fromKeyboard = false;
 }
 
 void WindowService::Impl::OnBackgroundPressed(QWidget* window, QPoint at) {
@@ -299,6 +377,7 @@ void WindowService::WindowRunModal(std::int32_t window) {
   }
   impl_->runningModal.emplace_back(dialog);
   dialog->setResult(0);
+  FocusChosenRadio(dialog);
   if (scripted_) {
     dialog->setModal(true);
     dialog->show();

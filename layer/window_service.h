@@ -171,6 +171,8 @@ class WindowService {
 
   // Items.
   void ItemSelect(std::int32_t window, std::int32_t item, bool byComponentIndex = false);
+  // Selects the item and gives it the keyboard focus: a field with its text
+  // selected, or an item that takes the focus by Tab.
   void ItemSelectFocus(std::int32_t window, std::int32_t item);
   void ItemShow(std::int32_t window, std::int32_t item);
   void ItemHide(std::int32_t window, std::int32_t item);

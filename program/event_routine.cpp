@@ -60,6 +60,10 @@ void RouteEvent(Session& session) {
     return;
   }
   if ((onWorkspace || inView) && QuestionWorkspaceClick(session, window, item)) return;
+  if (service.Registers().fromKeyboard) {
+    ActivateFromKeyboard(session, window, item);
+    return;
+  }
   // Any menu command hides the question showing before it does anything else.
   if (IsMenu(window)) HideQuestion(session);
   if (window == kWindow && item >= kFirstParentObject && item <= kLastObject) {

@@ -135,15 +135,19 @@ std::string Explanation(Session& session, std::int32_t) {
   return text;
 }
 
-// While the question shows, a click picks an individual instead of moving it.
-// A click in an open container's view selects nothing.
+// While the question shows, a click picks an individual instead of moving it;
+// from the keyboard, Space or Return picks the focused one. A click in an
+// open container's view selects nothing.
 bool WorkspaceClick(Session& session, std::int32_t, std::int32_t window, std::int32_t item) {
   FindContext& context = Find(session);
+  const ServiceRegisters& registers = session.service.Registers();
   const bool onIndividual = window == main_window::kWindow && item >= kFirstParentObject && item <= kLastObject;
-  const std::int32_t object =
-      onIndividual ? PickIndividual(session, session.service.Registers().pointerX,
-                                    session.service.Registers().pointerY)
-                   : 0;
+  std::int32_t object = 0;
+  if (onIndividual && registers.fromKeyboard) {
+    object = session.genetics.objectClass[item] != 0 ? item : 0;
+  } else if (onIndividual) {
+    object = PickIndividual(session, registers.pointerX, registers.pointerY);
+  }
   context.selected = object;
   if (object != 0) {
     ShowSelectionBox(session, object);

@@ -216,6 +216,8 @@ void LookIn(Session& session) {
     service.ItemSelect(view, kViewArea);
     service.ItemClone();
     service.ItemSetNumber(number);
+    service.ItemDescribe(view, number, ClassDescription(session.genetics, classNumber));
+    service.ItemTakesFocus(view, number);
     lastRow = p / 5;
     Place(service, view, number, (p % 5) * 83 + 5, lastRow * rowHeight + 8);
     service.ItemShow(view, number);
@@ -223,6 +225,7 @@ void LookIn(Session& session) {
   service.ItemSelect(view, kViewArea);
   service.ItemResize((lastRow + 1) * rowHeight + 16, 5 * 83 + 10);
   service.WindowShow(view);
+  if (shown > 0) service.ItemSelectFocus(view, kFirstShown);
   state.open = container;
   SetMenusForOpenContainer(session, true);
 }
@@ -594,8 +597,14 @@ void DragContainer(Session& session, std::int32_t container, bool doubleClick) {
   }
   if (Contains(pile, x, y) || OverlapArea(drop, pile) > 0) return;
 
-  Place(service, kWindow, container, drop.left, drop.top);
-  if (fromPile) {
+  SetDownContainer(session, container, drop.left, drop.top);
+  if (doubleClick) LookIn(session);
+}
+
+void SetDownContainer(Session& session, std::int32_t container, std::int32_t left, std::int32_t top) {
+  ContainerState& state = session.containers;
+  Place(session.service, kWindow, container, left, top);
+  if (state.Record(container).count < 0) {
     ++state.inUse;
     state.Record(container).count = 0;
     ShowSparePile(session);
@@ -603,7 +612,6 @@ void DragContainer(Session& session, std::int32_t container, bool doubleClick) {
   }
   ContainerLabelRedraw(session, container);
   SelectContainer(session, container);
-  if (doubleClick) LookIn(session);
 }
 
 void TakeOutOfContainer(Session& session, std::int32_t shown) {
@@ -619,8 +627,15 @@ void TakeOutOfContainer(Session& session, std::int32_t shown) {
   const ServiceRect area = service.ItemRect(view, kViewArea);
   const bool inside = drop.left >= 0 && drop.top >= 0 && drop.right <= area.right - area.left &&
                       drop.bottom <= area.bottom - area.top;
-  if (inside) return;
+  if (!inside) TakeOut(session, shown, start, drop);
+}
 
+void TakeOut(Session& session, std::int32_t shown, const ServiceRect& start, const ServiceRect& drop) {
+  ContainerState& state = session.containers;
+  WindowService& service = session.service;
+  const std::int32_t container = state.open;
+  if (container == 0) return;
+  const std::int32_t view = kFirstViewWindow + session.genetics.kind;
   ContainerRecord& record = state.Record(container);
   const std::int32_t spot = state.shownSpots[shown - kFirstShown];
   if (spot == 0 || record.spots[spot] <= 0) return;

@@ -19,8 +19,9 @@ constexpr std::int32_t kPlaceChooser = 11;
 constexpr std::int32_t kWorkspaceTop = 220;
 constexpr std::int32_t kSpotGap = 6;
 
-// The first spot of the workspace, row by row, where an individual of the
-// picked one's size covers no other individual, container or the bin.
+// The first spot of the workspace, row by row, where something of the picked
+// item's size (an individual or a container) covers no individual, container,
+// container name or the bin.
 ServiceRect FreeSpot(Session& session, std::int32_t picked) {
   WindowService& service = session.service;
   const ServiceRect size = service.ItemRect(kWindow, picked);
@@ -31,7 +32,10 @@ ServiceRect FreeSpot(Session& session, std::int32_t picked) {
     if (object != picked && service.ItemVisible(kWindow, object)) taken.push_back(service.ItemRect(kWindow, object));
   }
   for (std::int32_t c = containers::kFirst; c <= containers::kLast; ++c) {
-    if (service.ItemVisible(kWindow, c)) taken.push_back(service.ItemRect(kWindow, c));
+    if (c == picked || !service.ItemVisible(kWindow, c)) continue;
+    taken.push_back(service.ItemRect(kWindow, c));
+    const std::int32_t label = c + containers::kLabelOffset;
+    if (service.ItemVisible(kWindow, label)) taken.push_back(service.ItemRect(kWindow, label));
   }
   const LayoutSize& layout = session.startup.layout;
   for (std::int32_t top = kWorkspaceTop; top + height <= layout.height; top += height + kSpotGap) {
@@ -68,9 +72,8 @@ std::vector<MovePlace> MovePlacesFor(Session& session, std::int32_t picked) {
   return places;
 }
 
-void MoveFocusedIndividual(Session& session) {
+void MoveIndividual(Session& session, std::int32_t picked) {
   WindowService& service = session.service;
-  const std::int32_t picked = service.FocusedItem(kWindow);
   if (!IsIndividual(session, picked) || session.containers.open != 0) {
     service.Alert(op::kInformationBox, "Choose an individual first: the Tab key moves from one to the next.");
     return;
@@ -95,7 +98,46 @@ void MoveFocusedIndividual(Session& session) {
   if (hit != main_window::kOkButton || chosen < 1 || chosen > static_cast<std::int32_t>(places.size())) return;
   const ServiceRect drop = places[static_cast<std::size_t>(chosen - 1)].drop;
   const ServiceRect start = service.ItemRect(kWindow, picked);
+  const bool wasPending = picked == session.offspring.pending;
   DropIndividual(session, picked, start, drop, (drop.left + drop.right) / 2, (drop.top + drop.bottom) / 2);
+  // The focus goes on to the next offspring, as sorting them goes on; and
+  // from an individual gone into a container or the bin.
+  const std::int32_t next = session.offspring.pending;
+  if (next != 0 && (wasPending || service.FocusedItem(kWindow) == 0)) {
+    service.ItemSelectFocus(kWindow, next);
+  }
+}
+
+void MoveFocusedIndividual(Session& session) { MoveIndividual(session, session.service.FocusedItem(kWindow)); }
+
+void ActivateFromKeyboard(Session& session, std::int32_t window, std::int32_t item) {
+  WindowService& service = session.service;
+  ContainerState& held = session.containers;
+  if (window == kWindow && item >= kFirstParentObject && item <= kLastObject) {
+    MoveIndividual(session, item);
+  } else if (window == kWindow && item >= containers::kFirst && item <= containers::kLast && held.open == 0) {
+    if (held.Record(item).count < 0) {
+      const ServiceRect spot = FreeSpot(session, item);
+      SetDownContainer(session, item, spot.left, spot.top);
+    } else {
+      SelectContainer(session, item);
+      if (service.Registers().clickCount == 2) ContainerCommand(session, containers::kLookIn);
+    }
+  } else if (window == containers::kFirstViewWindow + session.genetics.kind && item >= containers::kFirstShown &&
+             held.open != 0) {
+    const ServiceRect here = service.ItemRect(window, item);
+    TakeOut(session, item, here, here);
+    // The focus goes on to the next individual the container still shows.
+    const ContainerRecord& record = held.Record(held.open);
+    for (std::int32_t next = item - containers::kFirstShown + 1; next < containers::kCapacity; ++next) {
+      const std::int32_t spot = held.shownSpots[static_cast<std::size_t>(next)];
+      if (spot == 0) break;
+      if (record.spots[static_cast<std::size_t>(spot)] > 0) {
+        service.ItemSelectFocus(window, containers::kFirstShown + next);
+        break;
+      }
+    }
+  }
 }
 
 }  // namespace crossmere

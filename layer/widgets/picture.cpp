@@ -1,6 +1,7 @@
 #include "layer/widgets/picture.h"
 
 #include <QBitmap>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -63,6 +64,17 @@ void Picture::mouseDoubleClickEvent(QMouseEvent* event) {
 void Picture::mouseReleaseEvent(QMouseEvent* event) {
   emit released(this);
   event->accept();
+}
+
+void Picture::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (plain && !event->isAutoRepeat() && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    emit activated(this, key != Qt::Key_Space);
+    event->accept();
+    return;
+  }
+  QLabel::keyPressEvent(event);
 }
 
 }  // namespace crossmere

@@ -6,7 +6,8 @@ namespace crossmere {
 
 // A picture item: a class picture, a parent place, an individual, a container
 // or the bin. It reports presses and releases; the service decides what a
-// press means (only the left button counts, and not during a drag).
+// press means (only the left button counts, and not during a drag). One with
+// the keyboard focus reports Space and Return as well.
 class Picture : public QLabel {
   Q_OBJECT
   // White shows what lies beneath, as for individuals on the workspace.
@@ -29,11 +30,14 @@ class Picture : public QLabel {
   // `at` is the pointer in the picture's own coordinates.
   void pressed(crossmere::Picture* self, Qt::MouseButton button, bool doubleClick, QPoint at);
   void released(crossmere::Picture* self);
+  // Space (`byReturn` false) or Return and Enter (true) while focused.
+  void activated(crossmere::Picture* self, bool byReturn);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   // A picture with the keyboard focus shows a ring in the highlight colour.
   void paintEvent(QPaintEvent* event) override;
