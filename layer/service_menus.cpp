@@ -69,11 +69,40 @@ void GiveMnemonics(const QMenu* menu) {
   }
 }
 
+// A menu bar answers Alt and the marked letter of every title, shown or not,
+// and where titles share a letter Qt hands the presses to each in turn, so a
+// hidden title would swallow every other press. A hidden title gives up its
+// mark and takes it back when shown.
+void MarkTitleOnlyWhileShown(QAction* title) {
+  static const char* const kMarked = "markedTitle";
+  if (title->isVisible()) {
+    if (const QVariant marked = title->property(kMarked); marked.isValid()) {
+      title->setText(marked.toString());
+      title->setProperty(kMarked, QVariant());
+    }
+    return;
+  }
+  const QString text = title->text();
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != QLatin1Char('&')) continue;
+    if (text[i + 1] == QLatin1Char('&')) {
+      ++i;
+      continue;
+    }
+    title->setProperty(kMarked, text);
+    title->setText(text.left(i) + text.mid(i + 1));
+    return;
+  }
+}
+
 }  // namespace
 
 void WindowService::Impl::WireMenus(QMainWindow* window) {
   for (QMenu* menu : window->menuBar()->findChildren<QMenu*>()) {
     menu->menuAction()->setProperty("item", menu->property("item"));
+    QAction* title = menu->menuAction();
+    MarkTitleOnlyWhileShown(title);
+    QObject::connect(title, &QAction::visibleChanged, title, [title] { MarkTitleOnlyWhileShown(title); });
     QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] { GiveMnemonics(menu); });
     for (QAction* action : Entries(menu)) {
       QObject::connect(action, &QAction::triggered, action,

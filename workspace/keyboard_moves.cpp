@@ -88,6 +88,7 @@ void MoveIndividual(Session& session, std::int32_t picked) {
   for (const MovePlace& place : places) names += (names.empty() ? "" : "\n") + place.name;
   service.SetItemText(kMoveDialog, kPlaceChooser, names);
   service.SetItemValue(kMoveDialog, kPlaceChooser, 1);
+  service.ItemSelectFocus(kMoveDialog, kPlaceChooser);
   std::int32_t hit = 0;
   do {
     hit = RunModal(service, kMoveDialog);

@@ -1,0 +1,211 @@
+// A whole exercise done without the mouse: every step below is a key press
+// sent where the keyboard focus is, in the main window, its menus, a modal
+// dialog or the question window.
+
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QTest>
+#include <deque>
+#include <gtest/gtest.h>
+
+#include "tests/tutor/questions_fixture.h"
+#include "tutor/question_framework.h"
+#include "workspace/containers.h"
+#include "workspace/keyboard_moves.h"
+
+namespace crossmere::testing {
+namespace {
+
+using containers::kFirst;
+
+class KeyboardOnly : public Questions {
+ protected:
+  KeyboardOnly() {
+    // Every modal dialog takes its keys from the queue, where its focus is,
+    // until it closes.
+    service.SetStandingAnswer([this](ScriptedDialog&) {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      ASSERT_FALSE(dialogKeys.empty()) << "a dialog nobody expected";
+      while (dialog->isVisible() && !dialogKeys.empty()) {
+        const QKeyCombination key = dialogKeys.front();
+        dialogKeys.pop_front();
+        QWidget* focus = dialog->focusWidget();
+        QTest::keyClick(focus ? focus : dialog, key.key(), key.keyboardModifiers());
+      }
+    });
+  }
+
+  QMainWindow* Main() {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (auto* main = qobject_cast<QMainWindow*>(top)) return main;
+    }
+    return nullptr;
+  }
+
+  // A key where the focus is, or to the active window when nothing has it.
+  void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* to = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    ASSERT_NE(to, nullptr) << "no window has the keyboard";
+    QTest::keyClick(to, key, modifiers);
+  }
+
+  // The window shown last becomes the active one, as the window manager does.
+  void AwaitActive(std::int32_t window) {
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+      QWidget* active = QApplication::activeWindow();
+      return active != nullptr && active->property("dialog").toInt() == window;
+    })) << "window " << window << " never became active";
+  }
+
+  // Tab until the item of the main window or a view has the focus.
+  void TabTo(std::int32_t window, std::int32_t item) {
+    for (int press = 0; press < 80 && service.FocusedItem(window) != item; ++press) Press(Qt::Key_Tab);
+    ASSERT_EQ(service.FocusedItem(window), item) << "Tab never reaches item " << item;
+  }
+
+  // The keys that choose `place` in "Move to…", whose list starts at its
+  // first entry: one Down for each entry before it, then Return.
+  void ChoosePlace(std::int32_t picked, const std::string& place) {
+    const std::vector<MovePlace> places = MovePlacesFor(session, picked);
+    std::size_t at = 0;
+    while (at < places.size() && places[at].name != place) ++at;
+    ASSERT_LT(at, places.size()) << place << " is not offered";
+    for (std::size_t k = 0; k < at; ++k) dialogKeys.push_back(Qt::Key_Down);
+    dialogKeys.push_back(Qt::Key_Return);
+  }
+
+  // Return on the focused individual, then the keys that send it to `place`.
+  void MoveFocused(const std::string& place) {
+    ChoosePlace(service.FocusedItem(kWindow), place);
+    Press(Qt::Key_Return);
+    EXPECT_TRUE(dialogKeys.empty()) << "the move dialog left keys unread";
+  }
+
+  // F6 until the window is the active one.
+  void CycleTo(QWidget* window) {
+    for (int press = 0; press < 4 && QApplication::activeWindow() != window; ++press) {
+      Press(Qt::Key_F6);
+      QTest::qWait(20);
+    }
+    ASSERT_EQ(QApplication::activeWindow(), window);
+  }
+
+  // Alt and the menu's letter, then the letter the open menu gives the command.
+  void MenuCommand(Qt::Key menuLetter, const QString& caption) {
+    Press(menuLetter, Qt::AltModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr) << "Alt did not open the menu";
+    for (QAction* action : menu->actions()) {
+      const QString text = action->text();
+      const qsizetype mark = text.indexOf(QLatin1Char('&'));
+      if (!QString(text).remove(QLatin1Char('&')).contains(caption) || mark < 0) continue;
+      QTest::keyClick(menu, static_cast<Qt::Key>(text[mark + 1].toUpper().unicode()));
+      return;
+    }
+    FAIL() << "no command " << caption.toStdString();
+  }
+
+  std::deque<QKeyCombination> dialogKeys;
+};
+
+// Exercise 2 of the elementary set: take the stock out of Storage, cross a
+// wild type with a mutant, keep an offspring in a new cage and leave one on
+// the workspace, then find a heterozygote and have it marked.
+TEST_F(KeyboardOnly, AWholeExerciseIsDoneFromTheKeyboard) {
+  Start(false, 2);
+  QMainWindow* main = Main();
+  ASSERT_NE(main, nullptr);
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top != main) top->hide();
+  }
+  main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+  ASSERT_EQ(session.genetics.objectClass[kFirstParentObject], 0) << "the crossing box starts empty";
+  const std::int32_t stock = session.containers.Record(kFirst).count;
+  ASSERT_GE(stock, 2);
+
+  // Return on Storage opens it with the focus on its first individual;
+  // Space takes each out onto the workspace; Escape shuts it.
+  TabTo(kWindow, kFirst);
+  Press(Qt::Key_Return);
+  const std::int32_t view = containers::kFirstViewWindow + session.genetics.kind;
+  ASSERT_EQ(session.containers.open, kFirst);
+  AwaitActive(view);
+  ASSERT_EQ(service.FocusedItem(view), containers::kFirstShown);
+  for (std::int32_t k = 0; k < stock; ++k) Press(Qt::Key_Space);
+  EXPECT_EQ(session.containers.Record(kFirst).count, 0);
+  Press(Qt::Key_Escape);
+  ASSERT_EQ(session.containers.open, 0);
+
+  // A wild type and a mutant into the crossing box.
+  std::int32_t wild = 0;
+  std::int32_t mutant = 0;
+  for (std::int32_t object = kFirstOffspringObject; object <= kLastOffspringObject; ++object) {
+    const std::int32_t classNumber = session.genetics.objectClass[object];
+    if (classNumber == 0) continue;
+    (session.genetics.classes[classNumber].Sum(session.genetics.locusPosition[1]) == 0 ? wild : mutant) = object;
+  }
+  ASSERT_NE(wild, 0);
+  ASSERT_NE(mutant, 0);
+  // The window manager gives the keyboard back as the view closes.
+  main->activateWindow();
+  AwaitActive(kWindow);
+  TabTo(kWindow, wild);
+  MoveFocused("Crossing box, first place");
+  TabTo(kWindow, mutant);
+  MoveFocused("Crossing box, second place");
+  ASSERT_NE(session.genetics.objectClass[kFirstParentObject], 0);
+  ASSERT_NE(session.genetics.objectClass[kSecondParentObject], 0);
+  const std::int32_t first = session.offspring.pending;
+  ASSERT_NE(first, 0) << "the cross gives offspring";
+
+  // Space on the spare pile brings a cage into use; without automatic
+  // naming it asks for a name first.
+  const std::int32_t cage = kFirst + 1;
+  TabTo(kWindow, cage);
+  if (!session.autoSettings.autoName) {
+    for (const Qt::Key letter : {Qt::Key_H, Qt::Key_E, Qt::Key_T}) dialogKeys.push_back(letter);
+    dialogKeys.push_back(Qt::Key_Return);
+  }
+  Press(Qt::Key_Space);
+  ASSERT_EQ(session.containers.Record(cage).count, 0) << "the spare came into use";
+
+  // The waiting offspring into the cage; the focus goes on to the next one,
+  // which stays on the workspace.
+  TabTo(kWindow, first);
+  MoveFocused(ContainerDescription(session, session.containers.Record(cage)));
+  EXPECT_EQ(session.containers.Record(cage).count, 1);
+  const std::int32_t second = session.offspring.pending;
+  ASSERT_NE(second, 0);
+  EXPECT_EQ(service.FocusedItem(kWindow), second);
+  MoveFocused("Workspace");
+  ASSERT_NE(session.genetics.objectClass[second], 0);
+
+  // The question from its menu; F6 back to the main window, where Space
+  // picks the offspring; F6 to the question and Space on "Mark me".
+  MenuCommand(Qt::Key_X, "Q1");
+  ASSERT_EQ(session.questionState.showing, 1);
+  const std::int32_t asked = QuestionWindowNumber(session);
+  QWidget* question = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->isVisible() && top != main) question = top;
+  }
+  ASSERT_NE(question, nullptr);
+  CycleTo(main);
+  TabTo(kWindow, second);
+  Press(Qt::Key_Space);
+  EXPECT_TRUE(service.ItemVisible(kWindow, kSelectionBox));
+  CycleTo(question);
+  for (int press = 0; press < 10 && QApplication::focusWidget()->property("item").toInt() != kMark; ++press) {
+    Press(Qt::Key_Tab);
+  }
+  Press(Qt::Key_Space);
+  EXPECT_EQ(Record(1).mark, 1) << service.ItemText(asked, kBadText);
+  EXPECT_TRUE(Record(1).completed);
+}
+
+}  // namespace
+}  // namespace crossmere::testing
