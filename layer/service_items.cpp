@@ -220,6 +220,15 @@ void WindowService::ItemDescribe(std::int32_t window, std::int32_t item, const s
   if (QWidget* w = impl_->Require("ItemDescribe", window, item)) w->setAccessibleName(QString::fromStdString(name));
 }
 
+void WindowService::WindowDescribe(std::int32_t window, const std::string& description) {
+  registers_.resultWord = 0;
+  if (WindowEntry* entry = impl_->FindWindow(window)) {
+    entry->widget->setAccessibleDescription(QString::fromStdString(description));
+  } else {
+    Fault("WindowDescribe: no window " + std::to_string(window));
+  }
+}
+
 void WindowService::ItemTakesFocus(std::int32_t window, std::int32_t item) {
   registers_.resultWord = 0;
   if (QWidget* w = impl_->Require("ItemTakesFocus", window, item)) w->setFocusPolicy(Qt::StrongFocus);

@@ -183,6 +183,8 @@ class WindowService {
   void ItemDestroy(std::int32_t window, std::int32_t item);
   // The name a screen reader gives an item.
   void ItemDescribe(std::int32_t window, std::int32_t item, const std::string& name);
+  // What a screen reader says of a window after its title.
+  void WindowDescribe(std::int32_t window, const std::string& description);
   // The item takes the keyboard focus by Tab or a click.
   void ItemTakesFocus(std::int32_t window, std::int32_t item);
   // The item of the window that has (or last had) the keyboard focus; 0 for none.

@@ -107,6 +107,12 @@ void PlaceQuestionWindow(Session& session, std::int32_t window) {
   service.WindowPlace(window, bestLeft, bestTop);
 }
 
+// A screen reader says the question's instruction after the window's title.
+void DescribeQuestion(Session& session, std::int32_t window) {
+  WindowService& service = session.service;
+  if (service.ItemExists(window, kInstruction)) service.WindowDescribe(window, service.ItemText(window, kInstruction));
+}
+
 void SetUpWindow(Session& session, std::int32_t q, const QuestionFamily& family) {
   WindowService& service = session.service;
   QuestionState& state = session.questionState;
@@ -136,6 +142,7 @@ void SetUpWindow(Session& session, std::int32_t q, const QuestionFamily& family)
   state.refuse = false;
   family.setUp(session, q);
   if (!state.refuse) Record(session, q).opened = true;
+  DescribeQuestion(session, window);
   service.WindowShow(window);
   Record(session, q).mark = QuestionMarks(type);
 }
@@ -359,6 +366,7 @@ void ShowMarkingOnAnswer(Session& session, std::int32_t q) {
 void RefuseSetUp(Session& session, std::int32_t q, const std::string& instruction) {
   const std::int32_t window = QuestionWindowOf(QuestionType(session, q));
   session.service.SetItemText(window, kInstruction, instruction);
+  DescribeQuestion(session, window);
   session.service.ItemHide(window, kMark);
   session.questionState.refuse = true;
 }

@@ -135,6 +135,9 @@ TEST_F(KeyboardOnly, AWholeExerciseIsDoneFromTheKeyboard) {
   ASSERT_EQ(session.containers.open, kFirst);
   AwaitActive(view);
   ASSERT_EQ(service.FocusedItem(view), containers::kFirstShown);
+  EXPECT_EQ(QApplication::focusWidget()->accessibleName().toStdString(),
+            ClassDescription(session.genetics, session.containers.Record(kFirst).spots[1]))
+      << "a screen reader names what the container holds";
   for (std::int32_t k = 0; k < stock; ++k) Press(Qt::Key_Space);
   EXPECT_EQ(session.containers.Record(kFirst).count, 0);
   Press(Qt::Key_Escape);

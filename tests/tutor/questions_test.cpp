@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -156,6 +157,33 @@ TEST_F(Questions, GenotypesTypedIntoTheSlotsAreMarked) {
   EXPECT_TRUE(Record(1).completed);
   EXPECT_EQ(Record(1).mark, 4);
   EXPECT_EQ(Good(1), "Good!");
+}
+
+// A screen reader reads a question window's title with its instruction, and
+// each gene slot by the symbol in it and the place it stands for.
+TEST_F(Questions, ScreenReadersReadTheQuestionAndItsSlots) {
+  Start(false, 7);
+  Choose(1);
+  const auto accessible = [&](std::int32_t item) -> QAccessibleInterface* {
+    for (QWidget* w : QApplication::allWidgets()) {
+      if (w->isVisible() && w->window()->property("dialog").toInt() == Window(1) &&
+          (item == 0 ? w->isWindow() : w->property("item").toInt() == item)) {
+        return QAccessible::queryAccessibleInterface(w);
+      }
+    }
+    return nullptr;
+  };
+  QAccessibleInterface* window = accessible(0);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->text(QAccessible::Name).toStdString(), "Ex7 Q1");
+  EXPECT_EQ(window->text(QAccessible::Description).toStdString(), service.ItemText(Window(1), kInstruction));
+  EXPECT_FALSE(service.ItemText(Window(1), kInstruction).empty());
+
+  service.PressKey(Window(1), 701, service.ItemText(Window(1), 801));
+  QAccessibleInterface* slot = accessible(701);
+  ASSERT_NE(slot, nullptr);
+  EXPECT_EQ(slot->text(QAccessible::Name).toStdString(), service.ItemText(Window(1), 801));
+  EXPECT_EQ(slot->text(QAccessible::Description).toStdString(), "Individual 2, locus 1, gene 2");
 }
 
 // Symbols come from the template any number of times and leave a slot when
