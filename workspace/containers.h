@@ -74,7 +74,7 @@ void TakeOut(Session& session, std::int32_t shown, const ServiceRect& start, con
 
 // The word for containers of the current organism: cage, bottle or tray.
 std::string ContainerWord(const Session& session);
-// A container in words, for a screen reader and the "Move to…" list:
+// A container in words, for a screen reader and the "Move to..." list:
 // "Cage Snout colour red, 12 individuals", or "Spare cage".
 std::string ContainerDescription(const Session& session, const ContainerRecord& record);
 

@@ -24,7 +24,7 @@ void NewIndividual(Session& session, std::int32_t object, std::int32_t left, std
 void ClearIndividuals(Session& session);
 
 // "Crossing box, first place" or "second place": what a screen reader and
-// the "Move to…" list call a parent place.
+// the "Move to..." list call a parent place.
 std::string ParentPlaceName(std::int32_t place);
 
 // The parents in the crossing box and the offspring waiting in the offspring box.

@@ -22,14 +22,14 @@ struct MovePlace {
 // of the workspace.
 std::vector<MovePlace> MovePlacesFor(Session& session, std::int32_t picked);
 
-// "Move to…": the individual (or parent place) goes to the place the student
+// "Move to...": the individual (or parent place) goes to the place the student
 // chooses, as if dragged there.
 void MoveIndividual(Session& session, std::int32_t picked);
 // The same for the individual with the keyboard focus.
 void MoveFocusedIndividual(Session& session);
 
 // Space or Return on a focused picture, in place of the mouse: an individual
-// opens "Move to…"; a container is selected, and opened by Return; one from
+// opens "Move to..."; a container is selected, and opened by Return; one from
 // the spare pile comes into use on a free spot; an individual shown in an
 // open container leaves it for the workspace.
 void ActivateFromKeyboard(Session& session, std::int32_t window, std::int32_t item);

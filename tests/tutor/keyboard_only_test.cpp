@@ -66,7 +66,7 @@ class KeyboardOnly : public Questions {
     ASSERT_EQ(service.FocusedItem(window), item) << "Tab never reaches item " << item;
   }
 
-  // The keys that choose `place` in "Move to…", whose list starts at its
+  // The keys that choose `place` in "Move to...", whose list starts at its
   // first entry: one Down for each entry before it, then Return.
   void ChoosePlace(std::int32_t picked, const std::string& place) {
     const std::vector<MovePlace> places = MovePlacesFor(session, picked);

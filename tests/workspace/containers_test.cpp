@@ -521,7 +521,7 @@ TEST_F(Containers, ScreenReadersNameIndividualsContainersAndPlaces) {
 }
 
 // Without a mouse: Tab brings the focus to the waiting offspring, Ctrl+M
-// opens "Move to…", and the cage chosen there takes it.
+// opens "Move to...", and the cage chosen there takes it.
 TEST_F(Containers, TheKeyboardMovesAnIndividualIntoACage) {
   const std::int32_t c = NewContainer(450, 300);
   const std::int32_t pending = session.offspring.pending;
