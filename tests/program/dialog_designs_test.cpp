@@ -1,3 +1,6 @@
+#include <QAbstractButton>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -79,6 +82,45 @@ TEST(DialogDesigns, WindowClassesHaveTheirDesignsAndQuestionWindowsTheirControls
       EXPECT_TRUE(items.contains(item)) << "type " << type << " design " << form << " lacks item " << item;
     }
   }
+}
+
+// Every caption a design gives (its own, or the list entry a label shows)
+// fits its control in the font it is drawn in: no text cut off on the right
+// or below.
+TEST(DialogDesigns, EveryCaptionFitsItsControl) {
+  const StringLists strings;
+  int captions = 0;
+  for (const auto& [number, build] : CompiledForms()) {
+    std::unique_ptr<QWidget> window(build());
+    // Style sheets set their fonts as a widget is polished.
+    window->ensurePolished();
+    for (auto* label : window->findChildren<QLabel*>()) {
+      if (InsideMenu(label) || !label->isVisibleTo(window.get())) continue;
+      if (const auto* listed = qobject_cast<const Tlabelp*>(label); listed && listed->resID() >= 1 && listed->value() >= 1) {
+        label->setText(QString::fromStdString(strings.ListString(listed->resID(), listed->value())));
+      }
+      if (label->text().isEmpty() || label->textFormat() == Qt::RichText || !label->pixmap().isNull()) continue;
+      ++captions;
+      const QRect room = label->contentsRect();
+      const QFontMetrics metrics(label->font());
+      const QRect needed = label->wordWrap()
+                               ? QRect(0, 0, room.width(), label->heightForWidth(room.width()))
+                               : metrics.boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft, label->text());
+      EXPECT_TRUE(needed.width() <= room.width() && needed.height() <= room.height() + 2)
+          << "design " << number << " item " << label->property("item").toInt() << " \""
+          << label->text().left(40).toStdString() << "\" needs " << needed.width() << "x" << needed.height()
+          << ", has " << room.width() << "x" << room.height();
+    }
+    for (auto* button : window->findChildren<QAbstractButton*>()) {
+      if (InsideMenu(button) || !button->isVisibleTo(window.get()) || button->text().isEmpty()) continue;
+      ++captions;
+      const QSize needed = button->sizeHint();
+      EXPECT_TRUE(needed.width() <= button->width())
+          << "design " << number << " button " << button->property("item").toInt() << " \""
+          << button->text().toStdString() << "\" needs " << needed.width() << ", has " << button->width();
+    }
+  }
+  EXPECT_GT(captions, 400) << "the designs' captions were read";
 }
 
 }  // namespace
