@@ -19,15 +19,16 @@ constexpr std::int32_t kPlaceChooser = 11;
 constexpr std::int32_t kWorkspaceTop = 220;
 constexpr std::int32_t kSpotGap = 6;
 
-// The first spot of the workspace, row by row, where something of the picked
-// item's size (an individual or a container) covers no individual, container,
-// container name or the bin.
-ServiceRect FreeSpot(Session& session, std::int32_t picked) {
+// The first spot of the workspace, row by row, where something of the given
+// size (an individual or a container) covers no individual, container,
+// container name, the bin or the `alsoTaken` rectangle; `picked` itself
+// does not count.
+ServiceRect FreeSpot(Session& session, const ServiceRect& size, std::int32_t picked,
+                     const ServiceRect& alsoTaken = {}) {
   WindowService& service = session.service;
-  const ServiceRect size = service.ItemRect(kWindow, picked);
   const std::int32_t width = size.right - size.left;
   const std::int32_t height = size.bottom - size.top;
-  std::vector<ServiceRect> taken{service.ItemRect(kWindow, screen::kBin)};
+  std::vector<ServiceRect> taken{service.ItemRect(kWindow, screen::kBin), alsoTaken};
   for (std::int32_t object = kFirstOffspringObject; object <= kLastObject; ++object) {
     if (object != picked && service.ItemVisible(kWindow, object)) taken.push_back(service.ItemRect(kWindow, object));
   }
@@ -68,7 +69,7 @@ std::vector<MovePlace> MovePlacesFor(Session& session, std::int32_t picked) {
     if (place == picked || session.genetics.objectClass[place] != 0) continue;
     places.push_back({ParentPlaceName(place), service.ItemRect(kWindow, place)});
   }
-  places.push_back({"Workspace", FreeSpot(session, picked)});
+  places.push_back({"Workspace", FreeSpot(session, service.ItemRect(kWindow, picked), picked)});
   return places;
 }
 
@@ -118,7 +119,7 @@ void ActivateFromKeyboard(Session& session, std::int32_t window, std::int32_t it
     MoveIndividual(session, item);
   } else if (window == kWindow && item >= containers::kFirst && item <= containers::kLast && held.open == 0) {
     if (held.Record(item).count < 0) {
-      const ServiceRect spot = FreeSpot(session, item);
+      const ServiceRect spot = FreeSpot(session, service.ItemRect(kWindow, item), item);
       SetDownContainer(session, item, spot.left, spot.top);
     } else {
       SelectContainer(session, item);
@@ -126,8 +127,10 @@ void ActivateFromKeyboard(Session& session, std::int32_t window, std::int32_t it
     }
   } else if (window == containers::kFirstViewWindow + session.genetics.kind && item >= containers::kFirstShown &&
              held.open != 0) {
+    // Out to a free spot of the workspace that the view does not hide.
     const ServiceRect here = service.ItemRect(window, item);
-    TakeOut(session, item, here, here);
+    const ServiceRect spot = FreeSpot(session, here, 0, service.WindowRectIn(window, kWindow));
+    TakeOut(session, item, here, service.MapRect(kWindow, spot, window));
     // The focus goes on to the next individual the container still shows.
     const ContainerRecord& record = held.Record(held.open);
     for (std::int32_t next = item - containers::kFirstShown + 1; next < containers::kCapacity; ++next) {
