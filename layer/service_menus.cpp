@@ -20,17 +20,20 @@ std::vector<QAction*> Entries(const QMenu* menu) {
   return entries;
 }
 
-// The letter after a lone '&' in a caption, or none.
-QChar MnemonicOf(const QString& text) {
+// Where a caption's mnemonic mark (a lone '&') stands, or -1.
+qsizetype MnemonicMarkAt(const QString& text) {
   for (qsizetype i = 0; i + 1 < text.size(); ++i) {
     if (text[i] != QLatin1Char('&')) continue;
-    if (text[i + 1] == QLatin1Char('&')) {
-      ++i;
-      continue;
-    }
-    return text[i + 1].toLower();
+    if (text[i + 1] != QLatin1Char('&')) return i;
+    ++i;
   }
-  return {};
+  return -1;
+}
+
+// The letter after a lone '&' in a caption, or none.
+QChar MnemonicOf(const QString& text) {
+  const qsizetype mark = MnemonicMarkAt(text);
+  return mark < 0 ? QChar() : text[mark + 1].toLower();
 }
 
 // A caption as the program gave it, without its mnemonic mark.
@@ -83,15 +86,9 @@ void MarkTitleOnlyWhileShown(QAction* title) {
     return;
   }
   const QString text = title->text();
-  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] != QLatin1Char('&')) continue;
-    if (text[i + 1] == QLatin1Char('&')) {
-      ++i;
-      continue;
-    }
+  if (const qsizetype mark = MnemonicMarkAt(text); mark >= 0) {
     title->setProperty(kMarked, text);
-    title->setText(text.left(i) + text.mid(i + 1));
-    return;
+    title->setText(text.left(mark) + text.mid(mark + 1));
   }
 }
 

@@ -50,6 +50,32 @@ ServiceRect FreeSpot(Session& session, const ServiceRect& size, std::int32_t pic
   return {kWorkspaceTop, kSpotGap, kWorkspaceTop + height, kSpotGap + width};
 }
 
+// The individual shown at `shown` in the open container's view goes out to a
+// free spot of the workspace that the view does not hide; the focus moves on
+// to the next individual the view still shows, or else the one before.
+void TakeOutToFreeSpot(Session& session, std::int32_t view, std::int32_t shown) {
+  WindowService& service = session.service;
+  const ContainerState& held = session.containers;
+  const ServiceRect here = service.ItemRect(view, shown);
+  const ServiceRect spot = FreeSpot(session, here, 0, service.WindowRectIn(view, kWindow));
+  TakeOut(session, shown, here, service.MapRect(kWindow, spot, view));
+  const ContainerRecord& record = held.Record(held.open);
+  const auto stillShown = [&](std::int32_t index) {
+    const std::int32_t at = held.shownSpots[static_cast<std::size_t>(index)];
+    return at != 0 && record.spots[static_cast<std::size_t>(at)] > 0;
+  };
+  const std::int32_t index = shown - containers::kFirstShown;
+  std::int32_t next = index + 1;
+  while (next < containers::kCapacity && held.shownSpots[static_cast<std::size_t>(next)] != 0 && !stillShown(next)) {
+    ++next;
+  }
+  if (next == containers::kCapacity || !stillShown(next)) {
+    next = index - 1;
+    while (next >= 0 && !stillShown(next)) --next;
+  }
+  if (next >= 0) service.ItemSelectFocus(view, containers::kFirstShown + next);
+}
+
 bool IsIndividual(const Session& session, std::int32_t item) {
   return item >= kFirstParentObject && item <= kLastObject && session.genetics.objectClass[item] != 0;
 }
@@ -127,20 +153,7 @@ void ActivateFromKeyboard(Session& session, std::int32_t window, std::int32_t it
     }
   } else if (window == containers::kFirstViewWindow + session.genetics.kind && item >= containers::kFirstShown &&
              held.open != 0) {
-    // Out to a free spot of the workspace that the view does not hide.
-    const ServiceRect here = service.ItemRect(window, item);
-    const ServiceRect spot = FreeSpot(session, here, 0, service.WindowRectIn(window, kWindow));
-    TakeOut(session, item, here, service.MapRect(kWindow, spot, window));
-    // The focus goes on to the next individual the container still shows.
-    const ContainerRecord& record = held.Record(held.open);
-    for (std::int32_t next = item - containers::kFirstShown + 1; next < containers::kCapacity; ++next) {
-      const std::int32_t spot = held.shownSpots[static_cast<std::size_t>(next)];
-      if (spot == 0) break;
-      if (record.spots[static_cast<std::size_t>(spot)] > 0) {
-        service.ItemSelectFocus(window, containers::kFirstShown + next);
-        break;
-      }
-    }
+    TakeOutToFreeSpot(session, window, item);
   }
 }
 
