@@ -82,6 +82,22 @@ class WindowCycling : public QObject {
   std::function<std::vector<QWidget*>()> windows_;
 };
 
+// While a long action runs (auto fill), Escape anywhere in the program asks
+// it to stop, as a click does.
+class EscapeStops : public QObject {
+ public:
+  EscapeStops(QObject* parent, std::function<void()> stop) : QObject(parent), stop_(std::move(stop)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) stop_();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> stop_;
+};
+
 // A dialog that opens on a set of choices gives the focus to the one chosen,
 // so that the arrow keys move on from there; the program's own choice of
 // focus stands.
@@ -216,6 +232,9 @@ void WindowService::Impl::Adopt(std::int32_t number, QWidget* window) {
     QWidget* area = ItemArea(main);
     area->installEventFilter(new BackgroundClicks(area, [this, main](QPoint at) { OnBackgroundPressed(main, at); }));
     QCoreApplication::instance()->installEventFilter(new WindowCycling(main, [this] { return OpenWindows(); }));
+    QCoreApplication::instance()->installEventFilter(new EscapeStops(main, [this] {
+      if (self.busy_) self.clickedWhileBusy_ = true;
+    }));
   }
 }
 

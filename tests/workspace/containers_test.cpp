@@ -410,9 +410,10 @@ TEST_F(Containers, AutoFillWithNoFreeScreenNumberSaysSo) {
   EXPECT_EQ(cross, session.containers.held) << "the cross's tallies hold only offspring that came to be";
 }
 
-// Any click stops auto fill, the bare workspace included, and does nothing
-// else: no drag starts, no command runs in the middle of the loop.
-TEST_F(Containers, AClickStopsAutoFillAndDoesNothingElse) {
+// Any click stops auto fill, the bare workspace included, and so does
+// Escape; neither does anything else: no drag starts, no command runs in the
+// middle of the loop.
+TEST_F(Containers, AClickOrEscapeStopsAutoFillAndDoesNothingElse) {
   QWidget* workspace = nullptr;
   for (QWidget* top : QApplication::topLevelWidgets()) {
     if (auto* main = qobject_cast<QMainWindow*>(top)) workspace = main->centralWidget();
@@ -427,15 +428,21 @@ TEST_F(Containers, AClickStopsAutoFillAndDoesNothingElse) {
   g.objectClass[kFirstParentObject] = g.objectClass[kSecondParentObject] = homozygote;
   const std::int32_t standing = PutOnWorkspace(1, 200, 420);
   const ServiceRect place = Rect(standing);
-  for (const bool onAnIndividual : {false, true}) {
-    const std::int32_t c = NewContainer(onAnIndividual ? 600 : 450, 300);
+  enum class Stop { ClickOnWorkspace, ClickOnIndividual, Escape };
+  for (const Stop stop : {Stop::ClickOnWorkspace, Stop::ClickOnIndividual, Stop::Escape}) {
+    const std::int32_t c = NewContainer(stop == Stop::ClickOnWorkspace ? 450 : stop == Stop::ClickOnIndividual ? 600 : 700, 300);
     ASSERT_TRUE(PutInContainer(session, c, PutOnWorkspace(homozygote, 300, 500)));
-    const QPoint at = onAnIndividual ? QPoint(place.left + 30, place.top + 30) : QPoint(700, 560);
-    QWidget* target = workspace->childAt(at) ? workspace->childAt(at) : workspace;
-    // The click waits in the queue until the loop looks for one.
-    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, QPointF(target->mapFrom(workspace, at)),
-                                                        workspace->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                                                        Qt::NoModifier));
+    // The click or key waits in the queue until the loop looks for one.
+    if (stop == Stop::Escape) {
+      QCoreApplication::postEvent(workspace, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    } else {
+      const QPoint at = stop == Stop::ClickOnIndividual ? QPoint(place.left + 30, place.top + 30) : QPoint(700, 560);
+      QWidget* target = workspace->childAt(at) ? workspace->childAt(at) : workspace;
+      QCoreApplication::postEvent(target,
+                                  new QMouseEvent(QEvent::MouseButtonPress, QPointF(target->mapFrom(workspace, at)),
+                                                  workspace->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                                                  Qt::NoModifier));
+    }
     const std::int32_t held = session.containers.held;
     AutoFill(session);
     EXPECT_LE(session.containers.held - held, 1) << "the loop stopped at the first look";
