@@ -30,7 +30,15 @@ foreach(size IN ITEMS 16 32 48 64 128 256)
   install(FILES ${crossmere_packaging_dir}/icons/${size}x${size}/crossmere.png
           DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
-install(FILES ${crossmere_packaging_dir}/crossmere.1
+# Debian keeps manual pages compressed, without a time stamp in the gzip header.
+find_program(CROSSMERE_GZIP gzip REQUIRED)
+set(crossmere_man_page ${CMAKE_CURRENT_BINARY_DIR}/crossmere.1.gz)
+add_custom_command(OUTPUT ${crossmere_man_page}
+                   COMMAND sh -c "${CROSSMERE_GZIP} -9 -n -c '${crossmere_packaging_dir}/crossmere.1' > '${crossmere_man_page}'"
+                   DEPENDS ${crossmere_packaging_dir}/crossmere.1
+                   VERBATIM)
+add_custom_target(crossmere_man_page ALL DEPENDS ${crossmere_man_page})
+install(FILES ${crossmere_man_page}
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # Debian keeps each package's licence as /usr/share/doc/<package>/copyright.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
