@@ -17,7 +17,6 @@ constexpr std::int32_t kQuestionTitles = 497;
 constexpr std::int32_t kChiSquareMarks = 4;
 
 namespace qtype = question_type;
-namespace item = option_item;
 
 bool ValidExercise(std::int32_t ex) { return ex >= 1 && ex <= kExercisesPerSet; }
 
@@ -52,7 +51,7 @@ void NumberGenotypeQuestions(QuestionList& list, const ExerciseOptions& options,
     if (type != qtype::kShowGenotypes) continue;
     if (firstMet) type = qtype::kSecondShowGenotypes;
     firstMet = true;
-    if (options.On(item::kWildNotation)) ++type;
+    if (options.WildNotation()) ++type;
     // One locus has no second character, so the "second" question is the other notation.
     if (oneLocus && type > 10) type = 13 - type;
   }
@@ -74,7 +73,7 @@ void AddRecombinationCrosses(PreparedQuestions& prepared, const ExerciseOptions&
   list.types[second] = qtype::kSecondRecombinationCross;
 
   // In flies only the females recombine; question 32 tells the student so.
-  if (options.On(item::kSexes) && options.On(item::kAutosomal) && options.On(item::kFly) &&
+  if (options.Sexes() && options.Autosomal() && options.Fly() &&
       list.count < kMaxQuestions) {
     InsertQuestion(prepared, second + 2, qtype::kMaleRecombination);
   }
@@ -99,8 +98,8 @@ void PrepareList(PreparedQuestions& prepared, const ExerciseOptions& options,
   std::int32_t showGenotypes = 0;
   for (std::int32_t q = 1; q <= list.count; ++q) showGenotypes += types[q] == qtype::kShowGenotypes;
 
-  if (options.On(item::kPureBreedingParents) && options.On(item::kLocked)) {
-    if (options.On(item::kWildNotation) || showGenotypes >= 2) {
+  if (options.PureBreedingParents() && options.Locked()) {
+    if (options.WildNotation() || showGenotypes >= 2) {
       for (std::int32_t q = list.count; q >= 1; --q) {
         if (types[q] == qtype::kShowGenotypes) {
           types[q] = qtype::kShowGenotypesNotation;
@@ -125,7 +124,7 @@ void PrepareList(PreparedQuestions& prepared, const ExerciseOptions& options,
   RenumberLater(list, qtype::kObservedExpected, qtype::kObservedExpected2, false);
   RenumberLater(list, qtype::kTestcrossObserved, qtype::kTestcrossObserved2, false);
 
-  if (!options.On(item::kLocked)) AddRecombinationCrosses(prepared, options);
+  if (!options.Locked()) AddRecombinationCrosses(prepared, options);
 
   RenumberLater(list, qtype::kFindHomozygote, qtype::kSecondFindHomozygote, true);
   RenumberLater(list, qtype::kFindHeterozygote, qtype::kSecondFindHeterozygote, true);
@@ -197,10 +196,10 @@ bool ExerciseOption(const ExerciseSet& set, std::int32_t ex, std::int32_t item) 
 
 ListFlags ExerciseListFlags(const ExerciseOptions& options) {
   ListFlags flags;
-  flags.g = !options.On(item::kGenotypesNo);
-  flags.gPartial = flags.g && options.On(item::kGenotypesPart);
-  flags.t = !options.On(item::kNoTrial) && !options.On(item::kGenotypesYes);
-  flags.m = !options.On(item::kSingleExample);
+  flags.g = !options.GenotypesNo();
+  flags.gPartial = flags.g && options.GenotypesPart();
+  flags.t = !options.NoTrial() && !options.GenotypesYes();
+  flags.m = !options.SingleExample();
   return flags;
 }
 

@@ -81,7 +81,6 @@ struct ExerciseOptions {
   bool Autosomal() const { return On(option_item::kAutosomal); }
   bool SexLinked() const { return On(option_item::kSexLinked); }
   bool SexLinkageMixture() const { return On(option_item::kSexLinkageMixture); }
-  bool RecessiveMutations() const { return On(option_item::kRecessive); }
   bool DominantMutations() const { return On(option_item::kDominant); }
   bool EitherDominance() const { return On(option_item::kEitherDominance); }
   bool Intermediate() const { return On(option_item::kIntermediate); }
@@ -92,9 +91,7 @@ struct ExerciseOptions {
   bool TestcrossParents() const { return On(option_item::kTestcrossParents); }
   bool IntercrossParents() const { return On(option_item::kIntercrossParents); }
   bool PureBreedingParents() const { return On(option_item::kPureBreedingParents); }
-  bool MixedParents() const { return On(option_item::kMixedParents); }
   bool DominantBackcrossParents() const { return On(option_item::kDominantBackcrossParents); }
-  bool NoExtraParents() const { return On(option_item::kNoExtraParents); }
   bool Locked() const { return On(option_item::kLocked); }
   bool SingleLocusStock() const { return On(option_item::kSingleLocusStock); }
   bool AllStock() const { return On(option_item::kAllStock); }
@@ -102,7 +99,6 @@ struct ExerciseOptions {
   bool GenotypesPart() const { return On(option_item::kGenotypesPart); }
   bool GenotypesYes() const { return On(option_item::kGenotypesYes); }
   bool GenotypesHiddenInitially() const { return On(option_item::kGenotypesHiddenInitially); }
-  bool MendelNotation() const { return On(option_item::kMendelNotation); }
   bool WildNotation() const { return On(option_item::kWildNotation); }
   bool NotationSwitch() const { return On(option_item::kNotationSwitch); }
   bool SingleExample() const { return On(option_item::kSingleExample); }
