@@ -17,8 +17,7 @@ constexpr std::uint32_t kSelectionRed = 0xD0021B;
 void ShowSelectionBox(Session& session, std::int32_t object) {
   WindowService& service = session.service;
   const ServiceRect around = service.ItemRect(kWindow, object);
-  service.ItemTemplate(kWindow, kSelectionBox);
-  service.ItemMove(service.Registers().resultWord, around.top - kMargin, around.left - kMargin, MoveMode::Place);
+  service.ItemPlace(kWindow, kSelectionBox, around.top - kMargin, around.left - kMargin);
   service.ItemSelect(kWindow, kSelectionBox);
   service.ItemResize(around.bottom - around.top + 2 * kMargin, around.right - around.left + 2 * kMargin);
   service.SetItemTextColour(kWindow, kSelectionBox, kSelectionRed);

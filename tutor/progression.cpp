@@ -257,8 +257,7 @@ void RestartOnlyExercise(Session& session) {
 
 void MoveRow(WindowService& service, std::int32_t item, std::int32_t top) {
   const ServiceRect place = service.ItemRect(kExerciseList, item);
-  service.ItemTemplate(kExerciseList, item);
-  service.ItemMove(service.Registers().resultWord, top, place.left, MoveMode::Place);
+  service.ItemPlace(kExerciseList, item, top, place.left);
 }
 
 }  // namespace
@@ -391,8 +390,7 @@ void ShowExerciseList(Session& session) {
   }
   const ServiceRect ok = service.ItemRect(kExerciseList, 1000);
   const std::int32_t okTop = firstTop + rows * spacing + 16;
-  service.ItemTemplate(kExerciseList, 1000);
-  service.ItemMove(service.Registers().resultWord, okTop, ok.left, MoveMode::Place);
+  service.ItemPlace(kExerciseList, 1000, okTop, ok.left);
   service.ItemHide(kExerciseList, 900);
   service.WindowBounds(kExerciseList);
   const auto bounds = service.Registers().windowRect;

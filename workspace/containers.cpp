@@ -24,11 +24,6 @@ constexpr std::int32_t kSpareLeft = 515;
 constexpr std::int32_t kSpareTop = 28;
 constexpr std::int32_t kBlack = 33;
 
-void Place(WindowService& service, std::int32_t window, std::int32_t item, std::int32_t left, std::int32_t top) {
-  service.ItemTemplate(window, item);
-  service.ItemMove(service.Registers().resultWord, top, left, MoveMode::Place);
-}
-
 // The outline of a cage, bottle or tray, 71 x 34, with the count inside.
 void DrawOutline(Drawing& d, std::int32_t kind, std::int32_t count) {
   d.ClearItem();
@@ -109,7 +104,7 @@ void RecycleContainer(Session& session, std::int32_t container) {
   state.held -= std::max(record.count, 0);
   record = ContainerRecord();
   service.ItemHide(kWindow, container + kLabelOffset);
-  Place(service, kWindow, container, kSpareLeft, kSpareTop);
+  service.ItemPlace(kWindow, container, kSpareTop, kSpareLeft);
   ContainerLabelRedraw(session, container);
   if (allInUse) {
     service.ItemShow(kWindow, container);
@@ -131,7 +126,7 @@ void ShowSparePile(Session& session) {
     if (session.containers.Record(c).count < 0) service.ItemHide(kWindow, c);
   }
   if (const std::int32_t spare = NextSpare(session)) {
-    Place(service, kWindow, spare, kSpareLeft, kSpareTop);
+    service.ItemPlace(kWindow, spare, kSpareTop, kSpareLeft);
     ContainerLabelRedraw(session, spare);
     service.ItemShow(kWindow, spare);
   }
@@ -219,7 +214,7 @@ void LookIn(Session& session) {
     service.ItemDescribe(view, number, ClassDescription(session.genetics, classNumber));
     service.ItemTakesFocus(view, number);
     lastRow = p / 5;
-    Place(service, view, number, (p % 5) * 83 + 5, lastRow * rowHeight + 8);
+    service.ItemPlace(view, number, lastRow * rowHeight + 8, (p % 5) * 83 + 5);
     service.ItemShow(view, number);
   }
   service.ItemSelect(view, kViewArea);
@@ -256,7 +251,7 @@ void KeepInSight(Session& session, std::int32_t object, const ServiceRect& view)
     for (const std::int32_t top : {here.top + step * (height + 4), here.top - step * (height + 4)}) {
       for (const std::int32_t left : {view.left - width - 8, view.right + 8}) {
         if (free(at(left, top))) {
-          Place(service, kWindow, object, left, top);
+          service.ItemPlace(kWindow, object, top, left);
           return;
         }
       }
@@ -296,8 +291,7 @@ void CloseUpConfirmation(WindowService& service) {
   for (const std::int32_t button : {990, 1000}) {
     const ServiceRect place = service.ItemRect(kConfirmWindow, button);
     buttonHeight = place.bottom - place.top;
-    service.ItemTemplate(kConfirmWindow, button);
-    service.ItemMove(service.Registers().resultWord, buttonTop, place.left, MoveMode::Place);
+    service.ItemPlace(kConfirmWindow, button, buttonTop, place.left);
   }
   service.WindowBounds(kConfirmWindow);
   const auto bounds = service.Registers().windowRect;
@@ -412,7 +406,7 @@ void AutoName(Session& session, std::int32_t container) {
 }
 
 void MoveContainer(Session& session, std::int32_t container, std::int32_t left, std::int32_t top) {
-  Place(session.service, kWindow, container, left, top);
+  session.service.ItemPlace(kWindow, container, top, left);
 }
 
 void ContainerLabelRedraw(Session& session, std::int32_t container) {
@@ -429,7 +423,7 @@ void ContainerLabelRedraw(Session& session, std::int32_t container) {
   service.ItemFitText(kWindow, label, 8);
   const ServiceRect size = service.ItemRect(kWindow, label);
   const std::int32_t width = size.right - size.left;
-  Place(service, kWindow, label, picture.left + (kWidth - width) / 2, picture.bottom + 1);
+  service.ItemPlace(kWindow, label, picture.bottom + 1, picture.left + (kWidth - width) / 2);
   if (record.count >= 0 && !record.name.empty()) {
     service.ItemShow(kWindow, label);
   } else {
@@ -453,7 +447,7 @@ void SelectContainer(Session& session, std::int32_t container) {
     frame = {std::min(frame.top, label.top), std::min(frame.left, label.left), std::max(frame.bottom, label.bottom),
              std::max(frame.right, label.right)};
   }
-  Place(service, kWindow, kHighlight, frame.left - 3, frame.top - 3);
+  service.ItemPlace(kWindow, kHighlight, frame.top - 3, frame.left - 3);
   service.ItemResize(frame.bottom - frame.top + 6, frame.right - frame.left + 6);
   service.ItemShow(kWindow, kHighlight);
   UpdateContainerMenu(session);
@@ -603,7 +597,7 @@ void DragContainer(Session& session, std::int32_t container, bool doubleClick) {
 
 void SetDownContainer(Session& session, std::int32_t container, std::int32_t left, std::int32_t top) {
   ContainerState& state = session.containers;
-  Place(session.service, kWindow, container, left, top);
+  session.service.ItemPlace(kWindow, container, top, left);
   if (state.Record(container).count < 0) {
     ++state.inUse;
     state.Record(container).count = 0;
@@ -645,7 +639,7 @@ void TakeOut(Session& session, std::int32_t shown, const ServiceRect& start, con
   while (object <= kLastOffspringObject && genetics.objectClass[object] != 0) ++object;
   if (object > kLastOffspringObject) {
     service.Alert(op::kInformationBox, "Sorry.  No more animals possible");
-    Place(service, view, shown, start.left, start.top);
+    service.ItemPlace(view, shown, start.top, start.left);
     return;
   }
   const std::int32_t classNumber = record.spots[spot];
@@ -660,7 +654,7 @@ void TakeOut(Session& session, std::int32_t shown, const ServiceRect& start, con
   NewIndividual(session, object, dropped.left, dropped.top);
   // Its picture on the workspace may be larger than its place in the view.
   const ServiceRect onLayout = InsideLayout(session.startup.layout, service.ItemRect(kWindow, object));
-  Place(service, kWindow, object, onLayout.left, onLayout.top);
+  service.ItemPlace(kWindow, object, onLayout.top, onLayout.left);
   KeepInSight(session, object, service.WindowRectIn(view, kWindow));
   ContainerLabelRedraw(session, container);
 }

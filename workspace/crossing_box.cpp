@@ -18,8 +18,7 @@ constexpr std::int32_t kProgressText = 2022;
 constexpr std::int32_t kAutoFillPause = 3;  // ticks between two offspring
 
 void SendBack(WindowService& service, std::int32_t object, const ServiceRect& start) {
-  service.ItemTemplate(kWindow, object);
-  service.ItemMove(service.Registers().resultWord, start.top, start.left, MoveMode::Place);
+  service.ItemPlace(kWindow, object, start.top, start.left);
 }
 
 void ShowProgress(WindowService& service, std::int32_t made, std::int32_t total, bool show) {

@@ -44,8 +44,7 @@ void NewIndividual(Session& session, std::int32_t object, std::int32_t left, std
   service.ItemSetNumber(object);
   service.ItemDescribe(kWindow, object, ClassDescription(session.genetics, classNumber));
   service.ItemTakesFocus(kWindow, object);
-  service.ItemTemplate(kWindow, object);
-  service.ItemMove(service.Registers().resultWord, top, left, MoveMode::Place);
+  service.ItemPlace(kWindow, object, top, left);
   service.ItemShow(kWindow, object);
 }
 

@@ -16,11 +16,6 @@ using namespace screen;
 
 constexpr std::int32_t kBlinkTicks = 3;
 
-void MoveTo(WindowService& service, std::int32_t item, std::int32_t left, std::int32_t top) {
-  service.ItemTemplate(kWindow, item);
-  service.ItemMove(service.Registers().resultWord, top, left, MoveMode::Place);
-}
-
 bool IsParentPlace(std::int32_t object) {
   return object == kFirstParentObject || object == kSecondParentObject;
 }
@@ -131,7 +126,7 @@ void DropIndividual(Session& session, std::int32_t picked, const ServiceRect& st
       const std::int32_t individual = Individual(session, picked);
       if (!DropOnParentPlace(session, individual, drop, start)) {
         const auto [left, top] = PulledBack(session, drop, individual);
-        MoveTo(service, individual, left, top);
+        service.ItemPlace(kWindow, individual, top, left);
         service.ItemShow(kWindow, individual);
       }
       return;
@@ -143,12 +138,12 @@ void DropIndividual(Session& session, std::int32_t picked, const ServiceRect& st
   if (const std::int32_t container = ContainerAt(session, drop, x, y)) {
     // Refused before it leaves its place, a parent stays in the crossing box.
     if (IsParentPlace(picked) && RefusedAsFull(session, container)) {
-      MoveTo(service, picked, start.left, start.top);
+      service.ItemPlace(kWindow, picked, start.top, start.left);
       return;
     }
     const std::int32_t individual = Individual(session, picked);
     if (!PutInContainer(session, container, individual)) {
-      if (!IsParentPlace(picked)) MoveTo(service, individual, start.left, start.top);
+      if (!IsParentPlace(picked)) service.ItemPlace(kWindow, individual, start.top, start.left);
       return;
     }
     if (wasPending) {
@@ -169,12 +164,12 @@ void DropIndividual(Session& session, std::int32_t picked, const ServiceRect& st
                        OverlapArea(drop, service.ItemRect(kWindow, kFirstParentObject)) > 0 ||
                        OverlapArea(drop, service.ItemRect(kWindow, kSecondParentObject)) > 0;
   if (overBox) {
-    if (!IsParentPlace(picked)) MoveTo(service, picked, start.left, start.top);
+    if (!IsParentPlace(picked)) service.ItemPlace(kWindow, picked, start.top, start.left);
     return;
   }
   const std::int32_t individual = Individual(session, picked);
   const auto [left, top] = PulledBack(session, drop, individual);
-  MoveTo(service, individual, left, top);
+  service.ItemPlace(kWindow, individual, top, left);
   service.ItemShow(kWindow, individual);
   if (wasPending) {
     session.offspring.pending = 0;
