@@ -8,6 +8,7 @@
 #include "tutor/question_framework.h"
 #include "tutor/question_window.h"
 #include "workspace/colour_dialog.h"
+#include "workspace/container_view.h"
 #include "workspace/containers.h"
 #include "workspace/genotype_display.h"
 #include "workspace/instructions.h"

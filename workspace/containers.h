@@ -7,7 +7,6 @@
 
 namespace crossmere {
 
-struct ServiceRect;
 struct Session;
 
 namespace containers {
@@ -63,14 +62,6 @@ void DragContainer(Session& session, std::int32_t container, bool doubleClick);
 // Puts a container down at a place of the workspace and selects it; one from
 // the spare pile comes into use and, without automatic naming, is named.
 void SetDownContainer(Session& session, std::int32_t container, std::int32_t left, std::int32_t top);
-
-// Drags an individual shown in the open container; dropped outside the
-// view, it leaves the container and stands on the workspace.
-void TakeOutOfContainer(Session& session, std::int32_t shown);
-// The individual shown at `start` in the open container's view leaves the
-// container for the workspace where `drop` (in the view's coordinates) lies,
-// moved aside if the view or another individual would hide it there.
-void TakeOut(Session& session, std::int32_t shown, const ServiceRect& start, const ServiceRect& drop);
 
 // The word for containers of the current organism: cage, bottle or tray.
 std::string ContainerWord(const Session& session);

@@ -1,6 +1,7 @@
 #include "workspace/keyboard_moves.h"
 
 #include "genetics/genetics_state.h"
+#include "workspace/container_view.h"
 #include "workspace/containers.h"
 #include "workspace/crossing_box.h"
 #include "workspace/individuals.h"
