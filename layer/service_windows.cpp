@@ -5,7 +5,6 @@
 #include <functional>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -21,6 +20,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include "layer/keyboard_behaviour.h"
 #include "layer/layout.h"
 #include "layer/service_impl.h"
 #include "layer/widgets/gene_slot.h"
@@ -49,72 +49,6 @@ class BackgroundClicks : public QObject {
   QWidget* area_;
   std::function<void(QPoint)> report_;
 };
-
-// F6 (Shift+F6 backwards) takes the keyboard from one of the program's open
-// windows to the next: the main window, a question, the instructions, a
-// container's view. A modal dialog or an open menu keeps it.
-class WindowCycling : public QObject {
- public:
-  WindowCycling(QObject* parent, std::function<std::vector<QWidget*>()> windows)
-      : QObject(parent), windows_(std::move(windows)) {}
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
-    const auto* press = static_cast<QKeyEvent*>(event);
-    const Qt::KeyboardModifiers modifiers = press->modifiers();
-    if (press->key() != Qt::Key_F6 || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) ||
-        QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr) {
-      return QObject::eventFilter(watched, event);
-    }
-    const std::vector<QWidget*> open = windows_();
-    if (open.empty()) return true;
-    const auto count = static_cast<std::ptrdiff_t>(open.size());
-    const auto at = std::find(open.begin(), open.end(), QApplication::activeWindow()) - open.begin();
-    const std::ptrdiff_t step = modifiers == Qt::ShiftModifier ? count - 1 : 1;
-    QWidget* next = open[static_cast<std::size_t>(at == count ? 0 : (at + step) % count)];
-    next->raise();
-    next->activateWindow();
-    return true;
-  }
-
- private:
-  std::function<std::vector<QWidget*>()> windows_;
-};
-
-// While a long action runs (auto fill), Escape anywhere in the program asks
-// it to stop, as a click does.
-class EscapeStops : public QObject {
- public:
-  EscapeStops(QObject* parent, std::function<void()> stop) : QObject(parent), stop_(std::move(stop)) {}
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) stop_();
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> stop_;
-};
-
-// A dialog that opens on a set of choices gives the focus to the one chosen,
-// so that the arrow keys move on from there; the program's own choice of
-// focus stands.
-void FocusChosenRadio(QDialog* dialog) {
-  QWidget* first = dialog->nextInFocusChain();
-  while (first != dialog && !(first->isVisibleTo(dialog) && first->isEnabled() && (first->focusPolicy() & Qt::TabFocus))) {
-    first = first->nextInFocusChain();
-  }
-  auto* radio = qobject_cast<QRadioButton*>(first);
-  if (radio == nullptr || (dialog->focusWidget() != nullptr && dialog->focusWidget() != radio)) return;
-  for (auto* other : radio->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
-    if (other->isChecked() && other->isVisibleTo(dialog) && other->isEnabled()) {
-      other->setFocus(Qt::TabFocusReason);
-      return;
-    }
-  }
-}
 
 // A modal dialog answered by a test instead of a person.
 class DialogAnswer : public ScriptedDialog {
@@ -231,10 +165,10 @@ void WindowService::Impl::Adopt(std::int32_t number, QWidget* window) {
     WireMenus(main);
     QWidget* area = ItemArea(main);
     area->installEventFilter(new BackgroundClicks(area, [this, main](QPoint at) { OnBackgroundPressed(main, at); }));
-    QCoreApplication::instance()->installEventFilter(new WindowCycling(main, [this] { return OpenWindows(); }));
-    QCoreApplication::instance()->installEventFilter(new EscapeStops(main, [this] {
+    InstallWindowCycling(main, [this] { return OpenWindows(); });
+    InstallEscapeStops(main, [this] {
       if (self.busy_) self.clickedWhileBusy_ = true;
-    }));
+    });
   }
 }
 
