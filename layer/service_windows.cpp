@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -187,7 +188,10 @@ void WindowService::Impl::WireControl(QWidget* window, QWidget* control) {
                      [this, window, button] { OnButtonClicked(window, button); });
   } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
     // In a modal dialog a new choice ends the modal run, so that the program
-    // can show what goes with it; elsewhere it is read when needed.
+    // can show what goes with it, unless the design says the choice is only
+    // read when the dialog closes (`readOnClose`); elsewhere it is read when
+    // needed.
+    if (combo->property("readOnClose").toBool()) return;
     QObject::connect(combo, &QComboBox::activated, combo, [this, window, combo] {
       if (auto* dialog = qobject_cast<QDialog*>(window); dialog && IsRunningModal(dialog)) {
         self.registers_.itemHit = NumberOf(combo);
@@ -215,10 +219,10 @@ void WindowService::Impl::OnPictureActivated(Picture* picture, bool byReturn) {
   regs.pointerX = at.x();
   regs.pointerY = at.y();
   regs.clickCount = byReturn ? 2 : 1;
-  regs.fromKeyboard = true;
+  const bool outer = std::exchange(regs.fromKeyboard, true);
   const WindowEntry* entry = EntryOf(picture->window());
   self.PostEvent(entry ? entry->number : 0, NumberOf(picture), 0);
-  regs.fromKeyboard = false;
+  regs.fromKeyboard = outer;
 }
 
 void WindowService::Impl::OnBackgroundPressed(QWidget* window, QPoint at) {

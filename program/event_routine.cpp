@@ -61,7 +61,7 @@ void RouteEvent(Session& session) {
     return;
   }
   if ((onWorkspace || inView) && QuestionWorkspaceClick(session, window, item)) return;
-  if (service.Registers().fromKeyboard) {
+  if (service.Registers().fromKeyboard && (onWorkspace || inView)) {
     ActivateFromKeyboard(session, window, item);
     return;
   }

@@ -160,6 +160,36 @@ void OutOfOrder(Session& session) {
   service.WindowRelease(kOutOfOrder);
 }
 
+std::optional<MarkOutcome> HandleQuestionWindowEvent(Session& session, std::int32_t window, std::int32_t item) {
+  if ((window == kRules || window == kExplanation) && item == 1000) {
+    session.service.WindowRelease(window);
+    return MarkOutcome::Unmarked;
+  }
+  if (!IsQuestionWindow(window)) return std::nullopt;
+  QuestionState& state = session.questionState;
+  if (state.showing == 0 || window != QuestionWindowNumber(session)) return MarkOutcome::Unmarked;
+  switch (item) {
+    case kMark:
+      return MarkQuestion(session);
+    case kExplain:
+      ExplainQuestion(session);
+      return MarkOutcome::Unmarked;
+    case kHide:
+      HideQuestion(session);
+      return MarkOutcome::Unmarked;
+    case kSeeGenotypes:
+      SeeGenotypes(session);
+      return MarkOutcome::Unmarked;
+    default:
+      break;
+  }
+  // A marked question may still let the student look at things, so the
+  // family hears of every control and decides for itself.
+  const QuestionFamily* family = FamilyOf(QuestionType(session, state.showing));
+  if (family != nullptr && family->itemEvent != nullptr) family->itemEvent(session, state.showing, item);
+  return MarkOutcome::Unmarked;
+}
+
 }  // namespace
 
 std::int32_t QuestionType(const Session& session, std::int32_t q) {
@@ -315,33 +345,10 @@ void ShowRules(Session& session) {
 }
 
 std::optional<MarkOutcome> QuestionWindowEvent(Session& session, std::int32_t window, std::int32_t item) {
-  if ((window == kRules || window == kExplanation) && item == 1000) {
-    session.service.WindowRelease(window);
-    return MarkOutcome::Unmarked;
-  }
-  if (!IsQuestionWindow(window)) return std::nullopt;
-  QuestionState& state = session.questionState;
-  if (state.showing == 0 || window != QuestionWindowNumber(session)) return MarkOutcome::Unmarked;
-  switch (item) {
-    case kMark:
-      return MarkQuestion(session);
-    case kExplain:
-      ExplainQuestion(session);
-      return MarkOutcome::Unmarked;
-    case kHide:
-      HideQuestion(session);
-      return MarkOutcome::Unmarked;
-    case kSeeGenotypes:
-      SeeGenotypes(session);
-      return MarkOutcome::Unmarked;
-    default:
-      break;
-  }
-  // A marked question may still let the student look at things, so the
-  // family hears of every control and decides for itself.
-  const QuestionFamily* family = FamilyOf(QuestionType(session, state.showing));
-  if (family != nullptr && family->itemEvent != nullptr) family->itemEvent(session, state.showing, item);
-  return MarkOutcome::Unmarked;
+  const std::optional<MarkOutcome> outcome = HandleQuestionWindowEvent(session, window, item);
+  // Marking may have changed the instruction (a second stage, say).
+  if (outcome && session.questionState.showing != 0) DescribeQuestion(session, QuestionWindowNumber(session));
+  return outcome;
 }
 
 bool QuestionWorkspaceClick(Session& session, std::int32_t window, std::int32_t item) {

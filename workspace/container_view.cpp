@@ -82,6 +82,7 @@ void LookIn(Session& session) {
   const PictureFrame frame = FrameOf(session.genetics, true, false);
   const std::int32_t rowHeight = session.genetics.kind == kDinosaurDog ? 64 : frame.height + 2;
   const std::int32_t spots = container == kFirst ? state.storageSpots : record.count;
+  state.shownSpots.fill(0);
   std::int32_t shown = 0;
   std::int32_t lastRow = 0;
   for (std::int32_t spot = 1; spot <= spots && shown < kCapacity; ++spot) {

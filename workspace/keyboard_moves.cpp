@@ -57,10 +57,15 @@ ServiceRect FreeSpot(Session& session, const ServiceRect& size, std::int32_t pic
 void TakeOutToFreeSpot(Session& session, std::int32_t view, std::int32_t shown) {
   WindowService& service = session.service;
   const ContainerState& held = session.containers;
-  const ServiceRect here = service.ItemRect(view, shown);
-  const ServiceRect spot = FreeSpot(session, here, 0, service.WindowRectIn(view, kWindow));
-  TakeOut(session, shown, here, service.MapRect(kWindow, spot, view));
   const ContainerRecord& record = held.Record(held.open);
+  const ServiceRect here = service.ItemRect(view, shown);
+  // The spot is sought for the picture the individual has on the workspace,
+  // which is that of its genotype class there.
+  const std::int32_t at = held.shownSpots[static_cast<std::size_t>(shown - containers::kFirstShown)];
+  const std::int32_t classNumber = at > 0 ? record.spots[static_cast<std::size_t>(at)] : 0;
+  const ServiceRect size = classNumber > 0 ? service.ItemRect(kWindow, classNumber) : here;
+  const ServiceRect spot = FreeSpot(session, size, 0, service.WindowRectIn(view, kWindow));
+  TakeOut(session, shown, here, service.MapRect(kWindow, spot, view));
   const auto stillShown = [&](std::int32_t index) {
     const std::int32_t at = held.shownSpots[static_cast<std::size_t>(index)];
     return at != 0 && record.spots[static_cast<std::size_t>(at)] > 0;
@@ -89,12 +94,12 @@ std::vector<MovePlace> MovePlacesFor(Session& session, std::int32_t picked) {
   for (std::int32_t c = containers::kFirst; c <= containers::kLast; ++c) {
     const ContainerRecord& record = session.containers.Record(c);
     if (record.count < 0 || !service.ItemVisible(kWindow, c)) continue;
-    places.push_back({ContainerDescription(session, record), service.ItemRect(kWindow, c)});
+    places.push_back({ContainerDescription(session, record), service.ItemRect(kWindow, c), c});
   }
-  places.push_back({"Rubbish bin", service.ItemRect(kWindow, screen::kBin)});
+  places.push_back({"Rubbish bin", service.ItemRect(kWindow, screen::kBin), screen::kBin});
   for (const std::int32_t place : {kFirstParentObject, kSecondParentObject}) {
     if (place == picked || session.genetics.objectClass[place] != 0) continue;
-    places.push_back({ParentPlaceName(place), service.ItemRect(kWindow, place)});
+    places.push_back({ParentPlaceName(place), service.ItemRect(kWindow, place), place});
   }
   places.push_back({"Workspace", FreeSpot(session, service.ItemRect(kWindow, picked), picked)});
   return places;
@@ -102,12 +107,16 @@ std::vector<MovePlace> MovePlacesFor(Session& session, std::int32_t picked) {
 
 void MoveIndividual(Session& session, std::int32_t picked) {
   WindowService& service = session.service;
-  if (!IsIndividual(session, picked) || session.containers.open != 0) {
+  if (session.containers.open != 0) {
+    service.Alert(op::kInformationBox, "Shut the open container first (Escape).");
+    return;
+  }
+  if (!IsIndividual(session, picked)) {
     service.Alert(op::kInformationBox, "Choose an individual first: the Tab key moves from one to the next.");
     return;
   }
   if (picked <= kSecondParentObject && ParentsLocked(session)) {
-    service.Alert(op::kInformationBox, "The parents are locked for this question.");
+    service.Alert(op::kInformationBox, "The parents are locked: they cannot leave the crossing box now.");
     return;
   }
   const std::vector<MovePlace> places = MovePlacesFor(session, picked);
@@ -117,23 +126,25 @@ void MoveIndividual(Session& session, std::int32_t picked) {
   service.SetItemText(kMoveDialog, kPlaceChooser, names);
   service.SetItemValue(kMoveDialog, kPlaceChooser, 1);
   service.ItemSelectFocus(kMoveDialog, kPlaceChooser);
-  std::int32_t hit = 0;
-  do {
-    hit = RunModal(service, kMoveDialog);
-  } while (hit == kPlaceChooser);
+  const std::int32_t hit = RunModal(service, kMoveDialog);
   service.ItemSelect(kMoveDialog, kPlaceChooser);
   const std::int32_t chosen = service.GetControlValue();
   service.WindowRelease(kMoveDialog);
   if (hit != main_window::kOkButton || chosen < 1 || chosen > static_cast<std::int32_t>(places.size())) return;
-  const ServiceRect drop = places[static_cast<std::size_t>(chosen - 1)].drop;
+  const MovePlace& place = places[static_cast<std::size_t>(chosen - 1)];
+  const ServiceRect& drop = place.drop;
   const ServiceRect start = service.ItemRect(kWindow, picked);
   const bool wasPending = picked == session.offspring.pending;
   DropIndividual(session, picked, start, drop, (drop.left + drop.right) / 2, (drop.top + drop.bottom) / 2);
-  // The focus goes on to the next offspring, as sorting them goes on; and
-  // from an individual gone into a container or the bin.
+  // The focus goes on to the next offspring, as sorting them goes on. An
+  // individual gone into a container leaves the focus on the container when
+  // no offspring waits.
   const std::int32_t next = session.offspring.pending;
   if (next != 0 && (wasPending || service.FocusedItem(kWindow) == 0)) {
     service.ItemSelectFocus(kWindow, next);
+  } else if (service.FocusedItem(kWindow) == 0 && place.item >= containers::kFirst &&
+             place.item <= containers::kLast) {
+    service.ItemSelectFocus(kWindow, place.item);
   }
 }
 
@@ -141,7 +152,7 @@ void MoveFocusedIndividual(Session& session) { MoveIndividual(session, session.s
 
 void ActivateFromKeyboard(Session& session, std::int32_t window, std::int32_t item) {
   WindowService& service = session.service;
-  ContainerState& held = session.containers;
+  const ContainerState& held = session.containers;
   if (window == kWindow && item >= kFirstParentObject && item <= kLastObject) {
     MoveIndividual(session, item);
   } else if (window == kWindow && item >= containers::kFirst && item <= containers::kLast && held.open == 0) {

@@ -29,6 +29,7 @@ class KeyboardOnly : public Questions {
       QWidget* dialog = QApplication::activeModalWidget();
       ASSERT_NE(dialog, nullptr);
       ASSERT_FALSE(dialogKeys.empty()) << "a dialog nobody expected";
+      ++dialogRuns;
       while (dialog->isVisible() && !dialogKeys.empty()) {
         const QKeyCombination key = dialogKeys.front();
         dialogKeys.pop_front();
@@ -43,6 +44,27 @@ class KeyboardOnly : public Questions {
       if (auto* main = qobject_cast<QMainWindow*>(top)) return main;
     }
     return nullptr;
+  }
+
+  // Exercise `ex` of the elementary set, its description read and put away,
+  // the main window active; its window, or nullptr.
+  QMainWindow* StartAtTheMainWindow(std::int32_t ex) {
+    Start(false, ex);
+    QMainWindow* main = Main();
+    if (main == nullptr) return nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top != main) top->hide();
+    }
+    main->activateWindow();
+    return QTest::qWaitForWindowActive(main) ? main : nullptr;
+  }
+
+  // Return on Storage: it opens with the focus on its first individual.
+  void OpenStorage() {
+    TabTo(kWindow, kFirst);
+    Press(Qt::Key_Return);
+    ASSERT_EQ(session.containers.open, kFirst);
+    AwaitActive(containers::kFirstViewWindow + session.genetics.kind);
   }
 
   // A key where the focus is, or to the active window when nothing has it.
@@ -80,8 +102,10 @@ class KeyboardOnly : public Questions {
   // Return on the focused individual, then the keys that send it to `place`.
   void MoveFocused(const std::string& place) {
     ChoosePlace(service.FocusedItem(kWindow), place);
+    const int runs = dialogRuns;
     Press(Qt::Key_Return);
     EXPECT_TRUE(dialogKeys.empty()) << "the move dialog left keys unread";
+    EXPECT_EQ(dialogRuns, runs + 1) << "the arrow keys move in the list without closing the dialog";
   }
 
   // F6 until the window is the active one.
@@ -109,31 +133,23 @@ class KeyboardOnly : public Questions {
   }
 
   std::deque<QKeyCombination> dialogKeys;
+  int dialogRuns = 0;
 };
 
 // Exercise 2 of the elementary set: take the stock out of Storage, cross a
 // wild type with a mutant, keep an offspring in a new cage and leave one on
 // the workspace, then find a heterozygote and have it marked.
 TEST_F(KeyboardOnly, AWholeExerciseIsDoneFromTheKeyboard) {
-  Start(false, 2);
-  QMainWindow* main = Main();
+  QMainWindow* main = StartAtTheMainWindow(2);
   ASSERT_NE(main, nullptr);
-  for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (top != main) top->hide();
-  }
-  main->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(main));
   ASSERT_EQ(session.genetics.objectClass[kFirstParentObject], 0) << "the crossing box starts empty";
   const std::int32_t stock = session.containers.Record(kFirst).count;
   ASSERT_GE(stock, 2);
 
   // Return on Storage opens it with the focus on its first individual;
   // Space takes each out onto the workspace; Escape shuts it.
-  TabTo(kWindow, kFirst);
-  Press(Qt::Key_Return);
+  OpenStorage();
   const std::int32_t view = containers::kFirstViewWindow + session.genetics.kind;
-  ASSERT_EQ(session.containers.open, kFirst);
-  AwaitActive(view);
   ASSERT_EQ(service.FocusedItem(view), containers::kFirstShown);
   EXPECT_EQ(QApplication::focusWidget()->accessibleName().toStdString(),
             ClassDescription(session.genetics, session.containers.Record(kFirst).spots[1]))
@@ -143,19 +159,27 @@ TEST_F(KeyboardOnly, AWholeExerciseIsDoneFromTheKeyboard) {
   Press(Qt::Key_Escape);
   ASSERT_EQ(session.containers.open, 0);
 
-  // A wild type and a mutant into the crossing box.
+  // A wild type and a mutant into the crossing box; a spare one of the
+  // stock back into Storage, which then has the focus.
   std::int32_t wild = 0;
   std::int32_t mutant = 0;
+  std::int32_t spare = 0;
   for (std::int32_t object = kFirstOffspringObject; object <= kLastOffspringObject; ++object) {
     const std::int32_t classNumber = session.genetics.objectClass[object];
     if (classNumber == 0) continue;
-    (session.genetics.classes[classNumber].Sum(session.genetics.locusPosition[1]) == 0 ? wild : mutant) = object;
+    std::int32_t& kind = session.genetics.classes[classNumber].Sum(session.genetics.locusPosition[1]) == 0 ? wild : mutant;
+    (kind == 0 ? kind : spare) = object;
   }
   ASSERT_NE(wild, 0);
   ASSERT_NE(mutant, 0);
+  ASSERT_NE(spare, 0);
   // The window manager gives the keyboard back as the view closes.
   main->activateWindow();
   AwaitActive(kWindow);
+  TabTo(kWindow, spare);
+  MoveFocused(ContainerDescription(session, session.containers.Record(kFirst)));
+  EXPECT_EQ(session.containers.Record(kFirst).count, 1);
+  EXPECT_EQ(service.FocusedItem(kWindow), kFirst) << "with no offspring waiting, the focus stays on the container";
   TabTo(kWindow, wild);
   MoveFocused("Crossing box, first place");
   TabTo(kWindow, mutant);
@@ -208,6 +232,42 @@ TEST_F(KeyboardOnly, AWholeExerciseIsDoneFromTheKeyboard) {
   Press(Qt::Key_Space);
   EXPECT_EQ(Record(1).mark, 1) << service.ItemText(asked, kBadText);
   EXPECT_TRUE(Record(1).completed);
+}
+
+// Space takes the focused individual out of an open container, and the
+// focus goes on to the next one the container still shows, or else to the
+// one before; the same after the container was shut with gaps and reopened.
+TEST_F(KeyboardOnly, TakingOutPassesTheFocusOn) {
+  QMainWindow* main = StartAtTheMainWindow(2);
+  ASSERT_NE(main, nullptr);
+  // Six in Storage: the stock and two more.
+  const std::int32_t kind = session.containers.Record(kFirst).spots[1];
+  while (session.containers.Record(kFirst).count < 6) {
+    ASSERT_TRUE(PutInContainer(session, kFirst, PutOnWorkspace(kind)));
+  }
+  const std::int32_t view = containers::kFirstViewWindow + session.genetics.kind;
+  const std::int32_t first = containers::kFirstShown;
+
+  OpenStorage();
+  Press(Qt::Key_Tab);
+  ASSERT_EQ(service.FocusedItem(view), first + 1);
+  Press(Qt::Key_Space);  // the second out
+  EXPECT_EQ(service.FocusedItem(view), first + 2) << "on to the next";
+  Press(Qt::Key_Tab);
+  Press(Qt::Key_Space);  // the fourth out
+  EXPECT_EQ(service.FocusedItem(view), first + 4);
+  EXPECT_EQ(session.containers.Record(kFirst).count, 4);
+  Press(Qt::Key_Escape);
+  ASSERT_EQ(session.containers.open, 0);
+
+  // Reopened, Storage shows spots 1, 3, 5 and 6 as its first four.
+  main->activateWindow();
+  AwaitActive(kWindow);
+  OpenStorage();
+  TabTo(view, first + 3);
+  Press(Qt::Key_Space);  // the last one shown out
+  EXPECT_EQ(service.FocusedItem(view), first + 2) << "none follows: back to the one before";
+  EXPECT_EQ(session.containers.Record(kFirst).count, 3);
 }
 
 }  // namespace
